@@ -1,0 +1,45 @@
+# Ekrano: `make run` (or `make demo`) and `make test` set up everything they need.
+
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# Debian packages the build, the program and the tests need.
+DEPS := cmake g++ make pkg-config \
+        qt6-base-dev qt6-qpa-plugins libusb-1.0-0-dev \
+        libgtest-dev libbenchmark-dev \
+        fonts-dejavu-core xvfb xauth xdotool xclip
+
+.PHONY: all deps build run demo test bench clean
+
+all: build
+
+# Installs only what is missing, so it costs nothing once the machine is set up.
+deps:
+	@missing=$$(for p in $(DEPS); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/ekrano
+
+test: build
+	tests/run-tests $(BUILD)
+
+bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	bench/run-benchmarks $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

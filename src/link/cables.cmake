@@ -1,0 +1,2 @@
+# The Black (modem lines) and USB (libusb) transports.
+target_link_libraries(ekrano_link PRIVATE PkgConfig::LIBUSB)

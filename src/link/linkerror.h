@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace calclink {
+
+// The numbers every failing link operation reports.
+inline constexpr uint32_t kNoAnswer = 0x80004005;        // calculator silent, wrong, refusing, bad checksum, wire low
+inline constexpr uint32_t kSystemErrorBase = 0x80070000; // + errno: the device could not be opened or used
+inline constexpr uint32_t kNoUsbCable = 0x80070002;      // no USB cable present, or USB unusable
+inline constexpr uint32_t kInvalidArgument = 0x80070057; // a value the library does not accept
+
+// A failed link operation: a 32-bit number and the sentence the user reads.
+// The calculator-side failures (kNoAnswer) carry an empty description, so the
+// window shows its own message that sends the user to the calculator, the
+// cable and the link settings; `detail` then says what went wrong, for tests
+// and for anyone debugging the link, and is never shown in the window.
+class LinkError : public std::runtime_error {
+public:
+    LinkError(uint32_t number, std::string description, std::string detail = {})
+        : std::runtime_error(description.empty() ? detail : description),
+          number_(number), description_(std::move(description)), detail_(std::move(detail)) {}
+
+    uint32_t number() const { return number_; }
+    const std::string &description() const { return description_; }
+    const std::string &detail() const { return detail_; }
+
+private:
+    uint32_t number_;
+    std::string description_;
+    std::string detail_;
+};
+
+// A calculator-side failure: no description, only the detail.
+inline LinkError noAnswer(std::string detail) { return LinkError(kNoAnswer, {}, std::move(detail)); }
+
+// A device that could not be opened or used: kSystemErrorBase + err, with a
+// sentence that names the device name the user chose, the path it resolved
+// to, what the library was doing, the system's reason (strerror) and, when
+// given, what the user can do about it.
+LinkError systemError(int err, const std::string &deviceName, const std::string &path,
+                      const std::string &doing, const std::string &advice = {});
+
+} // namespace calclink

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+
+namespace calclink {
+
+using Millis = std::chrono::milliseconds;
+
+// One open physical link to the calculator, seen as a byte stream. The three
+// cables (serial bytes, the two-wire bus, USB bulk transfers) all look like
+// this to the packet layer. Every call is bounded in time; a device failure
+// (unplugged, I/O error) throws LinkError with kSystemErrorBase + errno.
+class Transport {
+public:
+    virtual ~Transport() = default;
+
+    // Sends every byte, or throws. A peer that takes no byte within about a
+    // second fails with kNoAnswer.
+    virtual void send(const uint8_t *data, size_t size) = 0;
+
+    // Waits up to `timeout` for the first byte, then stores what has arrived,
+    // at most `max` bytes (max >= 1). Returns the count, 0 on time-out.
+    virtual size_t receive(uint8_t *buffer, size_t max, Millis timeout) = 0;
+};
+
+} // namespace calclink
