@@ -1,0 +1,78 @@
+#include "devicenames.h"
+
+#include <cstdlib>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "linkerror.h"
+
+namespace calclink {
+
+namespace {
+
+constexpr const char *kUsbPrefix = "\\\\.\\Usb";
+
+std::string homeFolder()
+{
+    if (const char *home = std::getenv("HOME"); home && *home)
+        return home;
+    if (const passwd *entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
+        return entry->pw_dir;
+    return "/";
+}
+
+// The configuration folder as the XDG rules have it: the variable only
+// counts when it holds an absolute path.
+std::string configFolder()
+{
+    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
+        return config;
+    return homeFolder() + "/.config";
+}
+
+[[noreturn]] void refuse(const std::string &deviceName)
+{
+    throw LinkError(kInvalidArgument, "The device name \"" + deviceName +
+                                          "\" is not known; the link knows COM1 to COM4 and \\\\.\\Usb0.");
+}
+
+} // namespace
+
+std::string portLinkPath(int port)
+{
+    return configFolder() + "/Ekrano/ports/COM" + std::to_string(port);
+}
+
+LinkDevice resolveDeviceName(const std::string &deviceName)
+{
+    if (deviceName.size() == 4 && deviceName.compare(0, 3, "COM") == 0 && deviceName[3] >= '1' &&
+        deviceName[3] <= '4') {
+        const int port = deviceName[3] - '0';
+        const std::string link = portLinkPath(port);
+        struct stat info;
+        LinkDevice device;
+        device.path = (::lstat(link.c_str(), &info) == 0) ? link : "/dev/ttyS" + std::to_string(port - 1);
+        return device;
+    }
+
+    const std::string prefix = kUsbPrefix;
+    if (deviceName.size() > prefix.size() && deviceName.size() <= prefix.size() + 2 &&
+        deviceName.compare(0, prefix.size(), prefix) == 0) {
+        int index = 0;
+        for (size_t i = prefix.size(); i < deviceName.size(); ++i) {
+            if (deviceName[i] < '0' || deviceName[i] > '9')
+                refuse(deviceName);
+            index = index * 10 + (deviceName[i] - '0');
+        }
+        LinkDevice device;
+        device.kind = LinkDevice::Kind::Usb;
+        device.usbIndex = index;
+        return device;
+    }
+
+    refuse(deviceName);
+}
+
+} // namespace calclink

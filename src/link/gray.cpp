@@ -1,0 +1,39 @@
+// The Gray cable: a serial port whose bytes are the packet bytes as they stand.
+#include <sys/ioctl.h>
+
+#include "serialport.h"
+#include "transports.h"
+
+namespace calclink {
+
+namespace {
+
+class GrayTransport : public Transport {
+public:
+    GrayTransport(const std::string &deviceName, const std::string &path)
+        : port_(deviceName, path, B9600)
+    {
+        // The cable draws its power from DTR and RTS. A pseudo-terminal (the
+        // simulated calculator) has neither, and needs no power.
+        port_.setModemLines(TIOCM_DTR | TIOCM_RTS, 0);
+    }
+
+    void send(const uint8_t *data, size_t size) override { port_.write(data, size, Millis(1000)); }
+
+    size_t receive(uint8_t *buffer, size_t max, Millis timeout) override
+    {
+        return port_.read(buffer, max, timeout);
+    }
+
+private:
+    SerialPort port_;
+};
+
+} // namespace
+
+std::unique_ptr<Transport> openGray(const std::string &deviceName, const std::string &path)
+{
+    return std::make_unique<GrayTransport>(deviceName, path);
+}
+
+} // namespace calclink

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "calclink.h"
+#include "packet.h"
+
+namespace calclink {
+
+// Reads the calculator's screen over an open transport: SCR, the
+// calculator's ACK, its DATA of one bitmap, then our ACK. A DATA packet with
+// a bad checksum is answered with ERR, at most twice. Any other answer, a
+// silence past the time limits, or a third bad checksum throws LinkError
+// kNoAnswer (empty description, the detail says what happened); a device
+// failure throws the transport's system error.
+Bitmap readScreen(Transport &transport, const LinkTimeouts &timeouts = {});
+
+} // namespace calclink

@@ -1,0 +1,222 @@
+#include "serialport.h"
+
+#include <cerrno>
+#include <chrono>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "linkerror.h"
+
+namespace calclink {
+
+namespace {
+
+std::string openAdvice(int err, const std::string &path)
+{
+    switch (err) {
+    case EACCES:
+    case EPERM:
+        return "Serial ports belong to the dialout group: add yourself to it with "
+               "\"sudo adduser $USER dialout\", then log out and in again.";
+    case EBUSY:
+        return "Another program is using the port; close it and try again.";
+    case ENOENT:
+    case ENXIO:
+    case ENODEV: {
+        char target[4096];
+        const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (n > 0)
+            return "The port link points to " + std::string(target, size_t(n)) +
+                   ", which is not there: is the cable or adapter plugged in?";
+        return "Is the cable plugged in, and is this the right port?";
+    }
+    case ENOTTY:
+        return "It is not a serial port.";
+    default:
+        return {};
+    }
+}
+
+int remainingMs(std::chrono::steady_clock::time_point deadline)
+{
+    const auto left = std::chrono::duration_cast<Millis>(deadline - std::chrono::steady_clock::now());
+    return left.count() > 0 ? int(left.count()) : 0;
+}
+
+// poll() for one event until `deadline`, retrying on EINTR. Returns the
+// revents, 0 on time-out, -1 with errno set on failure.
+int waitFor(int fd, short events, std::chrono::steady_clock::time_point deadline)
+{
+    for (;;) {
+        pollfd p{fd, events, 0};
+        const int n = ::poll(&p, 1, remainingMs(deadline));
+        if (n > 0)
+            return p.revents;
+        if (n == 0)
+            return 0;
+        if (errno != EINTR)
+            return -1;
+    }
+}
+
+} // namespace
+
+SerialPort::SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud)
+    : deviceName_(deviceName), path_(path)
+{
+    do {
+        fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    } while (fd_ < 0 && errno == EINTR);
+    if (fd_ < 0) {
+        const int err = errno;
+        throw systemError(err, deviceName_, path_, "opening", openAdvice(err, path_));
+    }
+
+    // Two programs sharing a port would interleave their bytes; the lock is
+    // advisory, which is what other serial programs check as well.
+    if (::flock(fd_, LOCK_EX | LOCK_NB) < 0 && errno == EWOULDBLOCK) {
+        ::close(fd_);
+        throw systemError(EBUSY, deviceName_, path_, "opening", openAdvice(EBUSY, path_));
+    }
+
+    if (::tcgetattr(fd_, &saved_) < 0) {
+        const int err = errno;
+        ::close(fd_);
+        throw systemError(err, deviceName_, path_, "setting up", openAdvice(err, path_));
+    }
+
+    termios raw = saved_;
+    ::cfmakeraw(&raw);
+    raw.c_iflag &= ~tcflag_t(IXON | IXOFF | IXANY);
+    raw.c_cflag &= ~tcflag_t(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    raw.c_cflag |= CS8 | CLOCAL | CREAD;
+    raw.c_cc[VMIN] = 1;
+    raw.c_cc[VTIME] = 0;
+    if (baud) {
+        ::cfsetispeed(&raw, *baud);
+        ::cfsetospeed(&raw, *baud);
+    }
+    int rc;
+    do {
+        rc = ::tcsetattr(fd_, TCSANOW, &raw);
+    } while (rc < 0 && errno == EINTR);
+    if (rc < 0) {
+        const int err = errno;
+        ::close(fd_);
+        throw systemError(err, deviceName_, path_, "setting up", openAdvice(err, path_));
+    }
+    ::tcflush(fd_, TCIFLUSH);
+}
+
+SerialPort::~SerialPort()
+{
+    // The last bytes written (the final acknowledgement) may still be on
+    // their way out; restoring another speed under them would garble them.
+    // tcdrain() could wait without end on a broken adapter, so the wait is
+    // bounded, and what is left is dropped so that close() does not wait for
+    // it either.
+    const auto deadline = std::chrono::steady_clock::now() + Millis(200);
+    int queued = 0;
+    while (::ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0 && std::chrono::steady_clock::now() < deadline)
+        ::usleep(1000);
+    ::tcflush(fd_, TCIOFLUSH);
+    // Fails harmlessly (EIO) when the device has gone.
+    ::tcsetattr(fd_, TCSANOW, &saved_);
+    ::close(fd_);
+}
+
+void SerialPort::fail(int err, const std::string &doing) const
+{
+    throw systemError(err, deviceName_, path_, doing,
+                      err == EIO ? "The cable or adapter may have been unplugged." : std::string());
+}
+
+bool SerialPort::setModemLines(int setBits, int clearBits)
+{
+    // A pseudo-terminal, and some adapters, have no modem lines at all.
+    const auto apply = [this](unsigned long request, int bits) {
+        if (bits == 0)
+            return true;
+        int rc;
+        do {
+            rc = ::ioctl(fd_, request, &bits);
+        } while (rc < 0 && errno == EINTR);
+        if (rc == 0)
+            return true;
+        if (errno == ENOTTY || errno == EINVAL)
+            return false;
+        fail(errno, "setting the modem lines of");
+    };
+    return apply(TIOCMBIS, setBits) && apply(TIOCMBIC, clearBits);
+}
+
+std::optional<int> SerialPort::modemLines() const
+{
+    int bits = 0;
+    int rc;
+    do {
+        rc = ::ioctl(fd_, TIOCMGET, &bits);
+    } while (rc < 0 && errno == EINTR);
+    if (rc == 0)
+        return bits;
+    if (errno == ENOTTY || errno == EINVAL)
+        return std::nullopt;
+    fail(errno, "reading the modem lines of");
+}
+
+// A terminal never raises SIGPIPE (only pipes and sockets do); a hung-up
+// terminal fails the write with EIO instead.
+void SerialPort::write(const uint8_t *data, size_t size, Millis limit)
+{
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd_, data + done, size - done);
+        if (n > 0) {
+            done += size_t(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN)
+            fail(errno, "writing to");
+        const int revents = waitFor(fd_, POLLOUT, std::chrono::steady_clock::now() + limit);
+        if (revents < 0)
+            fail(errno, "writing to");
+        if (revents == 0)
+            throw noAnswer("the port took no byte for " + std::to_string(limit.count()) + " ms");
+        if (revents & (POLLHUP | POLLERR | POLLNVAL))
+            fail(EIO, "writing to");
+    }
+}
+
+size_t SerialPort::read(uint8_t *buffer, size_t max, Millis timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    bool hungUp = false;
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer, max);
+        if (n > 0)
+            return size_t(n);
+        // End of file on a terminal is a hang-up: the device or its other end has gone.
+        if (n == 0 || (errno == EAGAIN && hungUp))
+            fail(EIO, "reading from");
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN)
+            fail(errno, "reading from");
+        const int revents = waitFor(fd_, POLLIN, deadline);
+        if (revents < 0)
+            fail(errno, "reading from");
+        if (revents == 0)
+            return 0;
+        // The next read() returns the data, or the error behind POLLHUP/POLLERR.
+        hungUp = !(revents & POLLIN);
+    }
+}
+
+} // namespace calclink

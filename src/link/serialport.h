@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <termios.h>
+
+#include "transport.h"
+
+namespace calclink {
+
+// An open serial port (or pseudo-terminal) in raw mode. Every wait is a
+// poll() with a limit, so no call can hang; the settings found at opening are
+// put back when the port closes.
+class SerialPort {
+public:
+    // Opens `path` (what `deviceName` resolved to) in raw mode, 8N1, no flow control, CLOCAL|CREAD,
+    // at `baud` when given (B9600 for Gray; the Black cable passes nothing and keeps the speed);
+    // input already waiting is discarded. Throws systemError(...) with advice (permission denied:
+    // membership of the dialout group; busy; absent).
+    SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud);
+    ~SerialPort(); // restores the termios settings it found, then closes
+    SerialPort(const SerialPort &) = delete;
+    SerialPort &operator=(const SerialPort &) = delete;
+
+    int fd() const { return fd_; }
+    const std::string &deviceName() const { return deviceName_; }
+    const std::string &path() const { return path_; }
+
+    // Modem lines (TIOCM_* bits). false / nullopt when the port has none (ENOTTY, EINVAL: a
+    // pseudo-terminal); throws systemError on any other failure (EIO: the adapter was unplugged).
+    bool setModemLines(int setBits, int clearBits);
+    std::optional<int> modemLines() const;
+
+    // Writes every byte. A port that takes no byte for `limit` throws
+    // kNoAnswer; a hang-up or I/O error throws systemError.
+    void write(const uint8_t *data, size_t size, Millis limit);
+    // Waits up to `timeout` for input, then reads what has arrived, at most
+    // `max` bytes. Returns 0 on time-out; a hang-up or I/O error throws
+    // systemError.
+    size_t read(uint8_t *buffer, size_t max, Millis timeout);
+
+private:
+    [[noreturn]] void fail(int err, const std::string &doing) const;
+
+    std::string deviceName_;
+    std::string path_;
+    int fd_ = -1;
+    termios saved_{};
+};
+
+} // namespace calclink
