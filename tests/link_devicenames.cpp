@@ -1,0 +1,133 @@
+// Device names, the cable factory and the errors of opening a port.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "devicenames.h"
+#include "linkerror.h"
+#include "transports.h"
+
+using namespace calclink;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A private XDG_CONFIG_HOME for the test, removed afterwards.
+class DeviceNames : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/ekrano-names-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        config_ = pattern;
+        ::setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
+        fs::create_directories(config_ / "Ekrano/ports");
+    }
+    void TearDown() override
+    {
+        ::unsetenv("XDG_CONFIG_HOME");
+        fs::remove_all(config_);
+    }
+    fs::path port(int n) const { return config_ / "Ekrano/ports" / ("COM" + std::to_string(n)); }
+
+    fs::path config_;
+};
+
+LinkError openFailure(int cableCode, const std::string &name)
+{
+    try {
+        openTransport(cableCode, name);
+    } catch (const LinkError &e) {
+        return e;
+    }
+    ADD_FAILURE() << "cable " << cableCode << " on " << name << " opened";
+    return LinkError(0, {});
+}
+
+} // namespace
+
+TEST_F(DeviceNames, SerialNamesUseThePortLinkWhenItExists)
+{
+    EXPECT_EQ(portLinkPath(2), port(2).string());
+    EXPECT_EQ(resolveDeviceName("COM1").path, "/dev/ttyS0");
+    EXPECT_EQ(resolveDeviceName("COM4").path, "/dev/ttyS3");
+
+    fs::create_symlink("/dev/null", port(2));
+    EXPECT_EQ(resolveDeviceName("COM2").path, port(2).string());
+    // A link to an adapter that is not plugged in still counts, so that the error names it.
+    fs::create_symlink("/dev/ttyUSB97", port(3));
+    EXPECT_EQ(resolveDeviceName("COM3").path, port(3).string());
+    EXPECT_EQ(resolveDeviceName("COM3").kind, LinkDevice::Kind::Serial);
+}
+
+TEST_F(DeviceNames, ConfigFolderFallsBackToHome)
+{
+    ::unsetenv("XDG_CONFIG_HOME");
+    const char *home = std::getenv("HOME");
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(portLinkPath(1), std::string(home) + "/.config/Ekrano/ports/COM1");
+    ::setenv("XDG_CONFIG_HOME", "relative/path", 1); // not absolute, so not used
+    EXPECT_EQ(portLinkPath(1), std::string(home) + "/.config/Ekrano/ports/COM1");
+}
+
+TEST_F(DeviceNames, UsbNames)
+{
+    const LinkDevice first = resolveDeviceName("\\\\.\\Usb0");
+    EXPECT_EQ(first.kind, LinkDevice::Kind::Usb);
+    EXPECT_EQ(first.usbIndex, 0);
+    EXPECT_EQ(resolveDeviceName("\\\\.\\Usb3").usbIndex, 3);
+}
+
+TEST_F(DeviceNames, UnknownNamesAreRefusedByName)
+{
+    for (const std::string name : {"COM0", "COM5", "", "com1", "COM12", "COM1 ", "/dev/ttyS0", "\\\\.\\Usb",
+                                   "\\\\.\\UsbX", "\\\\.\\Usb-1", "\\\\.\\Usb99999999999", "\\.\\Usb0"}) {
+        try {
+            resolveDeviceName(name);
+            ADD_FAILURE() << '"' << name << "\" accepted";
+        } catch (const LinkError &e) {
+            EXPECT_EQ(e.number(), kInvalidArgument) << name;
+            EXPECT_NE(e.description().find('"' + name + '"'), std::string::npos) << e.description();
+        }
+    }
+}
+
+TEST_F(DeviceNames, CableCodeMustSuitTheName)
+{
+    LinkError e = openFailure(3, "COM1");
+    EXPECT_EQ(e.number(), kInvalidArgument);
+    EXPECT_NE(e.description().find('3'), std::string::npos) << e.description();
+    EXPECT_EQ(openFailure(0, "COM1").number(), kInvalidArgument);
+
+    e = openFailure(kCableUsb, "COM1");
+    EXPECT_EQ(e.number(), kInvalidArgument);
+    EXPECT_NE(e.description().find("COM1"), std::string::npos) << e.description();
+    for (int serial : {kCableGray, kCableBlack}) {
+        e = openFailure(serial, "\\\\.\\Usb0");
+        EXPECT_EQ(e.number(), kInvalidArgument);
+        EXPECT_NE(e.description().find("Usb0"), std::string::npos) << e.description();
+    }
+}
+
+TEST_F(DeviceNames, OpenErrorsNameTheDeviceThePathAndTheReason)
+{
+    fs::create_symlink("/dev/ttyUSB97", port(3));
+    LinkError e = openFailure(kCableGray, "COM3");
+    EXPECT_EQ(e.number(), 0x80070002u);
+    EXPECT_EQ(e.number(), kSystemErrorBase + ENOENT);
+    EXPECT_NE(e.description().find("COM3"), std::string::npos) << e.description();
+    EXPECT_NE(e.description().find(port(3).string()), std::string::npos) << e.description();
+    EXPECT_NE(e.description().find("No such file or directory"), std::string::npos) << e.description();
+    EXPECT_NE(e.description().find("/dev/ttyUSB97"), std::string::npos) << "the advice names the link's target";
+
+    // A port link to something that is not a terminal.
+    const fs::path file = config_ / "not-a-port";
+    std::ofstream(file) << "text";
+    fs::create_symlink(file, port(4));
+    e = openFailure(kCableGray, "COM4");
+    EXPECT_EQ(e.number(), kSystemErrorBase + ENOTTY);
+    EXPECT_NE(e.description().find("COM4"), std::string::npos) << e.description();
+}

@@ -1,0 +1,177 @@
+// The screen exchange and the picture it gives, in memory.
+#include <gtest/gtest.h>
+
+#include "calclink.h"
+#include "linkerror.h"
+#include "memorytransport.h"
+#include "screenexchange.h"
+
+using namespace calclink;
+
+namespace {
+
+const std::vector<uint8_t> kScr{0x23, 0x6D, 0, 0};
+const std::vector<uint8_t> kAck{0x23, 0x56, 0, 0};
+const std::vector<uint8_t> kErr{0x23, 0x5A, 0, 0};
+const std::vector<uint8_t> kCalcAck{0x73, 0x56, 0, 0};
+
+std::vector<uint8_t> testScreen()
+{
+    std::vector<uint8_t> screen(kBitmapSize);
+    for (size_t i = 0; i < screen.size(); ++i)
+        screen[i] = uint8_t(i * 31 + 7);
+    return screen;
+}
+
+std::vector<uint8_t> dataPacket(const std::vector<uint8_t> &screen, uint16_t checksumError = 0)
+{
+    std::vector<uint8_t> bytes = encodePacket(0x73, kCmdData, screen);
+    bytes[bytes.size() - 2] = uint8_t(bytes[bytes.size() - 2] + checksumError);
+    return bytes;
+}
+
+std::vector<uint8_t> concat(std::initializer_list<std::vector<uint8_t>> parts)
+{
+    std::vector<uint8_t> all;
+    for (const auto &part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+} // namespace
+
+TEST(ScreenExchange, RequestAcknowledgeDataAcknowledge)
+{
+    const std::vector<uint8_t> screen = testScreen();
+    MemoryTransport transport(concat({kCalcAck, dataPacket(screen)}), 50);
+    const Bitmap bitmap = readScreen(transport);
+    EXPECT_TRUE(std::equal(bitmap.begin(), bitmap.end(), screen.begin()));
+    EXPECT_EQ(transport.sent(), concat({kScr, kAck}));
+}
+
+TEST(ScreenExchange, BadChecksumIsAnsweredWithErrAtMostTwice)
+{
+    const std::vector<uint8_t> screen = testScreen();
+    MemoryTransport once(concat({kCalcAck, dataPacket(screen, 1), dataPacket(screen)}));
+    const Bitmap bitmap = readScreen(once);
+    EXPECT_TRUE(std::equal(bitmap.begin(), bitmap.end(), screen.begin()));
+    EXPECT_EQ(once.sent(), concat({kScr, kErr, kAck}));
+
+    MemoryTransport twice(concat({kCalcAck, dataPacket(screen, 1), dataPacket(screen, 1), dataPacket(screen)}));
+    EXPECT_NO_THROW(readScreen(twice));
+    EXPECT_EQ(twice.sent(), concat({kScr, kErr, kErr, kAck}));
+
+    MemoryTransport always(concat({kCalcAck, dataPacket(screen, 1), dataPacket(screen, 1), dataPacket(screen, 1)}));
+    try {
+        readScreen(always);
+        FAIL() << "a third bad checksum was accepted";
+    } catch (const LinkError &e) {
+        EXPECT_EQ(e.number(), kNoAnswer);
+        EXPECT_TRUE(e.description().empty());
+    }
+    EXPECT_EQ(always.sent(), concat({kScr, kErr, kErr})) << "the screen was acknowledged although it was bad";
+}
+
+TEST(ScreenExchange, WrongAnswersFailWithoutDescription)
+{
+    const std::vector<uint8_t> screen = testScreen();
+    const std::vector<uint8_t> skip = encodePacket(0x73, kCmdSkip, std::vector<uint8_t>{1, 0, 0, 0, 0});
+    const std::vector<uint8_t> shorter(screen.begin(), screen.end() - 1);
+    std::vector<uint8_t> longer = screen;
+    longer.push_back(0);
+    std::vector<uint8_t> stranger = dataPacket(screen);
+    stranger[0] = 0x55;
+    std::vector<uint8_t> halfScreen = dataPacket(screen);
+    halfScreen.resize(400);
+
+    const struct {
+        const char *what;
+        std::vector<uint8_t> reply;
+        const char *detail;
+    } cases[] = {
+        {"silence", {}, "no reply"},
+        {"SKIP for ACK", skip, "SKIP"},
+        {"SKIP for DATA", concat({kCalcAck, skip}), "SKIP"},
+        {"ERR for ACK", {0x73, 0x5A, 0, 0}, "ERR"},
+        {"DATA for ACK", dataPacket(screen), "DATA"},
+        {"second ACK for DATA", concat({kCalcAck, kCalcAck}), "ACK"},
+        {"767 bytes", concat({kCalcAck, encodePacket(0x73, kCmdData, shorter)}), "767"},
+        {"769 bytes", concat({kCalcAck, encodePacket(0x73, kCmdData, longer)}), "769"},
+        {"empty DATA", concat({kCalcAck, {0x73, 0x15, 0, 0}}), "0 bytes"},
+        {"stranger's DATA", concat({kCalcAck, stranger}), "0x55"},
+        {"half a screen", concat({kCalcAck, halfScreen}), "stopped after"},
+    };
+    for (const auto &c : cases) {
+        MemoryTransport transport(c.reply);
+        try {
+            readScreen(transport);
+            ADD_FAILURE() << c.what << ": accepted";
+        } catch (const LinkError &e) {
+            EXPECT_EQ(e.number(), kNoAnswer) << c.what;
+            EXPECT_TRUE(e.description().empty()) << c.what << ": " << e.description();
+            EXPECT_NE(e.detail().find(c.detail), std::string::npos) << c.what << ": " << e.detail();
+        }
+        EXPECT_EQ(transport.sent(), kScr) << c.what << ": sent more than the request";
+    }
+}
+
+TEST(CalcScreen, PictureBitOrderAndColours)
+{
+    Bitmap bitmap{};
+    bitmap[0] = 0x80;   // (0, 0)
+    bitmap[11] = 0x01;  // (95, 0)
+    bitmap[12] = 0x40;  // (1, 1)
+    bitmap[767] = 0x01; // (95, 63)
+    CalcScreen screen;
+    screen.Configure(26);
+    screen.setBitmap(bitmap);
+    const Picture picture = screen.GetPicture();
+    ASSERT_EQ(picture.width, 96);
+    ASSERT_EQ(picture.height, 64);
+    ASSERT_EQ(picture.pixels.size(), 96u * 64u);
+    const auto at = [&](int x, int y) { return picture.pixels[size_t(y) * 96 + size_t(x)]; };
+    int dark = 0;
+    for (uint32_t pixel : picture.pixels) {
+        EXPECT_TRUE(pixel == 0 || pixel == 0xFFFFFF);
+        dark += pixel == 0;
+    }
+    EXPECT_EQ(dark, 4);
+    EXPECT_EQ(at(0, 0), 0u);
+    EXPECT_EQ(at(95, 0), 0u);
+    EXPECT_EQ(at(1, 1), 0u);
+    EXPECT_EQ(at(95, 63), 0u);
+    EXPECT_EQ(at(1, 0), 0xFFFFFFu);
+}
+
+TEST(CalcScreen, RefusesUnknownFormatAndPictureBeforeScreen)
+{
+    CalcScreen screen;
+    try {
+        screen.Configure(25);
+        FAIL();
+    } catch (const LinkError &e) {
+        EXPECT_EQ(e.number(), kInvalidArgument);
+        EXPECT_NE(e.description().find("25"), std::string::npos);
+    }
+    try {
+        screen.GetPicture();
+        FAIL();
+    } catch (const LinkError &e) {
+        EXPECT_EQ(e.number(), kInvalidArgument);
+        EXPECT_FALSE(e.description().empty());
+    }
+}
+
+TEST(CalcLink, GetScreenBeforeConnectIsRefused)
+{
+    CalcLink link;
+    CalcScreen screen;
+    try {
+        link.GetScreen(screen);
+        FAIL();
+    } catch (const LinkError &e) {
+        EXPECT_EQ(e.number(), kInvalidArgument);
+        EXPECT_FALSE(e.description().empty());
+    }
+    EXPECT_FALSE(screen.bitmap());
+}

@@ -1,0 +1,188 @@
+// ekrano-calc: a calculator on a pseudo-terminal, for trying Ekrano without one.
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include <pthread.h>
+#include <unistd.h>
+
+#include "calcsimulator.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char *kUsage = R"(Usage: ekrano-calc [OPTION]...
+Plays a calculator with a 96 x 64 screen on a pseudo-terminal, speaking the
+Gray cable's byte stream, and prints the terminal's path on one line.
+
+  --link PATH           also make PATH a symbolic link to the terminal, for
+                        example ~/.config/Ekrano/ports/COM1 (folders are made;
+                        an existing symbolic link is replaced, anything else
+                        is left alone); the link is removed on exit
+  --screen FILE         serve this 96 x 64 PNG or PBM picture instead of the
+                        built-in graph (dark = below half luminance)
+  --silent              never answer
+  --late MS             answer only after MS milliseconds
+  --bad-checksum once|always
+                        send the screen with a wrong checksum the first time
+                        of every request, or every time
+  --wrong-length        send 769 bytes of screen instead of 768
+  --skip                refuse every request
+  --wrong-machine-id    send the screen from a machine id no calculator uses
+  --help                show this and exit
+
+Stops on Ctrl-C (SIGINT) or SIGTERM.
+)";
+
+int usageError(const std::string &message)
+{
+    std::cerr << "ekrano-calc: " << message << "\nTry 'ekrano-calc --help'.\n";
+    return 2;
+}
+
+// Points `link` at `target`, through a temporary name and rename(), so that a
+// client never sees the link missing.
+bool makeLink(const fs::path &link, const std::string &target, std::string &error)
+{
+    std::error_code ec;
+    if (link.has_parent_path())
+        fs::create_directories(link.parent_path(), ec);
+    if (ec) {
+        error = "cannot make the folder " + link.parent_path().string() + ": " + ec.message();
+        return false;
+    }
+    const fs::file_status status = fs::symlink_status(link, ec);
+    if (fs::exists(status) && !fs::is_symlink(status)) {
+        error = link.string() + " exists and is not a symbolic link; not replacing it";
+        return false;
+    }
+    const fs::path temporary = link.string() + ".ekrano-calc-" + std::to_string(::getpid());
+    fs::remove(temporary, ec);
+    fs::create_symlink(target, temporary, ec);
+    if (!ec)
+        fs::rename(temporary, link, ec);
+    if (ec) {
+        fs::remove(temporary);
+        error = "cannot make the link " + link.string() + ": " + ec.message();
+        return false;
+    }
+    return true;
+}
+
+// Removes the link only while it still points at our terminal: another
+// simulator may have taken it over.
+void removeLink(const fs::path &link, const std::string &target)
+{
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(link, ec)) && fs::read_symlink(link, ec) == target)
+        fs::remove(link, ec);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::string linkPath;
+    std::string screenFile;
+    Fault fault = Fault::None;
+    std::chrono::milliseconds lateBy{0};
+    int faults = 0;
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&](const char *what) -> std::string {
+            if (i + 1 >= argc) {
+                usageError(arg + " needs " + what);
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (arg == "--help") {
+            std::cout << kUsage;
+            return 0;
+        } else if (arg == "--link") {
+            linkPath = value("a path");
+        } else if (arg == "--screen") {
+            screenFile = value("a file");
+        } else if (arg == "--silent") {
+            fault = Fault::Silent, ++faults;
+        } else if (arg == "--late") {
+            const std::string ms = value("a number of milliseconds");
+            char *end = nullptr;
+            errno = 0;
+            const long n = std::strtol(ms.c_str(), &end, 10);
+            if (ms.empty() || *end != '\0' || errno != 0 || n < 0 || n > 600000)
+                return usageError("--late takes 0 to 600000 milliseconds, not '" + ms + "'");
+            fault = Fault::Late, lateBy = std::chrono::milliseconds(n), ++faults;
+        } else if (arg == "--bad-checksum") {
+            const std::string when = value("once or always");
+            if (when == "once")
+                fault = Fault::BadChecksumOnce;
+            else if (when == "always")
+                fault = Fault::BadChecksumAlways;
+            else
+                return usageError("--bad-checksum takes once or always, not '" + when + "'");
+            ++faults;
+        } else if (arg == "--wrong-length") {
+            fault = Fault::WrongLength, ++faults;
+        } else if (arg == "--skip") {
+            fault = Fault::Skip, ++faults;
+        } else if (arg == "--wrong-machine-id") {
+            fault = Fault::WrongMachineId, ++faults;
+        } else {
+            return usageError("unknown option '" + arg + "'");
+        }
+    }
+    if (faults > 1)
+        return usageError("choose one way to misbehave at a time");
+
+    calclink::Bitmap screen = builtinScreen();
+    if (!screenFile.empty()) {
+        std::string error;
+        const std::optional<calclink::Bitmap> loaded = loadScreen(screenFile, error);
+        if (!loaded) {
+            std::cerr << "ekrano-calc: " << error << '\n';
+            return 1;
+        }
+        screen = *loaded;
+    }
+
+    // Blocked before the serving thread exists, so that it inherits the mask
+    // and only sigwait() below sees these signals.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    try {
+        CalcSimulator simulator(screen);
+        simulator.setFault(fault, lateBy);
+        if (!linkPath.empty()) {
+            std::string error;
+            if (!makeLink(linkPath, simulator.path(), error)) {
+                std::cerr << "ekrano-calc: " << error << '\n';
+                return 1;
+            }
+        }
+        simulator.start();
+        std::cout << simulator.path() << std::endl;
+
+        int signal = 0;
+        sigwait(&stopSignals, &signal);
+        simulator.stop();
+        if (!linkPath.empty())
+            removeLink(linkPath, simulator.path());
+    } catch (const std::exception &e) {
+        std::cerr << "ekrano-calc: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

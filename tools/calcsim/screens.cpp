@@ -1,0 +1,82 @@
+#include <cmath>
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include "calcsimulator.h"
+
+namespace {
+
+void setDark(calclink::Bitmap &bitmap, int x, int y)
+{
+    if (x < 0 || x >= calclink::kScreenWidth || y < 0 || y >= calclink::kScreenHeight)
+        return;
+    bitmap[size_t(y) * (calclink::kScreenWidth / 8) + size_t(x) / 8] |= uint8_t(0x80 >> (x % 8));
+}
+
+} // namespace
+
+calclink::Bitmap builtinScreen()
+{
+    using calclink::kScreenHeight;
+    using calclink::kScreenWidth;
+    calclink::Bitmap bitmap{};
+
+    // Axes through the middle with a tick every 8 pixels, as the standard window draws them.
+    const int originX = kScreenWidth / 2;
+    const int originY = kScreenHeight / 2;
+    for (int x = 0; x < kScreenWidth; ++x)
+        setDark(bitmap, x, originY);
+    for (int y = 0; y < kScreenHeight; ++y)
+        setDark(bitmap, originX, y);
+    for (int x = originX % 8; x < kScreenWidth; x += 8) {
+        setDark(bitmap, x, originY - 1);
+        setDark(bitmap, x, originY + 1);
+    }
+    for (int y = originY % 8; y < kScreenHeight; y += 8) {
+        setDark(bitmap, originX - 1, y);
+        setDark(bitmap, originX + 1, y);
+    }
+
+    // y = 24 sin(x), one period across 48 pixels, joined column to column so the curve has no gaps.
+    const auto curve = [&](int x) {
+        const double phase = 2.0 * M_PI * (x - originX) / 48.0;
+        return originY - int(std::lround(24.0 * std::sin(phase)));
+    };
+    for (int x = 0; x < kScreenWidth; ++x) {
+        const int y = curve(x);
+        const int next = x + 1 < kScreenWidth ? curve(x + 1) : y;
+        for (int step = std::min(y, next); step <= std::max(y, next); ++step)
+            setDark(bitmap, x, step);
+    }
+    return bitmap;
+}
+
+std::optional<calclink::Bitmap> loadScreen(const std::string &file, std::string &error)
+{
+    QImage image;
+    if (!image.load(QString::fromStdString(file))) {
+        error = file + ": not a picture that can be read (PNG or PBM)";
+        return std::nullopt;
+    }
+    if (image.width() != calclink::kScreenWidth || image.height() != calclink::kScreenHeight) {
+        error = file + ": the picture is " + std::to_string(image.width()) + " x " +
+                std::to_string(image.height()) + " pixels; a screen is 96 x 64";
+        return std::nullopt;
+    }
+    calclink::Bitmap bitmap{};
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const QRgb pixel = argb.pixel(x, y);
+            // A transparent pixel shows the light screen behind it.
+            const int alpha = qAlpha(pixel);
+            const int luminance = (qGray(pixel) * alpha + 255 * (255 - alpha)) / 255;
+            if (luminance < 128)
+                setDark(bitmap, x, y);
+        }
+    }
+    error.clear();
+    return bitmap;
+}
