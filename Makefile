@@ -37,6 +37,9 @@ run: build
 test: build
 	tests/run-tests $(BUILD)
 
+demo: build
+	tools/demo $(BUILD)
+
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	bench/run-benchmarks $(BUILD)
