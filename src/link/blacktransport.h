@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "blackwires.h"
+#include "transport.h"
+
+namespace calclink {
+
+// The Black cable's bit engine: bytes as handshakes on the two wires, least
+// significant bit first. A 0 bit: the sender pulls red low, the receiver
+// answers by pulling white low until red is high again. A 1 bit: the same
+// with the colours swapped. Every wait is bounded (the first bit of a reply
+// by the caller's time-out, every other by one second), and a failure leaves
+// both wires released.
+class BlackTransport : public Transport {
+public:
+    explicit BlackTransport(std::unique_ptr<BlackWires> wires);
+
+    void send(const uint8_t *data, size_t size) override;
+
+    // Receives one byte at a time: on this bus nothing arrives unless this
+    // side answers each bit, so there is never more than one byte to store.
+    size_t receive(uint8_t *buffer, size_t max, Millis timeout) override;
+
+    // The limit of every wait except the first bit of a reply.
+    static constexpr Millis kBitLimit{1000};
+
+    // Where the bus changes direction, a release can be as short as the
+    // other side likes, and either side may miss it:
+    // - after the last bit sent, the calculator may release its answer and
+    //   pull the same wire again at once as the first bit of its reply; a
+    //   wire that stays low this long after the last bit is taken as that;
+    static constexpr std::chrono::microseconds kReplyStart{10000};
+    // - after a byte received, this side keeps both wires released at least
+    //   this long before it sends, so that the calculator sees its last
+    //   answer end;
+    static constexpr std::chrono::microseconds kTurnaroundGap{1000};
+    // - after answering a bit, this side's wire may take a moment to read
+    //   high again; still low after this long, it is the sender's next bit.
+    static constexpr std::chrono::microseconds kSettle{100};
+
+private:
+    void sendByte(uint8_t byte, size_t index, bool last);
+    std::optional<uint8_t> receiveByte(Millis firstBitLimit);
+    template <typename Pred> std::optional<Wires> waitUntil(Pred done, SteadyClock::duration limit);
+    [[noreturn]] void fail(const std::string &detail);
+    void releaseQuietly();
+
+    std::unique_ptr<BlackWires> wires_;
+    std::optional<SteadyClock::time_point> receivedAt_; // the end of the last byte received, until a send
+};
+
+} // namespace calclink

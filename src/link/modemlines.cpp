@@ -1,0 +1,86 @@
+#include "modemlines.h"
+
+#include <cerrno>
+#include <sys/ioctl.h>
+
+#include "blacktransport.h"
+#include "linkerror.h"
+#include "serialport.h"
+#include "transports.h"
+
+namespace calclink {
+
+namespace {
+
+// Where the two wires sit on the port and which way round they are. This is
+// the one place to correct if a cable turns out to be wired otherwise.
+struct LineMap {
+    int redOut;   // drives the red wire
+    int whiteOut; // drives the white wire
+    int redIn;    // reads the red wire
+    int whiteIn;  // reads the white wire
+    bool assertedOutReleases; // an asserted output lets its wire go high
+    bool assertedInIsHigh;    // an asserted input means its wire is high
+};
+
+constexpr LineMap kLines{TIOCM_DTR, TIOCM_RTS, TIOCM_CTS, TIOCM_DSR, true, true};
+
+LinkError noModemLines(const SerialPort &port, int err)
+{
+    return systemError(err, port.deviceName(), port.path(), "using the modem lines of",
+                       "This port has no modem lines (DTR, RTS, CTS and DSR), so the Black cable cannot work "
+                       "on it; choose a real serial port or a USB serial adapter, or the Gray cable.");
+}
+
+} // namespace
+
+ModemLineWires::ModemLineWires(std::unique_ptr<SerialPort> port) : port_(std::move(port)) {}
+
+ModemLineWires::~ModemLineWires() = default;
+
+void ModemLineWires::drive(Wires mine)
+{
+    int set = 0;
+    int clear = 0;
+    const auto line = [&](int bit, bool release) {
+        (release == kLines.assertedOutReleases ? set : clear) |= bit;
+    };
+    line(kLines.redOut, mine.red);
+    line(kLines.whiteOut, mine.white);
+    if (!port_->setModemLines(set, clear))
+        throw noModemLines(*port_, ENOTTY);
+}
+
+Wires ModemLineWires::read()
+{
+    const std::optional<int> lines = port_->modemLines();
+    if (!lines)
+        throw noModemLines(*port_, ENOTTY);
+    return {bool(*lines & kLines.redIn) == kLines.assertedInIsHigh,
+            bool(*lines & kLines.whiteIn) == kLines.assertedInIsHigh};
+}
+
+// TIOCMIWAIT would sleep until a line changes, but it has no time limit (a
+// calculator that stops answering would hang the capture, and only a signal
+// or a second thread could end the wait), a change between the last read and
+// the call is lost, and many USB serial adapters do not have it. Short sleeps
+// between reads cost a few tens of microseconds a wait and almost no CPU.
+Wires ModemLineWires::waitForChange(Wires seen, SteadyClock::time_point deadline)
+{
+    return pollForChange(*this, seen, deadline);
+}
+
+std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::string &path)
+{
+    // No speed: the bus only uses the modem lines, so the port keeps its line
+    // settings beyond raw mode.
+    auto port = std::make_unique<SerialPort>(deviceName, path, std::nullopt);
+    // A port without modem lines (a pseudo-terminal, some adapters) is
+    // refused now rather than at the first capture; the transport then
+    // releases both wires, which fails the same way if the lines cannot be set.
+    if (!port->modemLines())
+        throw noModemLines(*port, ENOTTY);
+    return std::make_unique<BlackTransport>(std::make_unique<ModemLineWires>(std::move(port)));
+}
+
+} // namespace calclink

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "transport.h"
+
+namespace calclink {
+
+inline constexpr uint16_t kUsbVendorId = 0x0451;
+inline constexpr uint16_t kUsbProductId = 0xE001;
+inline constexpr uint8_t kUsbEndpointOut = 0x02;
+inline constexpr uint8_t kUsbEndpointIn = 0x81;
+
+// What one bulk transfer came to.
+struct UsbTransfer {
+    enum Status { Done, TimedOut, NoDevice, Failed };
+    Status status = Done;
+    size_t count = 0; // bytes moved, on a time-out too
+    int error = 0;    // the errno that fits, for Failed
+};
+
+// One opened USB cable: configured, its interface claimed, both endpoints'
+// halts cleared. Destroying it releases the interface, the handle and the USB
+// library's context, also after the cable was pulled out.
+class UsbCable {
+public:
+    virtual ~UsbCable() = default;
+
+    // The device node, /dev/bus/usb/BBB/DDD, for the error sentences.
+    virtual std::string path() const = 0;
+    // The largest USB packet of the IN endpoint.
+    virtual size_t packetSize() const = 0;
+    // A time limit of 0 is taken as 1 ms, never as "no limit".
+    virtual UsbTransfer bulkWrite(const uint8_t *data, size_t size, Millis timeout) = 0;
+    virtual UsbTransfer bulkRead(uint8_t *buffer, size_t size, Millis timeout) = 0;
+};
+
+// The outcome of looking for cable number `index` and opening it.
+struct UsbOpening {
+    enum Status { Opened, NoUsb, NotFound, Failed };
+    Status status = Failed;
+    std::unique_ptr<UsbCable> cable; // for Opened
+    int found = 0;                   // cables present, for NotFound
+    int error = 0;                   // errno, for Failed
+    std::string path;                // the device node, for Failed when known
+    std::string reason;              // the USB library's words, for NoUsb
+};
+
+// Looks for the cables with libusb, in a stable order (bus, then port), and
+// opens the one at `index`.
+UsbOpening openLibusbCable(int index);
+
+// Turns an opening into the USB transport, or throws the LinkError the user
+// reads (no cable, only k cables, permission and how to get it, busy ...).
+std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index);
+
+// The byte stream over a cable. Reads ask for a multiple of the USB packet
+// (32 bytes on this cable), so a packet is never cut, and keep what the
+// caller did not ask for until the next read.
+class UsbTransport : public Transport {
+public:
+    UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName);
+
+    void send(const uint8_t *data, size_t size) override;
+    size_t receive(uint8_t *buffer, size_t max, Millis timeout) override;
+
+    // How long the calculator may take to accept a write.
+    static constexpr Millis kWriteLimit{1000};
+
+private:
+    [[noreturn]] void failed(const UsbTransfer &transfer, const std::string &doing);
+
+    std::unique_ptr<UsbCable> cable_;
+    std::string deviceName_;
+    std::vector<uint8_t> chunk_;   // one read's worth
+    size_t surplusBegin_ = 0;      // chunk_[surplusBegin_, surplusEnd_) not yet handed out
+    size_t surplusEnd_ = 0;
+};
+
+} // namespace calclink

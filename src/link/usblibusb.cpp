@@ -1,0 +1,196 @@
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <vector>
+
+#include <libusb.h>
+
+#include "usbcable.h"
+
+namespace calclink {
+
+namespace {
+
+constexpr int kConfiguration = 1;
+constexpr int kInterface = 0;
+
+int errnoOf(int usbError)
+{
+    switch (usbError) {
+    case LIBUSB_ERROR_IO: return EIO;
+    case LIBUSB_ERROR_INVALID_PARAM: return EINVAL;
+    case LIBUSB_ERROR_ACCESS: return EACCES;
+    case LIBUSB_ERROR_NO_DEVICE: return ENODEV;
+    case LIBUSB_ERROR_NOT_FOUND: return ENOENT;
+    case LIBUSB_ERROR_BUSY: return EBUSY;
+    case LIBUSB_ERROR_TIMEOUT: return ETIMEDOUT;
+    case LIBUSB_ERROR_OVERFLOW: return EOVERFLOW;
+    case LIBUSB_ERROR_PIPE: return EPIPE;
+    case LIBUSB_ERROR_INTERRUPTED: return EINTR;
+    case LIBUSB_ERROR_NO_MEM: return ENOMEM;
+    case LIBUSB_ERROR_NOT_SUPPORTED: return EOPNOTSUPP;
+    default: return EIO;
+    }
+}
+
+struct ContextDeleter {
+    void operator()(libusb_context *context) const { libusb_exit(context); }
+};
+struct HandleDeleter {
+    void operator()(libusb_device_handle *handle) const { libusb_close(handle); }
+};
+using ContextPtr = std::unique_ptr<libusb_context, ContextDeleter>;
+using HandlePtr = std::unique_ptr<libusb_device_handle, HandleDeleter>;
+
+class LibusbCable : public UsbCable {
+public:
+    LibusbCable(ContextPtr context, HandlePtr handle, std::string path, size_t packetSize)
+        : context_(std::move(context)), handle_(std::move(handle)), path_(std::move(path)), packetSize_(packetSize)
+    {
+    }
+
+    // The handle closes before the context ends (member order). Releasing
+    // fails harmlessly when the cable is gone; the kernel driver, if one was
+    // detached, is attached again by the release.
+    ~LibusbCable() override { libusb_release_interface(handle_.get(), kInterface); }
+
+    std::string path() const override { return path_; }
+    size_t packetSize() const override { return packetSize_; }
+
+    UsbTransfer bulkWrite(const uint8_t *data, size_t size, Millis timeout) override
+    {
+        return transfer(kUsbEndpointOut, const_cast<uint8_t *>(data), size, timeout);
+    }
+    UsbTransfer bulkRead(uint8_t *buffer, size_t size, Millis timeout) override
+    {
+        return transfer(kUsbEndpointIn, buffer, size, timeout);
+    }
+
+private:
+    UsbTransfer transfer(unsigned char endpoint, uint8_t *data, size_t size, Millis timeout)
+    {
+        const auto ms = static_cast<unsigned>(std::clamp<Millis::rep>(timeout.count(), 1, INT_MAX));
+        int done = 0;
+        const int rc = libusb_bulk_transfer(handle_.get(), endpoint, data, int(std::min<size_t>(size, INT_MAX)),
+                                            &done, ms);
+        UsbTransfer result;
+        result.count = size_t(std::max(done, 0));
+        if (rc == LIBUSB_ERROR_TIMEOUT)
+            result.status = UsbTransfer::TimedOut;
+        else if (rc == LIBUSB_ERROR_NO_DEVICE)
+            result.status = UsbTransfer::NoDevice;
+        else if (rc < 0) {
+            result.status = UsbTransfer::Failed;
+            result.error = errnoOf(rc);
+        }
+        return result;
+    }
+
+    ContextPtr context_;
+    HandlePtr handle_;
+    std::string path_;
+    size_t packetSize_;
+};
+
+struct Found {
+    libusb_device *device;
+    std::vector<uint8_t> place; // bus, then the port numbers down to the cable
+};
+
+UsbOpening failure(int usbError, std::string path = {})
+{
+    UsbOpening opening;
+    opening.status = UsbOpening::Failed;
+    opening.error = errnoOf(usbError);
+    opening.path = std::move(path);
+    return opening;
+}
+
+} // namespace
+
+UsbOpening openLibusbCable(int index)
+{
+    libusb_context *rawContext = nullptr;
+    if (const int rc = libusb_init(&rawContext); rc < 0) {
+        UsbOpening opening;
+        opening.status = UsbOpening::NoUsb;
+        opening.reason = libusb_strerror(rc);
+        return opening;
+    }
+    ContextPtr context(rawContext);
+
+    libusb_device **list = nullptr;
+    const ssize_t count = libusb_get_device_list(context.get(), &list);
+    if (count < 0) {
+        UsbOpening opening;
+        opening.status = UsbOpening::NoUsb;
+        opening.reason = libusb_strerror(int(count));
+        return opening;
+    }
+    std::unique_ptr<libusb_device *, void (*)(libusb_device **)> listGuard(
+        list, [](libusb_device **l) { libusb_free_device_list(l, 1); });
+
+    std::vector<Found> cables;
+    for (ssize_t i = 0; i < count; ++i) {
+        libusb_device_descriptor descriptor{};
+        if (libusb_get_device_descriptor(list[i], &descriptor) < 0 || descriptor.idVendor != kUsbVendorId ||
+            descriptor.idProduct != kUsbProductId)
+            continue;
+        Found found{list[i], {libusb_get_bus_number(list[i])}};
+        uint8_t ports[8];
+        const int depth = libusb_get_port_numbers(list[i], ports, sizeof ports);
+        found.place.insert(found.place.end(), ports, ports + std::max(depth, 0));
+        cables.push_back(std::move(found));
+    }
+    // The bus's own order can change from one plug-in to the next; the place
+    // of the cable on the bus does not, so \\.\Usb1 stays the same cable.
+    std::sort(cables.begin(), cables.end(), [](const Found &a, const Found &b) { return a.place < b.place; });
+    if (index < 0 || size_t(index) >= cables.size()) {
+        UsbOpening opening;
+        opening.status = UsbOpening::NotFound;
+        opening.found = int(cables.size());
+        return opening;
+    }
+
+    libusb_device *device = cables[size_t(index)].device;
+    char path[40];
+    std::snprintf(path, sizeof path, "/dev/bus/usb/%03u/%03u", libusb_get_bus_number(device),
+                  libusb_get_device_address(device));
+
+    const int packet = libusb_get_max_packet_size(device, kUsbEndpointIn);
+
+    libusb_device_handle *rawHandle = nullptr;
+    if (const int rc = libusb_open(device, &rawHandle); rc < 0)
+        return failure(rc, path);
+    HandlePtr handle(rawHandle);
+    // The handle holds the device; the list has to go while the context lives.
+    listGuard.reset();
+
+    // Not supported on every system; where it is not, there is no driver to detach.
+    libusb_set_auto_detach_kernel_driver(handle.get(), 1);
+    int configuration = 0;
+    if (const int rc = libusb_get_configuration(handle.get(), &configuration); rc < 0)
+        return failure(rc, path);
+    // Setting the configuration already in use would reset the cable, so only when it differs.
+    if (configuration != kConfiguration) {
+        if (const int rc = libusb_set_configuration(handle.get(), kConfiguration); rc < 0)
+            return failure(rc, path);
+    }
+    if (const int rc = libusb_claim_interface(handle.get(), kInterface); rc < 0)
+        return failure(rc, path);
+
+    auto cable = std::make_unique<LibusbCable>(std::move(context), std::move(handle), path,
+                                               packet > 0 ? size_t(packet) : 32);
+    // From here on the cable object releases the interface on every return.
+    for (const unsigned char endpoint : {kUsbEndpointOut, kUsbEndpointIn}) {
+        if (const int rc = libusb_clear_halt(rawHandle, endpoint); rc < 0)
+            return failure(rc, path);
+    }
+    UsbOpening opening;
+    opening.status = UsbOpening::Opened;
+    opening.cable = std::move(cable);
+    return opening;
+}
+
+} // namespace calclink

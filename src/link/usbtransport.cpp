@@ -1,0 +1,128 @@
+#include "usbcable.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "linkerror.h"
+#include "transports.h"
+
+namespace calclink {
+
+namespace {
+
+constexpr size_t kReadSize = 32;
+
+const std::string kUdevAdvice =
+    "The USB cable needs the udev rule packaging/udev/60-ekrano.rules: install it with "
+    "`sudo make install-udev` in Ekrano's source folder, then plug the cable in again.";
+const std::string kUnpluggedAdvice = "The cable was pulled out; plug it in again and retry.";
+
+std::string adviceFor(int err)
+{
+    switch (err) {
+    case EACCES:
+    case EPERM:
+        return kUdevAdvice;
+    case EBUSY:
+        return "Another program is using the cable; close it and try again.";
+    case ENODEV:
+        return kUnpluggedAdvice;
+    default:
+        return {};
+    }
+}
+
+std::string ordinal(int index)
+{
+    static const char *const names[] = {"first", "second", "third", "fourth", "fifth"};
+    return index < 5 ? names[index] : "number " + std::to_string(index + 1);
+}
+
+} // namespace
+
+std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index)
+{
+    switch (opening.status) {
+    case UsbOpening::Opened:
+        return std::make_unique<UsbTransport>(std::move(opening.cable), deviceName);
+    case UsbOpening::NoUsb:
+        throw LinkError(kNoUsbCable, "USB cannot be used on this computer: " + opening.reason + ".");
+    case UsbOpening::NotFound:
+        if (opening.found == 0)
+            throw LinkError(kNoUsbCable, "No USB link cable is connected (" + deviceName +
+                                             "). Plug the cable into the computer and the calculator, "
+                                             "or choose another cable in the link settings.");
+        throw LinkError(kNoUsbCable, deviceName + " means the " + ordinal(index) + " USB link cable, but only " +
+                                         std::to_string(opening.found) +
+                                         (opening.found == 1 ? " is" : " are") + " connected.");
+    case UsbOpening::Failed:
+        break;
+    }
+    const int err = opening.error ? opening.error : EIO;
+    throw systemError(err, deviceName, opening.path, "opening", adviceFor(err));
+}
+
+UsbTransport::UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName)
+    : cable_(std::move(cable)), deviceName_(std::move(deviceName))
+{
+    // A whole number of USB packets, at least 32 bytes: asking for less than
+    // a packet would make the USB stack drop what does not fit.
+    const size_t packet = std::max<size_t>(cable_->packetSize(), 1);
+    chunk_.resize((kReadSize + packet - 1) / packet * packet);
+}
+
+void UsbTransport::failed(const UsbTransfer &transfer, const std::string &doing)
+{
+    const int err = transfer.status == UsbTransfer::NoDevice ? ENODEV : (transfer.error ? transfer.error : EIO);
+    throw systemError(err, deviceName_, cable_->path(), doing, adviceFor(err));
+}
+
+void UsbTransport::send(const uint8_t *data, size_t size)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kWriteLimit;
+    size_t done = 0;
+    while (done < size) {
+        const auto left = std::chrono::ceil<Millis>(deadline - std::chrono::steady_clock::now());
+        const UsbTransfer transfer = cable_->bulkWrite(data + done, size - done, std::max(left, Millis(1)));
+        done += std::min(transfer.count, size - done);
+        if (transfer.status == UsbTransfer::NoDevice || transfer.status == UsbTransfer::Failed)
+            failed(transfer, "writing to");
+        if (done < size && (transfer.status == UsbTransfer::TimedOut || left <= Millis(0)))
+            throw noAnswer("USB cable: the calculator took " + std::to_string(done) + " of " + std::to_string(size) +
+                           " bytes within " + std::to_string(kWriteLimit.count()) + " ms");
+    }
+}
+
+size_t UsbTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
+{
+    if (surplusBegin_ == surplusEnd_) {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        for (;;) {
+            const auto left = std::chrono::ceil<Millis>(deadline - std::chrono::steady_clock::now());
+            // libusb takes 0 as "wait for ever".
+            const UsbTransfer transfer = cable_->bulkRead(chunk_.data(), chunk_.size(), std::max(left, Millis(1)));
+            if (transfer.status == UsbTransfer::NoDevice || transfer.status == UsbTransfer::Failed)
+                failed(transfer, "reading from");
+            surplusBegin_ = 0;
+            surplusEnd_ = std::min(transfer.count, chunk_.size());
+            if (surplusEnd_ > 0)
+                break;
+            // Nothing: a time-out, or a zero-length packet, which is no answer
+            // yet, so read again while there is time.
+            if (transfer.status == UsbTransfer::TimedOut || std::chrono::steady_clock::now() >= deadline)
+                return 0;
+        }
+    }
+    const size_t count = std::min(max, surplusEnd_ - surplusBegin_);
+    std::memcpy(buffer, chunk_.data() + surplusBegin_, count);
+    surplusBegin_ += count;
+    return count;
+}
+
+std::unique_ptr<Transport> openUsb(const std::string &deviceName, int index)
+{
+    return usbTransport(openLibusbCable(index), deviceName, index);
+}
+
+} // namespace calclink
