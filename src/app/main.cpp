@@ -1,0 +1,26 @@
+#include <QApplication>
+#include <QSessionManager>
+
+#include "form1.h"
+#include "terminationsignals.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Ekrano");
+    QApplication::setOrganizationName("Ekrano");
+    // Closing the window ends the program through its own exit path, and
+    // nothing else may quit it on the way.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Form1 form(ScreenMetrics::of(QGuiApplication::primaryScreen()));
+
+    // The desktop session ending, SIGTERM and SIGHUP all close the window,
+    // which saves the settings once and ends the program.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form, &Form1::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager &) { form.close(); });
+
+    form.start();
+    return app.exec();
+}

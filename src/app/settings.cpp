@@ -1,0 +1,122 @@
+// The six choices the program remembers from one run to the next, read when
+// the window first becomes active and written once when the program ends.
+
+#include <QCoreApplication>
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QSettings>
+
+#include <cstdio>
+
+#include "form1.h"
+#include "storedvalue.h"
+#include "surface.h"
+
+namespace {
+
+// The per-user store: organisation and application "Ekrano", section "settings".
+struct SettingsStore {
+    QSettings settings{"Ekrano", "Ekrano"};
+    SettingsStore() { settings.beginGroup("settings"); }
+
+    double number(const char *key)
+    {
+        const QVariant value = settings.value(key);
+        // A hand-edited value with a comma in it comes back as a list.
+        const QString text = value.typeId() == QMetaType::QStringList ? value.toStringList().join(',')
+                                                                       : value.toString();
+        return storedvalue::textToNumber(text.toStdString());
+    }
+};
+
+// Values the program never writes name no menu item, are refused by the
+// control or grey the check box, so they count as absent: the key's default.
+int menuIndex(double number, int highest)
+{
+    const auto value = storedvalue::toInt16(number);
+    return value && *value >= 0 && *value <= highest ? *value : 0;
+}
+
+int scrollValue(double number, int maximum)
+{
+    const auto value = storedvalue::toInt16(number);
+    return value && *value <= maximum ? *value : 0;
+}
+
+raster::Colour colour(double number)
+{
+    const auto value = storedvalue::toInt32(number);
+    return value && *value >= 0 && *value <= raster::kWhite ? *value : raster::kBlack;
+}
+
+} // namespace
+
+void Form1::Form_Activate()
+{
+    SettingsStore store;
+    int port = menuIndex(store.number("port"), 4);
+    const int cable = menuIndex(store.number("cable"), 2);
+    const int border = menuIndex(store.number("border"), 1);
+    const int scroll = scrollValue(store.number("scrollbar"), HScroll1->maximum());
+    const raster::Colour fore = colour(store.number("forecolor"));
+    raster::Colour back = colour(store.number("backcolor"));
+
+    if (fore == back)
+        back = raster::kWhite;
+    Picture1->setForeColor(fore);
+    Picture1->setBackColor(back);
+
+    for (int i = 1; i <= 4; ++i)
+        mnuport[i]->setChecked(false);
+    if (port == 0)
+        port = 1;
+    mnuport[port]->setChecked(true);
+
+    for (int i = 0; i <= 2; ++i)
+        mnuCableType[i]->setChecked(false);
+    mnuCableType[cable]->setChecked(true);
+
+    if (cable == 2)
+        for (int i = 1; i <= 4; ++i)
+            mnuport[i]->setEnabled(false);
+
+    QCoreApplication::processEvents();
+
+    setCheckBoxValue(Check1, border); // a change raises Check1's Click
+    if (scroll > 0)
+        HScroll1->setValue(scroll); // a change raises HScroll1's Change
+
+    Redraw();
+}
+
+void Form1::mnuExit_Click()
+{
+    // Whatever comes after (the close that follows quitting, a second close
+    // request) finds the settings written and the program ending.
+    if (ended_)
+        return;
+    ended_ = true;
+
+    QString port, cable;
+    for (int i = 1; i <= 4; ++i)
+        if (mnuport[i]->isChecked())
+            port = QString::number(i);
+    for (int i = 0; i <= 2; ++i)
+        if (mnuCableType[i]->isChecked())
+            cable = QString::number(i);
+
+    SettingsStore store;
+    store.settings.setValue("port", port);
+    store.settings.setValue("cable", cable);
+    store.settings.setValue("border", QString::number(checkBoxValue(Check1)));
+    store.settings.setValue("forecolor", QString::number(Picture1->ForeColor()));
+    store.settings.setValue("backcolor", QString::number(Picture1->BackColor()));
+    store.settings.setValue("scrollbar", QString::number(HScroll1->value()));
+    // QSettings replaces the file atomically: a crash leaves the old one or the new one.
+    store.settings.sync();
+    if (store.settings.status() != QSettings::NoError)
+        std::fprintf(stderr, "Ekrano: could not save the settings: %s cannot be written\n",
+                     qPrintable(store.settings.fileName()));
+
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGTERM and SIGHUP (the system or the desktop session ending the
+// program) into a Qt signal on the event thread, so that they end the
+// program the way closing the window does. A signal handler may do almost
+// nothing, so it only writes a byte to a pipe that the event loop watches.
+class TerminationSignals : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TerminationSignals(QObject *parent = nullptr);
+    ~TerminationSignals() override;
+
+signals:
+    void terminationRequested();
+
+private:
+    QSocketNotifier *notifier_ = nullptr;
+};

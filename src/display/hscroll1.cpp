@@ -1,0 +1,38 @@
+// The zoom: HScroll1's value divided by 10 is the side, in screen pixels, of
+// the square that stands for one calculator pixel.
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "form1.h"
+#include "surface.h"
+#include "zoomlabel.h"
+
+void Form1::HScroll1_Change() { applyZoom(true); }
+
+void Form1::HScroll1_Scroll() { applyZoom(false); }
+
+// Change centres the display and writes the factor in the fixed form; Scroll,
+// while the thumb is dragged, leaves the display's left edge where it is and
+// writes the factor as the user's locale does.
+void Form1::applyZoom(bool centre)
+{
+    const int v = HScroll1->value();
+    zoomFactor = v / 10.0;
+    const int t = screen_.twipsPerPixelX;
+    Picture1->setWidth(float(zoomFactor * (98 * t)));
+    float w = Picture1->Width(); // as applied, in whole pixels
+    Picture1->setHeight(float((66.0 / 98.0) * w));
+    if (centre) {
+        w = Picture1->Width();
+        const float W = Width();
+        Picture1->setLeft((W - w) / 2);
+    }
+    Label1->setText(centre ? QString::fromStdString(zoomlabel::fixedForm(zoomFactor))
+                           : zoomlabel::localeForm(zoomFactor));
+    // Waiting events may run a newer zoom to its end; the redraw below then
+    // uses the newest zoomFactor, so the last picture matches the last value.
+    QCoreApplication::processEvents();
+    Redraw();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+// The rules by which the drawing surfaces turn coordinates into pixels. No
+// Qt here, so that they can be tested and reasoned about on their own.
+namespace raster {
+
+// A colour value: red + 256 * green + 65536 * blue; -1 means "no colour".
+using Colour = int32_t;
+inline constexpr Colour kBlack = 0;
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kNoColour = -1;
+
+inline constexpr int red(Colour c) { return c & 0xFF; }
+inline constexpr int green(Colour c) { return (c >> 8) & 0xFF; }
+inline constexpr int blue(Colour c) { return (c >> 16) & 0xFF; }
+inline constexpr Colour rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+
+// Whole pixels from a length in twips: to the nearest, halves to even.
+inline int pixelsFromTwips(double twips, int twipsPerPixel)
+{
+    return int(std::nearbyint(twips / twipsPerPixel));
+}
+
+// Fractional pixel positions are snapped to 1/4096 of a pixel before they are
+// compared, so that the far edge of one box (x1 + s) and the near edge of the
+// next ((x + 1) * s), which can differ in their last bits, land on the same
+// pixel at every zoom.
+inline double snap(double pixel) { return std::round(pixel * 4096.0) / 4096.0; }
+
+// A pixel index from a pixel position already rounded to a whole number,
+// clamped far outside any surface so that absurd coordinates stay harmless.
+inline int toIndex(double whole)
+{
+    if (!(whole > -1e8))
+        return -100000000;
+    if (whole > 1e8)
+        return 100000000;
+    return int(whole);
+}
+
+// The pixels [first, last] that a filled box covers along one axis: those
+// whose centre p + 0.5 satisfies a <= p + 0.5 < b, for a <= b in pixels.
+// Boxes that share an edge therefore tile with no gap and no overlap.
+struct Span {
+    int first;
+    int last; // last < first: nothing
+};
+inline Span coverSpan(double a, double b)
+{
+    if (b < a)
+        std::swap(a, b);
+    a = snap(a);
+    b = snap(b);
+    return {toIndex(std::ceil(a - 0.5)), toIndex(std::ceil(b - 0.5)) - 1};
+}
+
+// The pixel that holds a point of a line or an outline.
+inline int pixelOf(double p) { return toIndex(std::floor(snap(p))); }
+
+} // namespace raster
