@@ -10,7 +10,7 @@ DEPS := cmake g++ make pkg-config \
         libgtest-dev libbenchmark-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip
 
-.PHONY: all deps build run demo test bench clean
+.PHONY: all deps build run demo test bench clean install-udev
 
 all: build
 
@@ -46,3 +46,11 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Lets the logged-in user open the USB link cable without root.
+install-udev:
+	$(SUDO) install -D -m 0644 packaging/udev/60-ekrano.rules /etc/udev/rules.d/60-ekrano.rules
+	@if command -v udevadm >/dev/null 2>&1; then \
+	  $(SUDO) udevadm control --reload-rules && $(SUDO) udevadm trigger --subsystem-match=usb || \
+	    echo "udev did not reload; the rule takes effect when udev next starts."; \
+	fi
