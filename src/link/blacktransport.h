@@ -28,14 +28,13 @@ public:
     // The limit of every wait except the first bit of a reply.
     static constexpr Millis kBitLimit{1000};
 
-    // Where the bus changes direction, a release can be as short as the
-    // other side likes, and either side may miss it:
+    // A release can be shorter than either side's look at the wires:
     // - after the last bit sent, the calculator may release its answer and
-    //   pull the same wire again at once as the first bit of its reply; a
-    //   wire that stays low this long after the last bit is taken as that;
+    //   at once pull the same wire again as the first bit of its reply; a
+    //   wire still low this long after the last bit is taken as that reply;
     static constexpr std::chrono::microseconds kReplyStart{10000};
-    // - after a byte received, this side keeps both wires released at least
-    //   this long before it sends, so that the calculator sees its last
+    // - before sending after a byte received, this side keeps both wires
+    //   released at least this long, so that the calculator sees its last
     //   answer end;
     static constexpr std::chrono::microseconds kTurnaroundGap{1000};
     // - after answering a bit, this side's wire may take a moment to read

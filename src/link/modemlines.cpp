@@ -40,15 +40,20 @@ ModemLineWires::~ModemLineWires() = default;
 
 void ModemLineWires::drive(Wires mine)
 {
+    // Only the lines that change: each one is a system call, and on a USB
+    // serial adapter a USB transfer.
     int set = 0;
     int clear = 0;
-    const auto line = [&](int bit, bool release) {
+    const auto line = [&](int bit, bool release, bool before) {
+        if (driven_ && release == before)
+            return;
         (release == kLines.assertedOutReleases ? set : clear) |= bit;
     };
-    line(kLines.redOut, mine.red);
-    line(kLines.whiteOut, mine.white);
-    if (!port_->setModemLines(set, clear))
+    line(kLines.redOut, mine.red, driven_ ? driven_->red : true);
+    line(kLines.whiteOut, mine.white, driven_ ? driven_->white : true);
+    if ((set || clear) && !port_->setModemLines(set, clear))
         throw noModemLines(*port_, ENOTTY);
+    driven_ = mine;
 }
 
 Wires ModemLineWires::read()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "blackwires.h"
 
@@ -22,6 +23,7 @@ public:
 
 private:
     std::unique_ptr<SerialPort> port_;
+    std::optional<Wires> driven_; // what the outputs were last set to
 };
 
 } // namespace calclink
