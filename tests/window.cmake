@@ -6,3 +6,12 @@ ekrano_test(window_tests QT
     SOURCES window_surface_test.cpp window_layout_test.cpp window_redraw_test.cpp
             window_zoom_test.cpp window_colours_test.cpp window_settings_test.cpp
     LIBS ekrano_window Qt6::Test)
+ekrano_test(capture_tests QT
+    SOURCES window_capture_test.cpp
+    LIBS ekrano_window ekrano_calcsim)
+# The program itself on a real X server, with the clipboard read by another program.
+ekrano_test(x11_tests QT
+    SOURCES x11_session_test.cpp
+    LIBS ekrano_calcsim Qt6::Gui
+    LABELS x11)
+add_dependencies(x11_tests ekrano)

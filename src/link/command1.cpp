@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "calclink.h"
+#include "capturemessage.h"
 #include "form1.h"
 #include "linkerror.h"
 #include "surface.h"
@@ -23,7 +24,7 @@ QImage imageOf(const calclink::Picture &picture)
 {
     if (picture.width <= 0 || picture.height <= 0 ||
         picture.pixels.size() != size_t(picture.width) * size_t(picture.height))
-        throw calclink::LinkError(0x80004005, "The link library handed out no picture of the calculator's screen.");
+        throw calclink::LinkError(calclink::kNoAnswer, "The link library handed out no picture of the calculator's screen.");
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x) {
@@ -33,28 +34,23 @@ QImage imageOf(const calclink::Picture &picture)
     return image;
 }
 
-void showBox(QWidget *parent, const QString &title, const QString &text)
+void report(QWidget *parent, uint32_t number, const QString &description)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    const CaptureMessage message = captureMessage(number, description);
+    QMessageBox box(QMessageBox::NoIcon, message.title, message.text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-// A failed call with no description of its own reads as the generic
-// "Automation error"; that one, in any case, sends the user to the
-// calculator, the cable and the link settings. Everything else shows its
-// number and its sentence under the program's own name.
-void reportFailure(QWidget *parent, uint32_t number, QString description)
+} // namespace
+
+CaptureMessage captureMessage(uint32_t number, QString description)
 {
     if (description.isEmpty())
         description = "Automation error";
     if (description.toUpper() == "AUTOMATION ERROR")
-        showBox(parent, "Ekrano Error", "Error...\r\nCheck calculator, connection, & 'Link Settings'");
-    else
-        showBox(parent, QCoreApplication::applicationName(),
-                QString::number(number, 16).toUpper() + "\r\n" + description);
+        return {"Ekrano Error", "Error...\r\nCheck calculator, connection, & 'Link Settings'"};
+    return {QCoreApplication::applicationName(), QString::number(number, 16).toUpper() + "\r\n" + description};
 }
-
-} // namespace
 
 void Form1::Command1_Click()
 {
@@ -91,10 +87,10 @@ void Form1::Command1_Click()
         Command1->setText(kReady);
         Redraw();
     } catch (const calclink::LinkError &error) {
-        reportFailure(this, error.number(), QString::fromStdString(error.description()));
+        report(this, error.number(), QString::fromStdString(error.description()));
         Command1->setText(kFailed);
     } catch (const std::exception &error) {
-        reportFailure(this, 0x80004005, QString::fromUtf8(error.what()));
+        report(this, calclink::kNoAnswer, QString::fromUtf8(error.what()));
         Command1->setText(kFailed);
     }
 }
