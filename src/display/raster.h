@@ -28,19 +28,22 @@ inline int pixelsFromTwips(double twips, int twipsPerPixel)
 // Fractional pixel positions are snapped to 1/4096 of a pixel before they are
 // compared, so that the far edge of one box (x1 + s) and the near edge of the
 // next ((x + 1) * s), which can differ in their last bits, land on the same
-// pixel at every zoom.
-inline double snap(double pixel) { return std::round(pixel * 4096.0) / 4096.0; }
-
-// A pixel index from a pixel position already rounded to a whole number,
-// clamped far outside any surface so that absurd coordinates stay harmless.
-inline int toIndex(double whole)
+// pixel at every zoom. Positions far outside any surface (and NaN) are clamped
+// so that absurd coordinates stay harmless.
+inline constexpr int64_t kSubpixels = 4096;
+inline int64_t subpixels(double pixel)
 {
-    if (!(whole > -1e8))
-        return -100000000;
-    if (whole > 1e8)
-        return 100000000;
-    return int(whole);
+    constexpr double limit = 1e8;
+    if (!(pixel > -limit))
+        pixel = -limit;
+    else if (pixel > limit)
+        pixel = limit;
+    const double scaled = pixel * kSubpixels;
+    return int64_t(scaled < 0 ? scaled - 0.5 : scaled + 0.5); // to the nearest
 }
+
+inline int floorDiv(int64_t a, int64_t b) { return int(a >= 0 ? a / b : -((-a + b - 1) / b)); }
+inline int ceilDiv(int64_t a, int64_t b) { return -floorDiv(-a, b); }
 
 // The pixels [first, last] that a filled box covers along one axis: those
 // whose centre p + 0.5 satisfies a <= p + 0.5 < b, for a <= b in pixels.
@@ -51,14 +54,14 @@ struct Span {
 };
 inline Span coverSpan(double a, double b)
 {
-    if (b < a)
-        std::swap(a, b);
-    a = snap(a);
-    b = snap(b);
-    return {toIndex(std::ceil(a - 0.5)), toIndex(std::ceil(b - 0.5)) - 1};
+    int64_t from = subpixels(a), to = subpixels(b);
+    if (to < from)
+        std::swap(from, to);
+    constexpr int64_t half = kSubpixels / 2;
+    return {ceilDiv(from - half, kSubpixels), ceilDiv(to - half, kSubpixels) - 1};
 }
 
 // The pixel that holds a point of a line or an outline.
-inline int pixelOf(double p) { return toIndex(std::floor(snap(p))); }
+inline int pixelOf(double p) { return floorDiv(subpixels(p), kSubpixels); }
 
 } // namespace raster

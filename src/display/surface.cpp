@@ -57,6 +57,7 @@ void Surface::applyGeometry()
     const int innerHeight = std::max(0, height_ - 2 * frameWidthPx());
     x_.pixels = innerWidth;
     y_.pixels = innerHeight;
+    refreshScale();
     if (image_.width() == innerWidth && image_.height() == innerHeight)
         return;
     QImage resized;
@@ -69,15 +70,16 @@ void Surface::applyGeometry()
         }
     }
     image_ = resized;
-    update();
+    stride_ = image_.bytesPerLine() / int(sizeof(QRgb));
+    scheduleRepaint();
 }
 
 void Surface::setScaleMode(int mode)
 {
     scaleMode_ = mode;
-    if (mode != User) {
+    if (mode != User)
         x_.origin = y_.origin = 0;
-    }
+    refreshScale();
 }
 
 // Leaving twips or pixels keeps the current values of both axes as the user
@@ -116,39 +118,55 @@ void Surface::setScaleLeft(float units)
 {
     enterUserScale();
     x_.origin = units;
+    refreshScale();
 }
 
 void Surface::setScaleTop(float units)
 {
     enterUserScale();
     y_.origin = units;
+    refreshScale();
 }
 
 void Surface::setScaleWidth(float units)
 {
     enterUserScale();
     x_.extent = units;
+    refreshScale();
 }
 
 void Surface::setScaleHeight(float units)
 {
     enterUserScale();
     y_.extent = units;
+    refreshScale();
+}
+
+// Pixels per unit and the unit at the inner area's start, for each axis,
+// worked out again whenever the scale or the size changes: the drawing calls
+// then convert with one subtraction and one multiplication.
+void Surface::refreshScale()
+{
+    for (Axis *axis : {&x_, &y_}) {
+        switch (scaleMode_) {
+        case User:
+            // A scale of no extent maps everything to the area's start.
+            axis->pixelsPerUnit = axis->extent == 0 ? 0.0 : axis->pixels / axis->extent;
+            axis->start = axis->origin;
+            break;
+        case Pixels:
+            axis->pixelsPerUnit = 1.0;
+            axis->start = 0;
+            break;
+        default:
+            axis->pixelsPerUnit = 1.0 / axis->twipsPerPixel;
+            axis->start = 0;
+        }
+    }
 }
 
 // A position in current units as a fractional pixel of the inner area.
-double Surface::toPixel(const Axis &axis, double units) const
-{
-    switch (scaleMode_) {
-    case User:
-        // A scale of no extent maps everything to the area's start.
-        return axis.extent == 0 ? 0.0 : (units - axis.origin) * axis.pixels / axis.extent;
-    case Pixels:
-        return units;
-    default:
-        return units / axis.twipsPerPixel;
-    }
-}
+double Surface::toPixel(const Axis &axis, double units) const { return (units - axis.start) * axis.pixelsPerUnit; }
 
 void Surface::setPicture(const QImage &picture)
 {
@@ -166,7 +184,7 @@ void Surface::Cls()
         QPainter painter(&image_);
         painter.drawImage(0, 0, picture_);
     }
-    update();
+    scheduleRepaint();
 }
 
 Colour Surface::Point(float x, float y) const
@@ -187,10 +205,10 @@ void Surface::fillPixels(int x1, int y1, int x2, int y2, QRgb rgb)
     y2 = std::min(y2, image_.height() - 1);
     if (x1 > x2 || y1 > y2)
         return;
-    for (int y = y1; y <= y2; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
+    // bits() once: each scanLine() would check again whether the clipboard still shares the image.
+    auto *row = reinterpret_cast<QRgb *>(image_.bits()) + qsizetype(y1) * stride_;
+    for (int y = y1; y <= y2; ++y, row += stride_)
         std::fill(row + x1, row + x2 + 1, rgb);
-    }
 }
 
 // A line from pixel to pixel, both ends included, drawn with a square pen of
@@ -253,11 +271,22 @@ void Surface::Line(int flags, float x1, float y1, float x2, float y2, Colour col
             stampLine(px1, py1, px2, py2, rgb);
         }
     }
+    scheduleRepaint();
+}
+
+// A redraw makes thousands of drawing calls; the widget is asked to repaint
+// once, and asks again only after it has painted.
+void Surface::scheduleRepaint()
+{
+    if (repaintScheduled_)
+        return;
+    repaintScheduled_ = true;
     update();
 }
 
 void Surface::paintEvent(QPaintEvent *event)
 {
+    repaintScheduled_ = false;
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image_);

@@ -88,6 +88,8 @@ private:
         int pixels = 0;        // extent of the inner area
         double origin = 0;     // user scale: the unit at the inner area's start
         double extent = 0;     // user scale: units across the inner area
+        double start = 0;         // the unit at the inner area's start, in the current scale
+        double pixelsPerUnit = 0; // in the current scale
     };
 
     int frameWidthPx() const { return border_ == Border::Sunken ? 2 : 0; }
@@ -95,8 +97,10 @@ private:
     void enterUserScale();
     double scaleExtent(const Axis &axis) const;
     double scaleOrigin(const Axis &axis) const;
+    void refreshScale();
     double toPixel(const Axis &axis, double units) const;
     void fillPixels(int x1, int y1, int x2, int y2, QRgb rgb); // inclusive, clipped
+    void scheduleRepaint();
     void stampLine(int px1, int py1, int px2, int py2, QRgb rgb);
 
     const int tppX_;
@@ -113,4 +117,6 @@ private:
     float currentX_ = 0, currentY_ = 0;
     QImage picture_;
     QImage image_;
+    int stride_ = 0; // pixels from one row of image_ to the next
+    bool repaintScheduled_ = false;
 };
