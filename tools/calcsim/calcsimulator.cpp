@@ -66,7 +66,13 @@ CalcSimulator::CalcSimulator(calclink::Bitmap screen) : screen_(screen)
 {
     if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) < 0)
         fail("pipe2");
-    openTerminal();
+    try {
+        openTerminal();
+    } catch (...) {
+        ::close(wake_[0]);
+        ::close(wake_[1]);
+        throw;
+    }
 }
 
 CalcSimulator::~CalcSimulator()
@@ -79,17 +85,18 @@ CalcSimulator::~CalcSimulator()
 
 void CalcSimulator::openTerminal()
 {
+    const auto bail = [this](const char *what) {
+        const int err = errno;
+        closeTerminal();
+        errno = err;
+        fail(what);
+    };
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master_ < 0)
-        fail("posix_openpt");
+        bail("posix_openpt");
     char name[128];
-    if (::grantpt(master_) < 0 || ::unlockpt(master_) < 0 || ::ptsname_r(master_, name, sizeof name) != 0) {
-        const int err = errno;
-        ::close(master_);
-        master_ = -1;
-        errno = err;
-        fail("preparing the pseudo-terminal");
-    }
+    if (::grantpt(master_) < 0 || ::unlockpt(master_) < 0 || ::ptsname_r(master_, name, sizeof name) != 0)
+        bail("preparing the pseudo-terminal");
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
     path_ = name;
 
@@ -97,7 +104,7 @@ void CalcSimulator::openTerminal()
     // a hang-up, however often clients come and go.
     slave_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (slave_ < 0)
-        fail("opening the pseudo-terminal");
+        bail("opening the pseudo-terminal");
     termios raw;
     ::tcgetattr(slave_, &raw);
     ::cfmakeraw(&raw);
