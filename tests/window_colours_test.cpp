@@ -124,8 +124,9 @@ TEST_F(ColoursTest, HorizontalLinesRunTopToBottom)
     const QImage &image = form->Picture1->Image();
     for (int y = 0; y < image.height(); ++y) {
         ASSERT_EQ(image.pixel(0, y), image.pixel(image.width() - 1, y)) << "one colour along row " << y;
-        if (y > 0)
+        if (y > 0) {
             ASSERT_GE(qBlue(image.pixel(10, y)), qBlue(image.pixel(10, y - 1))) << "bluer downwards, row " << y;
+        }
     }
     // The lines overlap at this height: each row shows the last line drawn over it.
     EXPECT_LE(qBlue(image.pixel(10, 0)), 3);
