@@ -257,6 +257,7 @@ void CalcSimulator::serve()
         }
     } catch (const std::exception &) {
         // The terminal failed under us; nothing is left to serve.
+        serving_ = false;
         closeTerminal();
     }
     serving_ = false;
@@ -305,6 +306,10 @@ void CalcSimulator::answerScreenRequest()
         half.resize(4 + screen.size() / 2);
         writeAll(half);
         pause(50ms);
+        // Not serving from here on, before the client can see the hang-up:
+        // a start() that follows it must find the thread ending, join it and
+        // open a fresh terminal.
+        serving_ = false;
         closeTerminal();
         return;
     }
