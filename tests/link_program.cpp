@@ -89,17 +89,28 @@ private:
     int status_ = -1;
 };
 
-fs::path makeTempFolder()
-{
-    char pattern[] = "/tmp/ekrano-calc-XXXXXX";
-    return ::mkdtemp(pattern) ? fs::path(pattern) : fs::path();
-}
+// A temporary folder, removed however the test ends.
+struct TempFolder {
+    TempFolder()
+    {
+        char pattern[] = "/tmp/ekrano-calc-XXXXXX";
+        if (::mkdtemp(pattern))
+            path = pattern;
+    }
+    ~TempFolder()
+    {
+        if (!path.empty())
+            fs::remove_all(path);
+    }
+    fs::path path;
+};
 
 } // namespace
 
 TEST(EkranoCalc, ServesThroughItsPortLinkAndRemovesItOnSignal)
 {
-    const fs::path config = makeTempFolder();
+    const TempFolder folder;
+    const fs::path &config = folder.path;
     ASSERT_FALSE(config.empty());
     const fs::path link = config / "Ekrano/ports/COM1";
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
@@ -122,14 +133,13 @@ TEST(EkranoCalc, ServesThroughItsPortLinkAndRemovesItOnSignal)
         EXPECT_FALSE(fs::exists(fs::symlink_status(link))) << "the link outlived the simulator";
     }
     ::unsetenv("XDG_CONFIG_HOME");
-    fs::remove_all(config);
 }
 
 TEST(EkranoCalc, RefusesToReplaceAFileAndRejectsBadOptions)
 {
-    const fs::path folder = makeTempFolder();
-    ASSERT_FALSE(folder.empty());
-    const fs::path file = folder / "COM1";
+    const TempFolder folder;
+    ASSERT_FALSE(folder.path.empty());
+    const fs::path file = folder.path / "COM1";
     std::ofstream(file) << "keep me";
 
     Program replacing({"--link", file.string()});
@@ -148,5 +158,4 @@ TEST(EkranoCalc, RefusesToReplaceAFileAndRejectsBadOptions)
     Program help({"--help"});
     EXPECT_NE(help.firstLine().find("Usage"), std::string::npos);
     EXPECT_EQ(help.finish(), 0);
-    fs::remove_all(folder);
 }

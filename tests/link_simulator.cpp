@@ -268,6 +268,8 @@ TEST(Screens, LoadScreenReadsPbmAndRefusesOtherSizes)
     char pattern[] = "/tmp/ekrano-screen-XXXXXX";
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     const fs::path folder = pattern;
+    const std::unique_ptr<const fs::path, void (*)(const fs::path *)> removeFolder(
+        &folder, [](const fs::path *path) { fs::remove_all(*path); });
 
     // Plain PBM: 1 is dark. A diagonal from the top left, and the bottom right pixel.
     {
@@ -293,5 +295,4 @@ TEST(Screens, LoadScreenReadsPbmAndRefusesOtherSizes)
     EXPECT_NE(error.find("2 x 2"), std::string::npos) << error;
     EXPECT_FALSE(loadScreen((folder / "absent.png").string(), error));
     EXPECT_NE(error.find("absent.png"), std::string::npos) << error;
-    fs::remove_all(folder);
 }
