@@ -1,0 +1,102 @@
+// ekrano-screenshot: the window as a person sees it after a capture, saved as
+// a PNG. The window runs on Qt's offscreen platform with settings of its own,
+// the simulated calculator answers on a pseudo-terminal linked as COM1, and
+// the capture goes through the real button and the real Gray cable code.
+//
+// Usage: ekrano-screenshot OUTPUT.png
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <unistd.h>
+
+#include "calcsimulator.h"
+#include "devicenames.h"
+#include "form1.h"
+
+namespace {
+
+// The stored settings of a person who uses the Gray cable on COM1, likes the
+// frame and draws the screen in dark blue.
+void storeSettings()
+{
+    QSettings settings("Ekrano", "Ekrano");
+    settings.beginGroup("settings");
+    settings.setValue("port", "1");
+    settings.setValue("cable", "1");
+    settings.setValue("border", "1");
+    settings.setValue("scrollbar", "30");
+    settings.setValue("forecolor", QString::number(0x18 + 256 * 0x28 + 65536 * 0x70)); // red + 256 green + 65536 blue
+    settings.setValue("backcolor", QString::number(0xFFFFFF));
+    settings.sync();
+}
+
+bool linkPort(int port, const std::string &terminal)
+{
+    const std::string link = calclink::portLinkPath(port);
+    QDir().mkpath(QFileInfo(QString::fromStdString(link)).path());
+    ::unlink(link.c_str());
+    return ::symlink(terminal.c_str(), link.c_str()) == 0;
+}
+
+int fail(const char *message)
+{
+    std::fprintf(stderr, "ekrano-screenshot: %s\n", message);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "Usage: ekrano-screenshot OUTPUT.png\n");
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QTemporaryDir config;
+    if (!config.isValid())
+        return fail("cannot make a temporary settings folder");
+    setenv("XDG_CONFIG_HOME", qPrintable(config.path()), 1);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Ekrano");
+    QApplication::setOrganizationName("Ekrano");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    storeSettings();
+
+    CalcSimulator simulator;
+    simulator.start();
+    if (!linkPort(1, simulator.path()))
+        return fail("cannot link the simulated calculator as COM1");
+
+    Form1 form(ScreenMetrics{15, 15});
+    form.show();
+    form.Form_Activate();
+
+    // Colors, Background, Gradient with two colours picked: pale green at
+    // the left to pale blue at the right.
+    form.mnuSolid->setChecked(false);
+    form.mnuGradient->setChecked(true);
+    form.gradStartRed = 0xE4, form.gradStartGreen = 0xF4, form.gradStartBlue = 0xD8;
+    form.gradEndRed = 0xD0, form.gradEndGreen = 0xE0, form.gradEndBlue = 0xF8;
+
+    form.Command1->click();
+    if (form.Command1->text() != "&Screenshot to Clipboard" || simulator.requestsServed() != 1)
+        return fail("the capture from the simulated calculator failed");
+    QApplication::processEvents();
+
+    // The whole window below its title bar: the menu bar and the client area.
+    if (!form.grab().save(output, "PNG"))
+        return fail("cannot write the picture");
+    return 0;
+}
