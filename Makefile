@@ -8,9 +8,11 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEPS := cmake g++ make pkg-config \
         qt6-base-dev qt6-qpa-plugins libusb-1.0-0-dev \
         libgtest-dev libbenchmark-dev \
-        fonts-dejavu-core xvfb xauth xdotool xclip
+        fonts-dejavu-core xvfb xauth xdotool xclip \
+        qt6-svg-dev dpkg-dev desktop-file-utils file man-db
 
 .PHONY: all deps build run demo test bench clean install-udev
+.PHONY: install package screenshot
 
 all: build
 
@@ -54,3 +56,21 @@ install-udev:
 	  $(SUDO) udevadm control --reload-rules && $(SUDO) udevadm trigger --subsystem-match=usb || \
 	    echo "udev did not reload; the rule takes effect when udev next starts."; \
 	fi
+
+# Installs the program, ekrano-calc, the desktop entry, the icons, the manual
+# pages and the udev rule under PREFIX (/usr/local unless given), below
+# DESTDIR if that is set; through sudo when the destination is not writable.
+PREFIX ?= /usr/local
+install: build
+	@dest="$(DESTDIR)$(PREFIX)"; while [ ! -d "$$dest" ]; do dest=$$(dirname "$$dest"); done; \
+	  run=; [ -w "$$dest" ] || run="$(SUDO)"; \
+	  set -x; $$run env DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, $(BUILD)/ekrano_<version>_<architecture>.deb.
+package: build
+	cmake --build $(BUILD) --target package
+
+# The README's picture of the window, taken by the program itself.
+screenshot: build
+	@mkdir -p docs
+	QT_QPA_PLATFORM=offscreen $(BUILD)/ekrano-screenshot docs/window.png
