@@ -52,6 +52,13 @@ TEST(StoredValue, OutOfRangeNumbersBecomeInfinityOrZero)
     EXPECT_LT(textToNumber("-1e999"), 0);
     EXPECT_TRUE(std::isinf(textToNumber(std::string(400, '9'))));
     EXPECT_EQ(textToNumber("1e-999"), 0);
+    // Whether a number is too large or too small is its size, not its exponent's sign.
+    EXPECT_EQ(textToNumber("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_EQ(textToNumber("-0." + std::string(400, '0') + "1"), 0);
+    EXPECT_TRUE(std::isinf(textToNumber(std::string(400, '9') + "e-50")));
+    EXPECT_EQ(textToNumber("1" + std::string(400, '0') + "e-800"), 0);
+    EXPECT_TRUE(std::isinf(textToNumber("0." + std::string(50, '0') + "1e400")));
+    EXPECT_LT(textToNumber("-" + std::string(400, '9') + "e-50"), 0);
 }
 
 TEST(StoredValue, ConversionsRoundHalvesToEvenAndRefuseWhatDoesNotFit)

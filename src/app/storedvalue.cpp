@@ -1,5 +1,6 @@
 #include "storedvalue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -9,6 +10,37 @@ namespace storedvalue {
 
 static bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether a number that a double cannot hold is too large rather than too
+// small: the power of ten of its first significant digit, plus its exponent,
+// is above zero. The sign of the exponent alone does not tell (a long row of
+// digits, or of zeros after the point, outweighs it). `number` is a sign,
+// digits with at most one point, and an optional exponent "e" with digits.
+static bool tooLarge(const std::string &number)
+{
+    const size_t exponentAt = number.find('e');
+    const std::string_view mantissa = std::string_view(number).substr(0, exponentAt);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return false; // all zeros: 0 is never out of range, but it is not large
+    long long power = first < point ? (long long)(point - first) - 1 : -(long long)(first - point);
+
+    if (exponentAt != std::string::npos) {
+        size_t i = exponentAt + 1;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+            ++i;
+        // The mantissa's power is smaller than the text is long, so an
+        // exponent capped just above that length keeps the sum's sign.
+        const long long cap = (long long)number.size() + 1;
+        long long exponent = 0;
+        for (; i < number.size(); ++i)
+            exponent = std::min(exponent * 10 + (number[i] - '0'), cap);
+        power += negative ? -exponent : exponent;
+    }
+    return power > 0;
+}
 
 double textToNumber(std::string_view text)
 {
@@ -57,8 +89,8 @@ double textToNumber(std::string_view text)
     double value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
     if (error == std::errc::result_out_of_range) {
-        // Too small a number (a negative exponent) reads as 0, too large as an infinity.
-        if (number.find("e-") != std::string::npos)
+        // Too small a number reads as 0, too large as an infinity.
+        if (!tooLarge(number))
             return 0;
         const double infinity = std::numeric_limits<double>::infinity();
         return number[0] == '-' ? -infinity : infinity;
