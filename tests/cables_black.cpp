@@ -32,7 +32,7 @@ namespace {
 // Two wires, each high only while neither side (nor a fault) pulls it low.
 class SimBus {
 public:
-    enum Side { Host, Calculator };
+    enum Side { Host, Calculator, Short }; // Short: a fault outside both sides
 
     // Returns how often each wire (red, white) has gone high so far.
     std::array<uint64_t, 2> drive(Side side, Wires pulls)
@@ -65,7 +65,7 @@ public:
         return levelsLocked();
     }
     // A fault outside both sides: a wire shorted to ground.
-    void holdLow(bool red, bool white) { drive(Side(2), Wires{!red, !white}); }
+    void holdLow(bool red, bool white) { drive(Short, Wires{!red, !white}); }
     Wires hostPulls()
     {
         std::lock_guard lock(mutex_);
