@@ -174,7 +174,10 @@ TEST_F(SettingsTest, ADamagedSettingsFileNeverStopsTheStart)
     Form1 &form = startedWindow();
     EXPECT_EQ(tickedPort(form), 3) << "a list reads from its first number";
     EXPECT_EQ(form.Picture1->BackColor(), 12);
+    testing::internal::CaptureStderr();
     EXPECT_EQ(exitAndReadBack(form)[0], "3");
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.find("could not save the settings"), std::string::npos) << "they were saved: " << said;
 }
 
 TEST_F(SettingsTest, ASettingsFolderThatCannotBeWrittenIsReportedAndTheProgramStillEnds)

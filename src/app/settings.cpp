@@ -106,6 +106,10 @@ void Form1::mnuExit_Click()
             cable = QString::number(i);
 
     SettingsStore store;
+    // A damaged file that was read leaves QSettings' status at FormatError
+    // even when the new settings replace it, so only a store that cannot be
+    // written, or an access error while writing, means they were not saved.
+    const bool writable = store.settings.isWritable();
     store.settings.setValue("port", port);
     store.settings.setValue("cable", cable);
     store.settings.setValue("border", QString::number(checkBoxValue(Check1)));
@@ -114,7 +118,7 @@ void Form1::mnuExit_Click()
     store.settings.setValue("scrollbar", QString::number(HScroll1->value()));
     // QSettings replaces the file atomically: a crash leaves the old one or the new one.
     store.settings.sync();
-    if (store.settings.status() != QSettings::NoError)
+    if (!writable || store.settings.status() == QSettings::AccessError)
         std::fprintf(stderr, "Ekrano: could not save the settings: %s cannot be written\n",
                      qPrintable(store.settings.fileName()));
 
