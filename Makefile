@@ -38,6 +38,8 @@ run: build
 
 test: build
 	tests/run-tests $(BUILD)
+	$(MAKE) --no-print-directory sanitize
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
 
 demo: build
 	tools/demo $(BUILD)
@@ -48,6 +50,7 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+	rm -rf $(ASAN_BUILD)
 
 # Lets the logged-in user open the USB link cable without root.
 install-udev:
@@ -74,3 +77,25 @@ package: build
 screenshot: build
 	@mkdir -p docs
 	QT_QPA_PLATFORM=offscreen $(BUILD)/ekrano-screenshot docs/window.png
+
+# The hardening checks: a second build with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer (the tests that need no window, and the fuzz
+# targets). make test runs the sanitized tests and every fuzz target for 10 s.
+DEPS          += clang libclang-rt-14-dev llvm python3
+ASAN_BUILD    ?= build-asan
+FUZZ_SECONDS  ?= 60
+
+.PHONY: hardening-build sanitize fuzz
+
+$(ASAN_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DEKRANO_SANITIZE=ON
+
+hardening-build: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target hardening
+
+sanitize: hardening-build
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L sanitized
+
+# Every fuzz target for FUZZ_SECONDS each; fails on a crash, a hang or a leak.
+fuzz: hardening-build
+	fuzz/run-fuzzers $(ASAN_BUILD) $(FUZZ_SECONDS)
