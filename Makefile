@@ -80,12 +80,14 @@ screenshot: build
 
 # The hardening checks: a second build with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer (the tests that need no window, and the fuzz
-# targets). make test runs the sanitized tests and every fuzz target for 10 s.
+# targets), and the soak of the capture button. make test runs the sanitized
+# tests, every fuzz target for 10 s and a soak of 100 presses.
 DEPS          += clang libclang-rt-14-dev llvm python3
 ASAN_BUILD    ?= build-asan
 FUZZ_SECONDS  ?= 60
+SOAK_CAPTURES ?= 1000
 
-.PHONY: hardening-build sanitize fuzz
+.PHONY: hardening-build sanitize fuzz soak
 
 $(ASAN_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DEKRANO_SANITIZE=ON
@@ -99,3 +101,7 @@ sanitize: hardening-build
 # Every fuzz target for FUZZ_SECONDS each; fails on a crash, a hang or a leak.
 fuzz: hardening-build
 	fuzz/run-fuzzers $(ASAN_BUILD) $(FUZZ_SECONDS)
+
+# SOAK_CAPTURES presses of the capture button against the simulated calculator.
+soak: build
+	EKRANO_SOAK_CAPTURES=$(SOAK_CAPTURES) QT_QPA_PLATFORM=offscreen $(BUILD)/tests/soak_tests

@@ -1,8 +1,15 @@
 # The checks that the device and the settings file cannot crash, hang or leak
-# the program: in the sanitizer build (EKRANO_SANITIZE) the tests that need
-# no window, and the fuzz targets when the compiler is clang.
+# the program: the soak of the capture button in the normal build; in the
+# sanitizer build (EKRANO_SANITIZE) the tests that need no window, and the
+# fuzz targets when the compiler is clang.
 
 if(NOT EKRANO_SANITIZE)
+    # 100 captures under make test; make soak runs the binary with
+    # EKRANO_SOAK_CAPTURES=1000.
+    ekrano_test(soak_tests QT
+        SOURCES soak_capture_test.cpp
+        LIBS ekrano_window ekrano_calcsim
+        LABELS soak)
     return()
 endif()
 
