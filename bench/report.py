@@ -1,0 +1,137 @@
+#!/usr/bin/env python3
+"""Writes bench/RESULTS.md from one run of every benchmark: the machine, and
+for each measurement its median beside its lower bound and their ratio.
+
+    bench/report.py BUILD OUTPUT.md bench-capture.json bench-window.json
+
+The JSON files are Google Benchmark's own (--benchmark_out_format=json), run
+with repetitions; the median of the repetitions is the figure used."""
+import json
+import os
+import platform
+import re
+import subprocess
+import sys
+
+
+def first_line(command):
+    try:
+        return subprocess.run(command, capture_output=True, text=True, check=True).stdout.splitlines()[0].strip()
+    except (OSError, subprocess.CalledProcessError, IndexError):
+        return "unknown"
+
+
+def cpu_model():
+    with open("/proc/cpuinfo") as cpuinfo:
+        for line in cpuinfo:
+            if line.startswith("model name"):
+                return line.split(":", 1)[1].strip()
+    return platform.processor() or "unknown"
+
+
+def os_name():
+    try:
+        with open("/etc/os-release") as release:
+            for line in release:
+                if line.startswith("PRETTY_NAME="):
+                    return line.split("=", 1)[1].strip().strip('"') + ", Linux " + platform.release()
+    except OSError:
+        pass
+    return platform.platform()
+
+
+def cmake_cache(build, key):
+    try:
+        with open(os.path.join(build, "CMakeCache.txt")) as cache:
+            for line in cache:
+                if line.startswith(key + ":"):
+                    return line.split("=", 1)[1].strip()
+    except OSError:
+        pass
+    return ""
+
+
+def medians(path):
+    """name -> the median entry of each benchmark run in the file."""
+    with open(path) as f:
+        data = json.load(f)
+    found = {}
+    for entry in data["benchmarks"]:
+        if entry.get("aggregate_name") == "median":
+            found[entry["run_name"].split("/")[0]] = entry
+    return data["context"], found
+
+
+UNITS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+
+
+def ms(entry):
+    return entry["real_time"] * UNITS[entry["time_unit"]]
+
+
+def shown(value_ms):
+    if value_ms >= 100:
+        return f"{value_ms:.2f} ms"
+    if value_ms >= 1:
+        return f"{value_ms:.3f} ms"
+    return f"{value_ms * 1000:.1f} µs"
+
+
+def main():
+    build, output, capture_json, window_json = sys.argv[1:5]
+    context, capture = medians(capture_json)
+    _, window = medians(window_json)
+
+    compiler = cmake_cache(build, "CMAKE_CXX_COMPILER") or "c++"
+    rows = []
+    pty = capture["BM_CaptureOverPty"]
+    capture_bytes = round(pty["gray_bytes_ms"] * 9600 / 10 / 1000)
+    rows.append(("bench-capture", "A capture over a pseudo-terminal: open, SCR, ACK, DATA, ACK, close",
+                 pty["capture_ms"], f"the same {capture_bytes} bytes in the same turns between two plain threads",
+                 pty["pty_bytes_ms"]))
+    rows.append(("bench-capture", "A capture on the Gray cable at 9600 baud: the bytes' time plus the overhead above "
+                 "(computed, not measured on a cable)",
+                 pty["gray_capture_ms"], f"the {capture_bytes} bytes at 9600 baud, 10 bits each", pty["gray_bytes_ms"]))
+    fill = ms(window["FillTheZoom5ImageOnce"])
+    rows.append(("bench-window", "A Scroll step at zoom 5 (thumb dragged: resize, Redraw, clipboard)",
+                 ms(window["ScrollStepAtZoom5"]), "one fill of the zoom-5 image", fill))
+    rows.append(("bench-window", "Redraw with the gradient at zoom 5, every pixel dark, the frame on",
+                 ms(window["RedrawWithGradientAtZoom5"]), "one fill of the zoom-5 image", fill))
+    rows.append(("bench-window", "Start-up to the first finished Redraw",
+                 ms(window["StartUpToFirstRedraw"]), "a bare Qt window with one menu bar, shown",
+                 ms(window["StartUpBareWindowWithMenuBar"])))
+
+    lines = [
+        "# Benchmark results",
+        "",
+        f"Measured by `make bench` on {context['date'][:10]}, all in one run: each benchmark five times (a capture's "
+        "five times are of 100 captures each), the median of the five below. The lower bound is what the same work cannot take less than; the ratio is the median "
+        "over it.",
+        "",
+        "| Machine | |",
+        "|---|---|",
+        f"| CPU | {cpu_model()} |",
+        f"| Cores | {context['num_cpus']} |",
+        f"| OS | {os_name()} |",
+        f"| Compiler | {first_line([compiler, '--version'])}, {cmake_cache(build, 'CMAKE_BUILD_TYPE')} |",
+        f"| Qt | {first_line(['pkg-config', '--modversion', 'Qt6Core'])} (offscreen platform) |",
+        "",
+        "| Binary | What | Median | Lower bound | Its median | Ratio |",
+        "|---|---|---:|---|---:|---:|",
+    ]
+    for binary, what, value, bound, bound_value in rows:
+        ratio = value / bound_value if bound_value > 0 else float("inf")
+        ratio_text = f"{ratio:.2f}" if ratio >= 1.1 else f"{ratio:.4f}"
+        lines.append(f"| {binary} | {what} | {shown(value)} | {bound} | {shown(bound_value)} | {ratio_text} |")
+    lines += [
+        "",
+        f"A capture's overhead over its bytes, the median of the differences: {shown(pty['overhead_ms'])}.",
+        "",
+    ]
+    with open(output, "w") as f:
+        f.write("\n".join(lines))
+    print("\n".join(lines))
+
+
+if __name__ == "__main__":
+    main()
