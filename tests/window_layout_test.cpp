@@ -43,7 +43,7 @@ TEST_F(LayoutTest, WindowOpensWithItsCaptionClientAreaAndControls)
     Form1 &form = window(15);
     form.show();
     EXPECT_EQ(form.windowTitle(), "Ekrano ver 2.0");
-    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_EQ(form.windowIcon().pixmap(32, 32).size(), QSize(32, 32)) << "the icon is built into the program";
     EXPECT_EQ(form.centralWidget()->size(), QSize(532, 388));
     EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "a fixed border";
     EXPECT_EQ(form.Command1->text(), "&Screenshot to Clipboard");
