@@ -1,46 +1,16 @@
 #include "storedvalue.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include <locale.h>
+#include <stdlib.h>
 
 namespace storedvalue {
 
 static bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 static bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Whether a number that a double cannot hold is too large rather than too
-// small: the power of ten of its first significant digit, plus its exponent,
-// is above zero. The sign of the exponent alone does not tell (a long row of
-// digits, or of zeros after the point, outweighs it). `number` is a sign,
-// digits with at most one point, and an optional exponent "e" with digits.
-static bool tooLarge(const std::string &number)
-{
-    const size_t exponentAt = number.find('e');
-    const std::string_view mantissa = std::string_view(number).substr(0, exponentAt);
-    const size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const size_t first = mantissa.find_first_of("123456789");
-    if (first == std::string_view::npos)
-        return false; // all zeros: 0 is never out of range, but it is not large
-    long long power = first < point ? (long long)(point - first) - 1 : -(long long)(first - point);
-
-    if (exponentAt != std::string::npos) {
-        size_t i = exponentAt + 1;
-        const bool negative = i < number.size() && number[i] == '-';
-        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
-            ++i;
-        // The mantissa's power is smaller than the text is long, so an
-        // exponent capped just above that length keeps the sum's sign.
-        const long long cap = (long long)number.size() + 1;
-        long long exponent = 0;
-        for (; i < number.size(); ++i)
-            exponent = std::min(exponent * 10 + (number[i] - '0'), cap);
-        power += negative ? -exponent : exponent;
-    }
-    return power > 0;
-}
 
 double textToNumber(std::string_view text)
 {
@@ -83,19 +53,11 @@ double textToNumber(std::string_view text)
             number += exponent;
     }
 
-    // from_chars takes no leading '+', and ignores the locale.
-    const char *first = number.data() + (number[0] == '+' ? 1 : 0);
-    const char *last = number.data() + number.size();
-    double value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range) {
-        // Too small a number reads as 0, too large as an infinity.
-        if (!tooLarge(number))
-            return 0;
-        const double infinity = std::numeric_limits<double>::infinity();
-        return number[0] == '-' ? -infinity : infinity;
-    }
-    return error == std::errc() ? value : 0;
+    // Read in the C locale, whatever the user's (the toolkit sets the
+    // user's for the whole program): "." is always the decimal point. Too
+    // large a number gives an infinity of its sign, too small one 0.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
 template <typename Int>
