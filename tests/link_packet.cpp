@@ -1,7 +1,9 @@
 // Packet framing and the reader against hostile byte streams, in memory.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
+#include <thread>
 
 #include "linkerror.h"
 #include "memorytransport.h"
@@ -188,4 +190,47 @@ TEST(PacketReader, RandomStreamsEndInAPacketOrNoAnswer)
         }
         EXPECT_LE(bytes.size() - transport.unread(), 4u + 768u + 2u);
     }
+}
+
+// A device that sends one byte at a time, each well inside the byte limit.
+class TricklingTransport : public Transport {
+public:
+    explicit TricklingTransport(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    void send(const uint8_t *, size_t) override {}
+    size_t receive(uint8_t *buffer, size_t, Millis timeout) override
+    {
+        longestWait = std::max(longestWait, timeout);
+        if (position_ == bytes_.size())
+            return 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        *buffer = bytes_[position_++];
+        return 1;
+    }
+    Millis longestWait{0};
+    size_t position_ = 0;
+
+private:
+    std::vector<uint8_t> bytes_;
+};
+
+TEST(PacketReader, ATricklingDeviceCannotStretchAPacketPastItsWholeLimit)
+{
+    std::vector<uint8_t> screen(768, 0x5A);
+    TricklingTransport transport(encodePacket(kCalculatorId, kCmdData, screen));
+    const auto started = std::chrono::steady_clock::now();
+    try {
+        readPacket(transport, kFirst, kNext, 768, Millis(100));
+        FAIL() << "a packet that took longer than its limit was accepted";
+    } catch (const LinkError &e) {
+        EXPECT_EQ(e.number(), kNoAnswer);
+        EXPECT_TRUE(e.description().empty());
+        EXPECT_NE(e.detail().find("took longer than 100 ms"), std::string::npos) << e.detail();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_LT(transport.position_, 100u) << "it stopped reading once the time was up";
+    EXPECT_EQ(transport.longestWait, kFirst);
+
+    // The same bytes at the same pace inside a generous limit are one good packet.
+    TricklingTransport patient({0x73, 0x56, 0x00, 0x00});
+    EXPECT_EQ(readPacket(patient, kFirst, kNext, 768, Millis(1000)).command, kCmdAck);
 }

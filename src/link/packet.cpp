@@ -1,5 +1,7 @@
 #include "packet.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <stdexcept>
 
@@ -16,26 +18,49 @@ std::string hex(unsigned value)
     return text;
 }
 
-// Fills `buffer` completely or throws: the first byte within `firstByte`, each
-// further one within `nextByte`. `received` counts what the packet already
-// had, for the message.
-void readExactly(Transport &transport, uint8_t *buffer, size_t size, Millis firstByte,
-                 Millis nextByte, size_t &received, const std::string &what)
-{
-    size_t done = 0;
-    while (done < size) {
-        const Millis limit = (received == 0) ? firstByte : nextByte;
-        const size_t got = transport.receive(buffer + done, size - done, limit);
-        if (got == 0) {
-            if (received == 0)
-                throw noAnswer("no reply within " + std::to_string(limit.count()) + " ms");
-            throw noAnswer(what + " stopped after " + std::to_string(received) +
-                           " bytes: nothing for " + std::to_string(limit.count()) + " ms");
+// Reads the bytes of one packet: its first byte within `firstByte`, each
+// further one within `nextByte`, and all of them within `wholePacket` of the
+// first, so that a device that trickles bytes just inside the byte limit
+// cannot hold the window for minutes.
+class PacketBytes {
+public:
+    PacketBytes(Transport &transport, Millis firstByte, Millis nextByte, Millis wholePacket)
+        : transport_(transport), firstByte_(firstByte), nextByte_(nextByte), wholePacket_(wholePacket) {}
+
+    // Fills `buffer` completely or throws; `what` names the packet for the message.
+    void read(uint8_t *buffer, size_t size, const std::string &what)
+    {
+        for (size_t done = 0; done < size;) {
+            const Millis limit = received_ == 0 ? firstByte_ : std::min(nextByte_, left(what));
+            const size_t got = transport_.receive(buffer + done, size - done, limit);
+            if (got == 0) {
+                if (received_ == 0)
+                    throw noAnswer("no reply within " + std::to_string(limit.count()) + " ms");
+                throw noAnswer(what + " stopped after " + std::to_string(received_) +
+                               " bytes: nothing for " + std::to_string(limit.count()) + " ms");
+            }
+            if (received_ == 0)
+                deadline_ = std::chrono::steady_clock::now() + wholePacket_;
+            done += got;
+            received_ += got;
         }
-        done += got;
-        received += got;
     }
-}
+
+private:
+    Millis left(const std::string &what) const
+    {
+        const auto left = std::chrono::duration_cast<Millis>(deadline_ - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            throw noAnswer(what + " took longer than " + std::to_string(wholePacket_.count()) + " ms (" +
+                           std::to_string(received_) + " bytes so far)");
+        return left;
+    }
+
+    Transport &transport_;
+    const Millis firstByte_, nextByte_, wholePacket_;
+    size_t received_ = 0;
+    std::chrono::steady_clock::time_point deadline_;
+};
 
 } // namespace
 
@@ -109,18 +134,18 @@ std::vector<uint8_t> encodePacket(uint8_t machineId, uint8_t command, std::span<
     return bytes;
 }
 
-Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData)
+Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData, Millis wholePacket)
 {
-    size_t received = 0;
+    PacketBytes bytes(transport, firstByte, nextByte, wholePacket);
     uint8_t header[4];
 
     // Each header byte is checked as it arrives, so that noise on the line
     // fails at once instead of after the byte limit.
-    readExactly(transport, header, 1, firstByte, nextByte, received, "The reply");
+    bytes.read(header, 1, "The reply");
     if (!isCalculatorId(header[0]))
         throw noAnswer("a reply from the unknown machine id " + hex(header[0]));
 
-    readExactly(transport, header + 1, 1, firstByte, nextByte, received, "The reply");
+    bytes.read(header + 1, 1, "The reply");
     const std::optional<bool> carriesData = commandCarriesData(header[1]);
     if (!carriesData)
         throw noAnswer("a reply with the unknown command id " + hex(header[1]));
@@ -129,7 +154,7 @@ Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_
     packet.machineId = header[0];
     packet.command = header[1];
     const std::string what = "The " + commandName(packet.command) + " packet";
-    readExactly(transport, header + 2, 2, firstByte, nextByte, received, what);
+    bytes.read(header + 2, 2, what);
     packet.length = uint16_t(header[2] | (header[3] << 8));
 
     if (!*carriesData || packet.length == 0)
@@ -139,9 +164,9 @@ Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_
                        " data bytes, more than the " + std::to_string(maxData) + " expected");
 
     packet.data.resize(packet.length);
-    readExactly(transport, packet.data.data(), packet.data.size(), firstByte, nextByte, received, what);
+    bytes.read(packet.data.data(), packet.data.size(), what);
     uint8_t sum[2];
-    readExactly(transport, sum, 2, firstByte, nextByte, received, what);
+    bytes.read(sum, 2, what);
     packet.checksumOk = checksum(packet.data) == uint16_t(sum[0] | (sum[1] << 8));
     return packet;
 }

@@ -32,11 +32,15 @@ enum Command : uint8_t {
     kCmdRts = 0xC9,
 };
 
-// The two time limits of every reply: its first byte, then each further byte.
-// The defaults are the link's own; tests shorten them only to test time-outs.
+// The time limits of every reply: its first byte, then each further byte,
+// and the whole packet from its first byte on (a screen takes under a second
+// at 9600 baud). The defaults are the link's own; tests shorten them only to
+// test time-outs.
+inline constexpr Millis kWholePacketLimit{20000};
 struct LinkTimeouts {
     Millis reply{2000};
     Millis byte{1000};
+    Millis packet = kWholePacketLimit;
 };
 
 // One packet as it travelled. `length` is the length field as sent: for a
@@ -65,12 +69,14 @@ std::vector<uint8_t> encodePacket(uint8_t machineId, uint8_t command,
                                   std::span<const uint8_t> data = {});
 
 // Reads exactly one packet from `transport`: its first byte within
-// `firstByte`, every further byte within `nextByte`. A length field above
+// `firstByte`, every further byte within `nextByte`, the whole packet within
+// `wholePacket` of its first byte. A length field above
 // `maxData` on a command with data is refused before any of the data is read,
 // so the reader never stores or waits for more than the caller expects. A
 // silent or stalled link, an unknown machine id or command, or an oversized
 // length throws LinkError kNoAnswer with a detail saying what arrived. A
 // checksum mismatch does not throw: it is reported in Packet::checksumOk.
-Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData);
+Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData,
+                  Millis wholePacket = kWholePacketLimit);
 
 } // namespace calclink

@@ -28,7 +28,7 @@ std::string describe(const Packet &packet)
 // announce more.
 Packet readReply(Transport &transport, const LinkTimeouts &timeouts)
 {
-    return readPacket(transport, timeouts.reply, timeouts.byte, kBitmapSize);
+    return readPacket(transport, timeouts.reply, timeouts.byte, kBitmapSize, timeouts.packet);
 }
 
 } // namespace
