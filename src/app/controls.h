@@ -28,7 +28,6 @@ public:
     void add(QAction *item) { items_.push_back(item); }
     QAction *operator[](int index) const { return items_.at(size_t(index - lowerBound_)); }
     int Count() const { return int(items_.size()); }
-    int lowerBound() const { return lowerBound_; }
     void onClick(std::function<void(int index)> handler);
 
 private:

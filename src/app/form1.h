@@ -34,7 +34,6 @@ public:
 
     // The window's outer width, frame included, in twips.
     float Width() const;
-    const ScreenMetrics &Screen() const { return screen_; }
 
     // Controls, in the order the window creates them.
     QCheckBox *Check1;

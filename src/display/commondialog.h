@@ -21,8 +21,6 @@ public:
     void ShowColor();
     raster::Colour Color() const { return color_; }
 
-    QColorDialog *dialog() const { return dialog_; }
-
 private:
     QColorDialog *dialog_;
     raster::Colour color_ = raster::kBlack;
