@@ -14,7 +14,10 @@
 
 #include <cstdlib>
 
+#include "bitmap.h"
+#include "controls.h"
 #include "form1.h"
+#include "render.h"
 #include "surface.h"
 
 namespace {
@@ -25,9 +28,9 @@ std::unique_ptr<Form1> busiestWindow()
     auto form = std::make_unique<Form1>(ScreenMetrics{15, 15});
     form->show();
     form->Form_Activate();
-    QImage black(96, 64, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    form->Picture2->setPicture(black);
+    calclink::Bitmap dark;
+    dark.fill(0xFF);
+    form->Picture2 = display::screenImage(dark, calclink::kScreenWidth, calclink::kScreenHeight);
     setCheckBoxValue(form->Check1, 1);
     form->HScroll1->setValue(50);
     return form;

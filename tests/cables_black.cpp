@@ -285,7 +285,7 @@ struct BlackCable : ::testing::Test {
     std::shared_ptr<SimBus> bus = std::make_shared<SimBus>();
     std::unique_ptr<BlackTransport> host(bool polls = false)
     {
-        return std::make_unique<BlackTransport>(std::make_unique<SimWires>(bus, polls));
+        return std::make_unique<BlackTransport>(std::make_unique<SimWires>(bus, polls), LinkTimeouts{}.bit);
     }
     // Runs `action`, expects kNoAnswer, and returns how long it took.
     double failsWithNoAnswer(const std::function<void()> &action, const std::string &detailPart)

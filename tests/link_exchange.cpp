@@ -115,7 +115,7 @@ TEST(ScreenExchange, WrongAnswersFailWithoutDescription)
     }
 }
 
-TEST(CalcScreen, PictureBitOrderAndColours)
+TEST(CalcScreen, ThePictureIsTheScreenReadAndItsBitsArePixelsFromTheTopLeft)
 {
     Bitmap bitmap{};
     bitmap[0] = 0x80;   // (0, 0)
@@ -125,22 +125,18 @@ TEST(CalcScreen, PictureBitOrderAndColours)
     CalcScreen screen;
     screen.Configure(26);
     screen.setBitmap(bitmap);
-    const Picture picture = screen.GetPicture();
-    ASSERT_EQ(picture.width, 96);
-    ASSERT_EQ(picture.height, 64);
-    ASSERT_EQ(picture.pixels.size(), 96u * 64u);
-    const auto at = [&](int x, int y) { return picture.pixels[size_t(y) * 96 + size_t(x)]; };
+    EXPECT_EQ(screen.GetPicture(), bitmap);
     int dark = 0;
-    for (uint32_t pixel : picture.pixels) {
-        EXPECT_TRUE(pixel == 0 || pixel == 0xFFFFFF);
-        dark += pixel == 0;
-    }
+    for (int y = 0; y < kScreenHeight; ++y)
+        for (int x = 0; x < kScreenWidth; ++x)
+            dark += isDark(bitmap, x, y);
     EXPECT_EQ(dark, 4);
-    EXPECT_EQ(at(0, 0), 0u);
-    EXPECT_EQ(at(95, 0), 0u);
-    EXPECT_EQ(at(1, 1), 0u);
-    EXPECT_EQ(at(95, 63), 0u);
-    EXPECT_EQ(at(1, 0), 0xFFFFFFu);
+    EXPECT_TRUE(isDark(bitmap, 0, 0));
+    EXPECT_TRUE(isDark(bitmap, 95, 0));
+    EXPECT_TRUE(isDark(bitmap, 1, 1));
+    EXPECT_TRUE(isDark(bitmap, 95, 63));
+    setDark(bitmap, 95, 63, false);
+    EXPECT_EQ(bitmap[767], 0);
 }
 
 TEST(CalcScreen, RefusesUnknownFormatAndPictureBeforeScreen)

@@ -113,11 +113,6 @@ std::vector<Draw> deck()
     return cards;
 }
 
-bool isDark(const calclink::Bitmap &bitmap, int x, int y)
-{
-    return bitmap[size_t(y * 12 + x / 8)] & (0x80 >> (x % 8));
-}
-
 } // namespace
 
 class Soak : public WindowTest {
@@ -144,8 +139,7 @@ protected:
     {
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 96; ++x)
-                if (form->Picture2->Point(float(x), float(y)) !=
-                    (isDark(bitmap, x, y) ? raster::kBlack : raster::kWhite))
+                if (form->Picture2.pixel(x, y) != (calclink::isDark(bitmap, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255)))
                     return false;
         return true;
     }

@@ -13,15 +13,12 @@ using LayoutTest = WindowTest;
 TEST_F(LayoutTest, LoadSizesTheSurfacesAt15TwipsPerPixel)
 {
     Form1 &form = window(15);
-    EXPECT_EQ(form.Picture2->Width(), 1440);
-    EXPECT_EQ(form.Picture2->Height(), 960);
-    EXPECT_EQ(form.Picture2->ScaleWidth(), 96);
-    EXPECT_EQ(form.Picture2->ScaleHeight(), 64);
+    EXPECT_EQ(form.Picture2.size(), QSize(96, 64)) << "one pixel a calculator pixel";
     EXPECT_EQ(form.Picture1->Width(), 4410);
     EXPECT_EQ(form.Picture1->Height(), 2970);
     EXPECT_EQ(form.Picture1->Left(), 75);
     EXPECT_EQ(form.Picture1->Top(), 765);
-    EXPECT_EQ(form.Picture1->Image().size(), QSize(290, 194));
+    EXPECT_EQ(form.Picture1->innerSize(), QSize(290, 194));
     EXPECT_EQ(form.zoomFactor, 3);
     EXPECT_EQ(form.linkDevice, "COM1");
     EXPECT_EQ(form.Label1->text(), "3");
@@ -30,9 +27,6 @@ TEST_F(LayoutTest, LoadSizesTheSurfacesAt15TwipsPerPixel)
 TEST_F(LayoutTest, LoadSizesTheSurfacesAt12TwipsPerPixel)
 {
     Form1 &form = window(12);
-    EXPECT_EQ(form.Picture2->Width(), 1152);
-    EXPECT_EQ(form.Picture2->Height(), 768);
-    EXPECT_EQ(form.Picture2->Image().size(), QSize(96, 64));
     EXPECT_EQ(form.Picture1->Width(), 3528);
     EXPECT_EQ(form.Picture1->Height(), 2376);
     EXPECT_EQ(form.centralWidget()->size(), QSize(665, 485));
@@ -56,7 +50,6 @@ TEST_F(LayoutTest, WindowOpensWithItsCaptionClientAreaAndControls)
     EXPECT_EQ(form.HScroll1->geometry(), QRect(6, 31, 500, 16));
     EXPECT_TRUE(form.Label2->text().startsWith("Ekrano version 2"));
     EXPECT_TRUE(form.Picture1->isVisible());
-    EXPECT_FALSE(form.Picture2->isVisible());
 
     // The keyboard starts on the button and moves through the scroll bar, the display and the check box.
     EXPECT_EQ(form.focusWidget(), form.Command1);
@@ -75,14 +68,12 @@ TEST_F(LayoutTest, MenusHoldTheirItemsAndStartingTicks)
     for (QAction *item : form.mnuComm->actions())
         link << (item->isSeparator() ? "-" : item->text());
     EXPECT_EQ(link, QStringList({"COM1", "COM2", "COM3", "COM4", "-", "Black", "Gray", "USB"}));
-    EXPECT_EQ(form.mnuport.Count(), 4);
-    EXPECT_EQ(form.mnuCableType.Count(), 3);
-    EXPECT_EQ(form.mnuport[1]->text(), "COM1");
-    EXPECT_EQ(form.mnuCableType[0]->text(), "Black");
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(form.mnuport[i]->isChecked(), i == 1);
-    for (int i = 0; i <= 2; ++i)
-        EXPECT_EQ(form.mnuCableType[i]->isChecked(), i == 0);
+    EXPECT_EQ(form.mnuport->actions().size(), 4);
+    EXPECT_EQ(form.mnuCableType->actions().size(), 3);
+    EXPECT_EQ(groupItem(form.mnuport, 4)->text(), "COM4");
+    EXPECT_EQ(groupItem(form.mnuCableType, 0)->text(), "Black");
+    EXPECT_EQ(tickedItem(form.mnuport), 1);
+    EXPECT_EQ(tickedItem(form.mnuCableType), 0);
 
     EXPECT_EQ(form.mnuNew->text(), "&New");
     EXPECT_EQ(form.mnuExit->text(), "E&xit");
@@ -97,13 +88,43 @@ TEST_F(LayoutTest, MenusHoldTheirItemsAndStartingTicks)
 TEST_F(LayoutTest, ClickingAMenuItemChangesTicksOnlyThroughItsHandler)
 {
     Form1 &form = window(15);
-    form.mnuCableType[1]->trigger(); // as a user's click does
-    EXPECT_TRUE(form.mnuCableType[1]->isChecked());
-    EXPECT_FALSE(form.mnuCableType[0]->isChecked());
-    form.mnuCableType[1]->trigger(); // the ticked one again stays ticked
-    EXPECT_TRUE(form.mnuCableType[1]->isChecked());
-    form.mnuport[3]->trigger();
-    EXPECT_TRUE(form.mnuport[3]->isChecked());
-    EXPECT_FALSE(form.mnuport[1]->isChecked());
+    groupItem(form.mnuCableType, 1)->trigger(); // as a user's click does
+    EXPECT_EQ(tickedItem(form.mnuCableType), 1);
+    groupItem(form.mnuCableType, 1)->trigger(); // the ticked one again stays ticked
+    EXPECT_EQ(tickedItem(form.mnuCableType), 1);
+    groupItem(form.mnuport, 3)->trigger();
+    EXPECT_EQ(tickedItem(form.mnuport), 3);
     EXPECT_EQ(form.linkDevice, "COM3");
+
+    groupItem(form.mnuCableType, 2)->trigger();
+    for (QAction *port : form.mnuport->actions())
+        EXPECT_FALSE(port->isEnabled()) << "USB greys the ports";
+    EXPECT_EQ(tickedItem(form.mnuport), 3) << "and the port keeps its tick";
+    groupItem(form.mnuCableType, 0)->trigger();
+    for (QAction *port : form.mnuport->actions())
+        EXPECT_TRUE(port->isEnabled());
+
+    form.mnuSolid->setChecked(true);
+    form.mnuGradient->setChecked(true);
+    EXPECT_FALSE(form.mnuSolid->isChecked()) << "Solid and Gradient exclude each other";
+}
+
+TEST_F(LayoutTest, TheDisplaySizesInWholePixelsAndShowsBackColorWhereItsPictureDoesNotReach)
+{
+    Form1 &form = window(15);
+    form.show();
+    Surface &display = *form.Picture1;
+    display.setWidth(3676); // 245.07 pixels
+    EXPECT_EQ(display.Width(), 3675) << "the width reads back as applied";
+    EXPECT_EQ(display.innerSize().width(), 241) << "the frame takes two pixels on each side";
+    display.setBackColor(raster::rgb(0, 200, 0));
+    QImage small(10, 10, QImage::Format_RGB32);
+    small.fill(qRgb(0, 0, 0));
+    display.setImage(small);
+    const QImage shown = display.grab().toImage();
+    EXPECT_EQ(shown.pixel(2, 2), qRgb(0, 0, 0));
+    EXPECT_EQ(shown.pixel(12, 2), qRgb(0, 200, 0));
+    EXPECT_EQ(shown.pixel(2, 12), qRgb(0, 200, 0));
+    display.setWidth(30); // two pixels: smaller than the frame
+    EXPECT_TRUE(display.innerSize().isEmpty());
 }

@@ -1,5 +1,6 @@
 // The six remembered choices: read and applied at start, written once at exit.
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -18,20 +19,8 @@ protected:
             texts << stored(key);
         return texts;
     }
-    static int tickedPort(Form1 &form)
-    {
-        for (int i = 1; i <= 4; ++i)
-            if (form.mnuport[i]->isChecked())
-                return i;
-        return 0;
-    }
-    static int tickedCable(Form1 &form)
-    {
-        for (int i = 0; i <= 2; ++i)
-            if (form.mnuCableType[i]->isChecked())
-                return i;
-        return -1;
-    }
+    static int tickedPort(Form1 &form) { return tickedItem(form.mnuport).value_or(0); }
+    static int tickedCable(Form1 &form) { return tickedItem(form.mnuCableType).value_or(-1); }
 };
 
 TEST_F(SettingsTest, AFirstRunStartsWithTheDefaultsAndStoresThem)
@@ -39,8 +28,8 @@ TEST_F(SettingsTest, AFirstRunStartsWithTheDefaultsAndStoresThem)
     Form1 &form = startedWindow();
     EXPECT_EQ(tickedPort(form), 1);
     EXPECT_EQ(tickedCable(form), 0);
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_TRUE(form.mnuport[i]->isEnabled());
+    for (QAction *port : form.mnuport->actions())
+        EXPECT_TRUE(port->isEnabled());
     EXPECT_EQ(checkBoxValue(form.Check1), 0);
     EXPECT_EQ(form.HScroll1->value(), 30);
     EXPECT_EQ(form.zoomFactor, 3);
@@ -55,8 +44,8 @@ TEST_F(SettingsTest, EveryChoiceComesBackAsItWasLeft)
 {
     {
         Form1 &form = startedWindow();
-        form.mnuport[3]->trigger();
-        form.mnuCableType[1]->trigger();
+        groupItem(form.mnuport, 3)->trigger();
+        groupItem(form.mnuCableType, 1)->trigger();
         setCheckBoxValue(form.Check1, 1);
         form.HScroll1->setValue(45);
         form.Picture1->setForeColor(raster::rgb(10, 20, 30));
@@ -100,8 +89,8 @@ TEST_F(SettingsTest, AStoredUsbCableGreysThePortsAndKeepsThePortsTick)
     Form1 &form = startedWindow();
     EXPECT_EQ(tickedCable(form), 2);
     EXPECT_EQ(tickedPort(form), 2);
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_FALSE(form.mnuport[i]->isEnabled());
+    for (QAction *port : form.mnuport->actions())
+        EXPECT_FALSE(port->isEnabled());
     EXPECT_EQ(exitAndReadBack(form).mid(0, 2), QStringList({"2", "2"}));
 }
 
@@ -198,7 +187,7 @@ TEST_F(SettingsTest, ASettingsFolderThatCannotBeWrittenIsReportedAndTheProgramSt
 TEST_F(SettingsTest, ClosingTheWindowSavesOnceAndEndsTheProgram)
 {
     Form1 &form = startedWindow();
-    form.mnuport[4]->trigger();
+    groupItem(form.mnuport, 4)->trigger();
     EXPECT_TRUE(runUntilProgramEnds([&] { form.close(); }));
     EXPECT_EQ(stored("port"), "4");
     // Nothing writes again: a second close or Exit after the end finds the store as it was.

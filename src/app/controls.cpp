@@ -1,5 +1,9 @@
 #include "controls.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+
 int checkBoxValue(const QCheckBox *box)
 {
     switch (box->checkState()) {
@@ -17,17 +21,17 @@ void setCheckBoxValue(QCheckBox *box, int value)
     box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 
-void onClick(QAction *item, std::function<void()> handler)
+QAction *groupItem(const QActionGroup *group, int index)
 {
-    QObject::connect(item, &QAction::triggered, item, [item, handler = std::move(handler)](bool checked) {
-        if (item->isCheckable())
-            item->setChecked(!checked);
-        handler();
-    });
+    for (QAction *item : group->actions())
+        if (item->data().toInt() == index)
+            return item;
+    return nullptr;
 }
 
-void ItemGroup::onClick(std::function<void(int index)> handler)
+std::optional<int> tickedItem(const QActionGroup *group)
 {
-    for (int i = 0; i < Count(); ++i)
-        ::onClick(items_[size_t(i)], [handler, index = lowerBound_ + i] { handler(index); });
+    if (const QAction *item = group->checkedAction())
+        return item->data().toInt();
+    return std::nullopt;
 }

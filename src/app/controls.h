@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QAction>
-#include <QCheckBox>
+#include <optional>
 
-#include <functional>
-#include <vector>
+class QAction;
+class QActionGroup;
+class QCheckBox;
 
 // Small adapters that give Qt's widgets the behaviour the window's handlers
 // are written against.
@@ -14,23 +14,8 @@
 int checkBoxValue(const QCheckBox *box);
 void setCheckBoxValue(QCheckBox *box, int value);
 
-// Binds a menu item's Click to a handler. A checkable QAction flips its own
-// check mark before it reports the trigger; menu items here change their
-// check marks only where a handler says so, so the flip is undone first.
-void onClick(QAction *item, std::function<void()> handler);
-
-// Menu items that share one name and are told apart by an index from
-// `lowerBound` on, with one Click handler for the group that receives the index.
-class ItemGroup {
-public:
-    explicit ItemGroup(int lowerBound) : lowerBound_(lowerBound) {}
-
-    void add(QAction *item) { items_.push_back(item); }
-    QAction *operator[](int index) const { return items_.at(size_t(index - lowerBound_)); }
-    int Count() const { return int(items_.size()); }
-    void onClick(std::function<void(int index)> handler);
-
-private:
-    int lowerBound_;
-    std::vector<QAction *> items_;
-};
+// Menu items that share one name are told apart by a number, kept in each
+// item's data: the item of a group with that number (nullptr if none has
+// it), and the number of the ticked item (none when no item is ticked).
+QAction *groupItem(const QActionGroup *group, int index);
+std::optional<int> tickedItem(const QActionGroup *group);

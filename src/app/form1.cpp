@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -8,9 +9,13 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QMessageBox>
 #include <QTimer>
 
+#include "capture.h"
 #include "commondialog.h"
+#include "controls.h"
+#include "render.h"
 #include "surface.h"
 
 // The client area, in twips.
@@ -41,7 +46,8 @@ static QFont namedFont(const QString &family, double points, bool bold)
 Form1::Form1(ScreenMetrics metrics, QWidget *parent) : QMainWindow(parent), screen_(metrics)
 {
     setWindowTitle("Ekrano ver 2.0");
-    setWindowIcon(QIcon(":/ekrano/ekrano.xpm"));
+    // The format named: otherwise every image reader is asked whether it can read the file.
+    setWindowIcon(QIcon(QPixmap(":/ekrano/ekrano.xpm", "XPM")));
     // Fixed single border: the window has no maximise button and cannot be resized.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -69,7 +75,6 @@ void Form1::createControls()
     client->setFixedSize(raster::pixelsFromTwips(kClientWidth, screen_.twipsPerPixelX),
                          raster::pixelsFromTwips(kClientHeight, screen_.twipsPerPixelY));
     setCentralWidget(client);
-    const int tx = screen_.twipsPerPixelX, ty = screen_.twipsPerPixelY;
 
     Check1 = new QCheckBox("Border", client);
     place(Check1, 570, 105, 810, 195);
@@ -78,17 +83,10 @@ void Form1::createControls()
 
     CommonDialog1 = new CommonDialog(this);
 
-    Picture2 = new Surface(tx, ty, Surface::Border::None, client);
-    Picture2->setBackColor(colourOf(QPalette::Base));
-    Picture2->setForeColor(colourOf(QPalette::Text));
-    Picture2->setLeft(6180);
-    Picture2->setTop(975);
-    Picture2->setWidth(1440);
-    Picture2->setHeight(1170);
-    Picture2->Cls();
-    Picture2->hide();
+    // Picture2, the capture surface, is never shown: it is the screen itself,
+    // made by the Load handler.
 
-    Picture1 = new Surface(tx, ty, Surface::Border::Sunken, client);
+    Picture1 = new Surface(screen_, client);
     Picture1->setBackColor(raster::kWhite);
     Picture1->setForeColor(colourOf(QPalette::WindowText));
     Picture1->setLeft(75);
@@ -130,6 +128,21 @@ void Form1::createControls()
     Command1->setFocus();
 }
 
+// Checkable items, numbered from `first` in the order of `captions`, of
+// which at most one is ticked at a time.
+static QActionGroup *itemGroup(QMenu *menu, std::initializer_list<const char *> captions, int first)
+{
+    auto *group = new QActionGroup(menu);
+    int index = first;
+    for (const char *caption : captions) {
+        QAction *item = menu->addAction(caption);
+        item->setCheckable(true);
+        item->setData(index++);
+        group->addAction(item);
+    }
+    return group;
+}
+
 void Form1::createMenus()
 {
     mnuFil = menuBar()->addMenu("&File");
@@ -137,28 +150,21 @@ void Form1::createMenus()
     mnuExit = mnuFil->addAction("E&xit");
 
     mnuComm = menuBar()->addMenu("&Link Settings");
-    for (const char *port : {"COM1", "COM2", "COM3", "COM4"}) {
-        QAction *item = mnuComm->addAction(port);
-        item->setCheckable(true);
-        mnuport.add(item);
-    }
+    mnuport = itemGroup(mnuComm, {"COM1", "COM2", "COM3", "COM4"}, 1);
     mnuCable = mnuComm->addSeparator();
-    for (const char *cable : {"Black", "Gray", "USB"}) {
-        QAction *item = mnuComm->addAction(cable);
-        item->setCheckable(true);
-        mnuCableType.add(item);
-    }
-    mnuport[1]->setChecked(true);
-    mnuCableType[0]->setChecked(true);
+    mnuCableType = itemGroup(mnuComm, {"Black", "Gray", "USB"}, 0);
+    groupItem(mnuport, 1)->setChecked(true);
+    groupItem(mnuCableType, 0)->setChecked(true);
 
     mnuColors = menuBar()->addMenu("&Colors");
     mnuForeground = mnuColors->addAction("&Foreground");
     mnuBackground = mnuColors->addMenu("&Background");
-    mnuSolid = mnuBackground->addAction("Solid");
-    mnuGradient = mnuBackground->addAction("Gradient");
+    // Neither is ticked at first; once one is, it stays until the other is chosen.
+    QActionGroup *background = itemGroup(mnuBackground, {"Solid", "Gradient"}, 0);
+    mnuSolid = groupItem(background, 0);
+    mnuGradient = groupItem(background, 1);
     mnuHorizontal = mnuBackground->addAction("Horizontal");
-    for (QAction *item : {mnuSolid, mnuGradient, mnuHorizontal})
-        item->setCheckable(true);
+    mnuHorizontal->setCheckable(true);
 }
 
 void Form1::wireEvents()
@@ -190,14 +196,21 @@ void Form1::wireEvents()
             HScroll1_Change();
     });
 
-    onClick(mnuNew, [this] { mnuNew_Click(); });
-    onClick(mnuExit, [this] { mnuExit_Click(); });
-    mnuport.onClick([this](int index) { mnuport_Click(index); });
-    mnuCableType.onClick([this](int index) { mnuCableType_Click(index); });
-    onClick(mnuForeground, [this] { mnuForeground_Click(); });
-    onClick(mnuSolid, [this] { mnuSolid_Click(); });
-    onClick(mnuGradient, [this] { mnuGradient_Click(); });
-    onClick(mnuHorizontal, [this] { mnuHorizontal_Click(); });
+    // A group ticks the chosen item itself, before the handler ticks it again.
+    connect(mnuNew, &QAction::triggered, this, &Form1::mnuNew_Click);
+    connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+    connect(mnuport, &QActionGroup::triggered, this, [this](QAction *item) { mnuport_Click(item->data().toInt()); });
+    connect(mnuCableType, &QActionGroup::triggered, this,
+            [this](QAction *item) { mnuCableType_Click(item->data().toInt()); });
+    connect(mnuForeground, &QAction::triggered, this, &Form1::mnuForeground_Click);
+    connect(mnuSolid, &QAction::triggered, this, &Form1::mnuSolid_Click);
+    connect(mnuGradient, &QAction::triggered, this, &Form1::mnuGradient_Click);
+    // The item flips its own tick before it reports the click; the handler
+    // is the one that inverts it.
+    connect(mnuHorizontal, &QAction::triggered, this, [this](bool checked) {
+        mnuHorizontal->setChecked(!checked);
+        mnuHorizontal_Click();
+    });
 }
 
 void Form1::start()
@@ -215,13 +228,11 @@ void Form1::Form_Load()
 {
     linkDevice = "COM1";
     const int tx = screen_.twipsPerPixelX;
-    const int ty = screen_.twipsPerPixelY;
-    Picture2->setWidth(float(96 * tx));
-    Picture2->setHeight(float(64 * ty));
-    Picture2->setScaleHeight(64);
-    Picture2->setScaleWidth(96);
+    // The capture surface: 96 x 64 pixels, one a calculator pixel, in the
+    // window's background colour until the first capture.
+    Picture2 = display::blankScreen(96, 64, colourOf(QPalette::Base));
     zoomFactor = 3;
-    const float w2 = Picture2->Width();
+    const float w2 = float(Picture2.width() * tx);
     Picture1->setWidth(float(zoomFactor) * (w2 + 2 * float(tx)));
     const float w1 = Picture1->Width();
     Picture1->setHeight((66.0f / 98.0f) * w1);
@@ -229,6 +240,17 @@ void Form1::Form_Load()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    // A capture under way is cancelled and its message box closed; the
+    // window closes when the handler has ended.
+    if (capture_ || report_) {
+        closeRequested_ = true;
+        if (capture_)
+            capture_->cancel();
+        if (report_)
+            report_->reject();
+        event->ignore();
+        return;
+    }
     if (!ended_)
         mnuExit_Click();
     event->accept();

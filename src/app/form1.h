@@ -1,26 +1,31 @@
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QString>
 
-#include "controls.h"
 #include "screenmetrics.h"
 
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QLabel;
 class QMenu;
+class QMessageBox;
 class QPushButton;
 class QScrollBar;
 class CommonDialog;
 class Surface;
+namespace calclink {
+class Stop;
+struct CaptureResult;
+}
 
 // The program's one window. Its controls and menu items are public, named as
 // the user meets them, and every piece of work is one handler below, run on
-// the window's event thread. The handlers are defined beside the part of the
-// program they belong to: the link menus and the capture in src/link, the
-// drawing, zoom and colours in src/display, start-up, shutdown and the
-// stored settings in src/app.
+// the window's event thread. The handlers read the controls, hand the work
+// to the link library (the capture) or the display library (the picture),
+// and show the result.
 class Form1 : public QMainWindow {
     Q_OBJECT
 
@@ -38,21 +43,22 @@ public:
     // Controls, in the order the window creates them.
     QCheckBox *Check1;
     CommonDialog *CommonDialog1;
-    Surface *Picture2;
+    QImage Picture2; // the capture surface: the last screen captured, one pixel per calculator pixel
     Surface *Picture1;
     QScrollBar *HScroll1;
     QPushButton *Command1;
     QLabel *Label2;
     QLabel *Label1;
 
-    // Menus.
+    // Menus. The port items are numbered 1 to 4, the cable items 0 to 2;
+    // each group keeps exactly one item ticked.
     QMenu *mnuFil;
     QAction *mnuNew;
     QAction *mnuExit;
     QMenu *mnuComm;
-    ItemGroup mnuport{1};
+    QActionGroup *mnuport;
     QAction *mnuCable;
-    ItemGroup mnuCableType{0};
+    QActionGroup *mnuCableType;
     QMenu *mnuColors;
     QAction *mnuForeground;
     QMenu *mnuBackground;
@@ -66,19 +72,18 @@ public:
     double gradStartRed = 0, gradStartGreen = 0, gradStartBlue = 0;
     double gradEndRed = 0, gradEndGreen = 0, gradEndBlue = 0;
 
-    // Start-up and shutdown (src/app).
+    // Start-up and shutdown.
     void Form_Load();
     void Form_Activate();
     void mnuExit_Click();
 
-    // The link menus and the capture (src/link).
+    // The link menus and the capture.
     void mnuport_Click(int index);
     void mnuCableType_Click(int index);
     void Command1_Click();
 
-    // The picture (src/display).
+    // The picture.
     void Redraw();
-    void Gradient();
     void Check1_Click();
     void mnuNew_Click();
     void HScroll1_Change();
@@ -98,8 +103,13 @@ private:
     void wireEvents();
     void place(QWidget *control, int left, int top, int width, int height) const;
     void applyZoom(bool centre);
+    calclink::CaptureResult captureOffThread(int cableCode);
+    void reportCaptureFailure(const calclink::CaptureResult &result);
 
     ScreenMetrics screen_;
-    bool ended_ = false;     // mnuExit_Click has saved and ended the program
-    int dragStartValue_ = 0; // HScroll1's value when the user took hold of the thumb
+    bool ended_ = false;                  // mnuExit_Click has saved and ended the program
+    int dragStartValue_ = 0;              // HScroll1's value when the user took hold of the thumb
+    calclink::Stop *capture_ = nullptr;   // the capture under way, if any
+    QMessageBox *report_ = nullptr;       // a capture's message box, while it is open
+    bool closeRequested_ = false;         // a close came during either: the window closes after
 };

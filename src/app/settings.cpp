@@ -1,6 +1,8 @@
 // The six choices the program remembers from one run to the next, read when
 // the window first becomes active and written once when the program ends.
 
+#include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QScrollBar>
@@ -8,6 +10,7 @@
 
 #include <cstdio>
 
+#include "controls.h"
 #include "form1.h"
 #include "storedvalue.h"
 #include "surface.h"
@@ -66,19 +69,14 @@ void Form1::Form_Activate()
     Picture1->setForeColor(fore);
     Picture1->setBackColor(back);
 
-    for (int i = 1; i <= 4; ++i)
-        mnuport[i]->setChecked(false);
+    // Ticking an item of a group unticks the others.
     if (port == 0)
         port = 1;
-    mnuport[port]->setChecked(true);
-
-    for (int i = 0; i <= 2; ++i)
-        mnuCableType[i]->setChecked(false);
-    mnuCableType[cable]->setChecked(true);
+    groupItem(mnuport, port)->setChecked(true);
+    groupItem(mnuCableType, cable)->setChecked(true);
 
     if (cable == 2)
-        for (int i = 1; i <= 4; ++i)
-            mnuport[i]->setEnabled(false);
+        mnuport->setEnabled(false);
 
     QCoreApplication::processEvents();
 
@@ -97,13 +95,10 @@ void Form1::mnuExit_Click()
         return;
     ended_ = true;
 
-    QString port, cable;
-    for (int i = 1; i <= 4; ++i)
-        if (mnuport[i]->isChecked())
-            port = QString::number(i);
-    for (int i = 0; i <= 2; ++i)
-        if (mnuCableType[i]->isChecked())
-            cable = QString::number(i);
+    // The ticked items; none ticked is saved as the empty text.
+    const std::optional<int> portItem = tickedItem(mnuport), cableItem = tickedItem(mnuCableType);
+    const QString port = portItem ? QString::number(*portItem) : QString();
+    const QString cable = cableItem ? QString::number(*cableItem) : QString();
 
     SettingsStore store;
     // A damaged file that was read leaves QSettings' status at FormatError

@@ -22,6 +22,7 @@ public:
     raster::Colour Color() const { return color_; }
 
 private:
-    QColorDialog *dialog_;
+    QWidget *parent_;
+    QColorDialog *dialog_ = nullptr; // the window's child, made at the first ShowColor
     raster::Colour color_ = raster::kBlack;
 };

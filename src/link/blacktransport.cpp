@@ -34,7 +34,8 @@ std::string hex(uint8_t byte)
 
 } // namespace
 
-BlackTransport::BlackTransport(std::unique_ptr<BlackWires> wires) : wires_(std::move(wires))
+BlackTransport::BlackTransport(std::unique_ptr<BlackWires> wires, Millis bitLimit, const Stop &stop)
+    : wires_(std::move(wires)), bitLimit_(bitLimit), stop_(stop)
 {
     wires_->drive(kReleased);
 }
@@ -49,7 +50,8 @@ std::optional<Wires> BlackTransport::waitUntil(Pred done, SteadyClock::duration 
             return levels;
         if (SteadyClock::now() >= deadline)
             return std::nullopt;
-        levels = wires_->waitForChange(levels, deadline);
+        stop_.check();
+        levels = wires_->waitForChange(levels, stop_.nextCheck(deadline));
     }
 }
 
@@ -94,14 +96,14 @@ void BlackTransport::sendByte(uint8_t byte, size_t index, bool last)
         // Both wires high before each bit: the receiver's release of the last
         // bit has to be seen before this side pulls again, or a slow-rising
         // wire would read as the next bit's answer.
-        if (!waitUntil([](Wires w) { return w == kReleased; }, kBitLimit))
+        if (!waitUntil([](Wires w) { return w == kReleased; }, bitLimit_))
             fail(whichLow(wires_->read()) + where(bit));
         wires_->drive(pulling(mine));
-        if (!waitUntil([&](Wires w) { return !isHigh(w, theirs); }, kBitLimit))
+        if (!waitUntil([&](Wires w) { return !isHigh(w, theirs); }, bitLimit_))
             fail(std::string("the calculator did not answer on the ") + name(theirs) + " wire" + where(bit));
         wires_->drive(kReleased);
         const bool replyMayStart = last && bit == 7;
-        if (!waitUntil([&](Wires w) { return isHigh(w, theirs); }, replyMayStart ? kReplyStart : kBitLimit)) {
+        if (!waitUntil([&](Wires w) { return isHigh(w, theirs); }, replyMayStart ? kReplyStart : bitLimit_)) {
             // Left to the next receive, which takes it as the reply's first
             // bit, or fails within a second if the wire really is stuck.
             if (replyMayStart)
@@ -134,7 +136,7 @@ std::optional<uint8_t> BlackTransport::receiveByte(Millis firstBitLimit)
     uint8_t byte = 0;
     for (int bit = 0; bit < 8; ++bit) {
         const auto where = [bit] { return " (bit " + std::to_string(bit) + ")"; };
-        const std::optional<Wires> start = waitUntil(oneLow, bit == 0 ? firstBitLimit : kBitLimit);
+        const std::optional<Wires> start = waitUntil(oneLow, bit == 0 ? firstBitLimit : bitLimit_);
         if (!start) {
             const Wires now = wires_->read();
             if (now == kReleased) {
@@ -147,7 +149,7 @@ std::optional<uint8_t> BlackTransport::receiveByte(Millis firstBitLimit)
         const Wire theirs = start->red ? Wire::White : Wire::Red;
         const Wire mine = other(theirs);
         wires_->drive(pulling(mine));
-        if (!waitUntil([&](Wires w) { return isHigh(w, theirs); }, kBitLimit))
+        if (!waitUntil([&](Wires w) { return isHigh(w, theirs); }, bitLimit_))
             fail(std::string("the ") + name(theirs) + " wire stays low" + where());
         wires_->drive(kReleased);
         // A wire still on its way up would read as the sender's next pull.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "blackwires.h"
+#include "stop.h"
 #include "transport.h"
 
 namespace calclink {
@@ -13,20 +14,17 @@ namespace calclink {
 // significant bit first. A 0 bit: the sender pulls red low, the receiver
 // answers by pulling white low until red is high again. A 1 bit: the same
 // with the colours swapped. Every wait is bounded (the first bit of a reply
-// by the caller's time-out, every other by one second), and a failure leaves
-// both wires released.
+// by the caller's time-out, every other by `bitLimit`), ends early when
+// `stop` says so, and a failure leaves both wires released.
 class BlackTransport : public Transport {
 public:
-    explicit BlackTransport(std::unique_ptr<BlackWires> wires);
+    BlackTransport(std::unique_ptr<BlackWires> wires, Millis bitLimit, const Stop &stop = Stop::never());
 
     void send(const uint8_t *data, size_t size) override;
 
     // Receives one byte at a time: on this bus nothing arrives unless this
     // side answers each bit, so there is never more than one byte to store.
     size_t receive(uint8_t *buffer, size_t max, Millis timeout) override;
-
-    // The limit of every wait except the first bit of a reply.
-    static constexpr Millis kBitLimit{1000};
 
     // A release can be shorter than either side's look at the wires:
     // - after the last bit sent, the calculator may release its answer and
@@ -49,6 +47,8 @@ private:
     void releaseQuietly();
 
     std::unique_ptr<BlackWires> wires_;
+    const Millis bitLimit_;
+    const Stop &stop_;
     std::optional<SteadyClock::time_point> receivedAt_; // the end of the last byte received, until a send
 };
 

@@ -1,38 +1,23 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "bitmap.h"
+#include "stop.h"
+#include "timeouts.h"
 #include "transport.h"
 
 namespace calclink {
-
-inline constexpr int kScreenWidth = 96;
-inline constexpr int kScreenHeight = 64;
-inline constexpr size_t kBitmapSize = kScreenWidth * kScreenHeight / 8; // 768
-
-// 64 rows of 12 bytes, most significant bit the leftmost pixel, set = dark.
-using Bitmap = std::array<uint8_t, kBitmapSize>;
-
-// The screen as a picture: colour values, row by row from the top left;
-// a dark pixel is 0 (black), a light one 16777215 (white).
-struct Picture {
-    int width = kScreenWidth;
-    int height = kScreenHeight;
-    std::vector<uint32_t> pixels;
-};
 
 // Holds one screen read from the calculator.
 class CalcScreen {
 public:
     // The capture always passes 26; any other value is refused.
     void Configure(int value);
-    // The last screen read, as a picture. Throws before any screen was read.
-    Picture GetPicture() const;
+    // The last screen read. Throws before any screen was read.
+    Bitmap GetPicture() const;
 
     // Filled by CalcLink::GetScreen.
     void setBitmap(const Bitmap &bitmap) { bitmap_ = bitmap; }
@@ -45,17 +30,26 @@ private:
 // One open link; the link closes (and the port is restored) when it is destroyed.
 class CalcLink {
 public:
+    // A link that nothing cancels, with each cable's own time limits.
     CalcLink();
+    // A link whose waits end when `stop` says so, with the given limits in
+    // place of the cable's own (for tests).
+    explicit CalcLink(Stop &stop, std::optional<LinkTimeouts> timeouts = std::nullopt);
     ~CalcLink();
     CalcLink(const CalcLink &) = delete;
     CalcLink &operator=(const CalcLink &) = delete;
 
     // Opens the cable: code 1 Gray, 2 Black, 5 USB; device "COM1".."COM4" or "\\.\UsbN".
     void Connect(int cableCode, const std::string &deviceName);
-    // Reads the calculator's screen into `screen`. Throws before Connect.
+    // Reads the calculator's screen into `screen`, within the cable's
+    // limit for a whole capture. Throws before Connect.
     void GetScreen(CalcScreen &screen);
 
 private:
+    Stop ownStop_;
+    Stop &stop_;
+    std::optional<LinkTimeouts> chosenTimeouts_;
+    LinkTimeouts timeouts_;
     std::unique_ptr<Transport> transport_;
 };
 

@@ -10,15 +10,16 @@ namespace {
 
 class GrayTransport : public Transport {
 public:
-    GrayTransport(const std::string &deviceName, const std::string &path)
-        : port_(deviceName, path, B9600)
+    GrayTransport(const std::string &deviceName, const std::string &path, const LinkTimeouts &timeouts,
+                  const Stop &stop)
+        : port_(deviceName, path, B9600, stop), writeLimit_(timeouts.write)
     {
         // The cable draws its power from DTR and RTS. A pseudo-terminal (the
         // simulated calculator) has neither, and needs no power.
         port_.setModemLines(TIOCM_DTR | TIOCM_RTS, 0);
     }
 
-    void send(const uint8_t *data, size_t size) override { port_.write(data, size, Millis(1000)); }
+    void send(const uint8_t *data, size_t size) override { port_.write(data, size, writeLimit_); }
 
     size_t receive(uint8_t *buffer, size_t max, Millis timeout) override
     {
@@ -27,13 +28,15 @@ public:
 
 private:
     SerialPort port_;
+    Millis writeLimit_;
 };
 
 } // namespace
 
-std::unique_ptr<Transport> openGray(const std::string &deviceName, const std::string &path)
+std::unique_ptr<Transport> openGray(const std::string &deviceName, const std::string &path,
+                                    const LinkTimeouts &timeouts, const Stop &stop)
 {
-    return std::make_unique<GrayTransport>(deviceName, path);
+    return std::make_unique<GrayTransport>(deviceName, path, timeouts, stop);
 }
 
 } // namespace calclink

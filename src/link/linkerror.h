@@ -11,6 +11,7 @@ inline constexpr uint32_t kNoAnswer = 0x80004005;        // calculator silent, w
 inline constexpr uint32_t kSystemErrorBase = 0x80070000; // + errno: the device could not be opened or used
 inline constexpr uint32_t kNoUsbCable = 0x80070002;      // no USB cable present, or USB unusable
 inline constexpr uint32_t kInvalidArgument = 0x80070057; // a value the library does not accept
+inline constexpr uint32_t kCancelled = 0x800704C7;       // the capture was cancelled (the window is closing)
 
 // A failed link operation: a 32-bit number and the sentence the user reads.
 // The calculator-side failures (kNoAnswer) carry an empty description, so the

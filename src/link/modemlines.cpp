@@ -75,17 +75,18 @@ Wires ModemLineWires::waitForChange(Wires seen, SteadyClock::time_point deadline
     return pollForChange(*this, seen, deadline);
 }
 
-std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::string &path)
+std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::string &path,
+                                     const LinkTimeouts &timeouts, const Stop &stop)
 {
     // No speed: the bus only uses the modem lines, so the port keeps its line
     // settings beyond raw mode.
-    auto port = std::make_unique<SerialPort>(deviceName, path, std::nullopt);
+    auto port = std::make_unique<SerialPort>(deviceName, path, std::nullopt, stop);
     // A port without modem lines (a pseudo-terminal, some adapters) is
     // refused now rather than at the first capture; the transport then
     // releases both wires, which fails the same way if the lines cannot be set.
     if (!port->modemLines())
         throw noModemLines(*port, ENOTTY);
-    return std::make_unique<BlackTransport>(std::make_unique<ModemLineWires>(std::move(port)));
+    return std::make_unique<BlackTransport>(std::make_unique<ModemLineWires>(std::move(port)), timeouts.bit, stop);
 }
 
 } // namespace calclink

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "timeouts.h"
 #include "transport.h"
 
 namespace calclink {
@@ -30,17 +31,6 @@ enum Command : uint8_t {
     kCmdEot = 0x92,
     kCmdReq = 0xA2,
     kCmdRts = 0xC9,
-};
-
-// The time limits of every reply: its first byte, then each further byte,
-// and the whole packet from its first byte on (a screen takes under a second
-// at 9600 baud). The defaults are the link's own; tests shorten them only to
-// test time-outs.
-inline constexpr Millis kWholePacketLimit{20000};
-struct LinkTimeouts {
-    Millis reply{2000};
-    Millis byte{1000};
-    Millis packet = kWholePacketLimit;
 };
 
 // One packet as it travelled. `length` is the length field as sent: for a
@@ -77,6 +67,6 @@ std::vector<uint8_t> encodePacket(uint8_t machineId, uint8_t command,
 // length throws LinkError kNoAnswer with a detail saying what arrived. A
 // checksum mismatch does not throw: it is reported in Packet::checksumOk.
 Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData,
-                  Millis wholePacket = kWholePacketLimit);
+                  Millis wholePacket = LinkTimeouts{}.packet);
 
 } // namespace calclink

@@ -42,32 +42,36 @@ std::string openAdvice(int err, const std::string &path)
     }
 }
 
-int remainingMs(std::chrono::steady_clock::time_point deadline)
+int remainingMs(SteadyClock::time_point deadline)
 {
-    const auto left = std::chrono::duration_cast<Millis>(deadline - std::chrono::steady_clock::now());
+    const auto left = std::chrono::ceil<Millis>(deadline - SteadyClock::now());
     return left.count() > 0 ? int(left.count()) : 0;
 }
 
-// poll() for one event until `deadline`, retrying on EINTR. Returns the
-// revents, 0 on time-out, -1 with errno set on failure.
-int waitFor(int fd, short events, std::chrono::steady_clock::time_point deadline)
+// poll() for one event until `deadline`, retrying on EINTR and looking at
+// `stop` between steps (which throws when it says so). Returns the revents,
+// 0 on time-out, -1 with errno set on failure.
+int waitFor(int fd, short events, SteadyClock::time_point deadline, const Stop &stop)
 {
     for (;;) {
+        stop.check();
+        const auto step = stop.nextCheck(deadline);
         pollfd p{fd, events, 0};
-        const int n = ::poll(&p, 1, remainingMs(deadline));
+        const int n = ::poll(&p, 1, remainingMs(step));
         if (n > 0)
             return p.revents;
-        if (n == 0)
-            return 0;
-        if (errno != EINTR)
+        if (n < 0 && errno != EINTR)
             return -1;
+        if (n == 0 && SteadyClock::now() >= deadline)
+            return 0;
     }
 }
 
 } // namespace
 
-SerialPort::SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud)
-    : deviceName_(deviceName), path_(path)
+SerialPort::SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud,
+                       const Stop &stop)
+    : deviceName_(deviceName), path_(path), stop_(stop)
 {
     do {
         fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
@@ -119,10 +123,10 @@ SerialPort::~SerialPort()
     // their way out; restoring another speed under them would garble them.
     // tcdrain() could wait without end on a broken adapter, so the wait is
     // bounded, and what is left is dropped so that close() does not wait for
-    // it either.
-    const auto deadline = std::chrono::steady_clock::now() + Millis(200);
+    // it either. A cancelled capture does not wait at all.
+    const auto deadline = SteadyClock::now() + Millis(200);
     int queued = 0;
-    while (::ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0 && std::chrono::steady_clock::now() < deadline)
+    while (!stop_.cancelled() && ::ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0 && SteadyClock::now() < deadline)
         ::usleep(1000);
     ::tcflush(fd_, TCIOFLUSH);
     // Fails harmlessly (EIO) when the device has gone.
@@ -184,7 +188,7 @@ void SerialPort::write(const uint8_t *data, size_t size, Millis limit)
             continue;
         if (n < 0 && errno != EAGAIN)
             fail(errno, "writing to");
-        const int revents = waitFor(fd_, POLLOUT, std::chrono::steady_clock::now() + limit);
+        const int revents = waitFor(fd_, POLLOUT, SteadyClock::now() + limit, stop_);
         if (revents < 0)
             fail(errno, "writing to");
         if (revents == 0)
@@ -196,7 +200,7 @@ void SerialPort::write(const uint8_t *data, size_t size, Millis limit)
 
 size_t SerialPort::read(uint8_t *buffer, size_t max, Millis timeout)
 {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const auto deadline = SteadyClock::now() + timeout;
     bool hungUp = false;
     for (;;) {
         const ssize_t n = ::read(fd_, buffer, max);
@@ -209,7 +213,7 @@ size_t SerialPort::read(uint8_t *buffer, size_t max, Millis timeout)
             continue;
         if (errno != EAGAIN)
             fail(errno, "reading from");
-        const int revents = waitFor(fd_, POLLIN, deadline);
+        const int revents = waitFor(fd_, POLLIN, deadline, stop_);
         if (revents < 0)
             fail(errno, "reading from");
         if (revents == 0)

@@ -5,20 +5,23 @@
 
 #include <termios.h>
 
+#include "stop.h"
 #include "transport.h"
 
 namespace calclink {
 
 // An open serial port (or pseudo-terminal) in raw mode. Every wait is a
-// poll() with a limit, so no call can hang; the settings found at opening are
-// put back when the port closes.
+// poll() with a limit that also watches `stop`, so no call can hang and a
+// cancelled capture lets go of the port at once; the settings found at
+// opening are put back when the port closes.
 class SerialPort {
 public:
     // Opens `path` (what `deviceName` resolved to) in raw mode, 8N1, no flow control, CLOCAL|CREAD,
     // at `baud` when given (B9600 for Gray; the Black cable passes nothing and keeps the speed);
     // input already waiting is discarded. Throws systemError(...) with advice (permission denied:
     // membership of the dialout group; busy; absent).
-    SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud);
+    SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud,
+               const Stop &stop = Stop::never());
     ~SerialPort(); // restores the termios settings it found, then closes
     SerialPort(const SerialPort &) = delete;
     SerialPort &operator=(const SerialPort &) = delete;
@@ -47,6 +50,7 @@ private:
     std::string path_;
     int fd_ = -1;
     termios saved_{};
+    const Stop &stop_;
 };
 
 } // namespace calclink

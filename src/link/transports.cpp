@@ -5,7 +5,8 @@
 
 namespace calclink {
 
-std::unique_ptr<Transport> openTransport(int cableCode, const std::string &deviceName)
+std::unique_ptr<Transport> openTransport(int cableCode, const std::string &deviceName, const LinkTimeouts &timeouts,
+                                         const Stop &stop)
 {
     if (cableCode != kCableGray && cableCode != kCableBlack && cableCode != kCableUsb)
         throw LinkError(kInvalidArgument, "The cable code " + std::to_string(cableCode) +
@@ -21,11 +22,11 @@ std::unique_ptr<Transport> openTransport(int cableCode, const std::string &devic
 
     switch (cableCode) {
     case kCableGray:
-        return openGray(deviceName, device.path);
+        return openGray(deviceName, device.path, timeouts, stop);
     case kCableBlack:
-        return openBlack(deviceName, device.path);
+        return openBlack(deviceName, device.path, timeouts, stop);
     default:
-        return openUsb(deviceName, device.usbIndex);
+        return openUsb(deviceName, device.usbIndex, timeouts, stop);
     }
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "stop.h"
+#include "timeouts.h"
 #include "transport.h"
 
 namespace calclink {
@@ -55,26 +57,29 @@ UsbOpening openLibusbCable(int index);
 
 // Turns an opening into the USB transport, or throws the LinkError the user
 // reads (no cable, only k cables, permission and how to get it, busy ...).
-std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index);
+std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index,
+                                        const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never());
 
 // The byte stream over a cable. Reads ask for a multiple of the USB packet
 // (32 bytes on this cable), so a packet is never cut, and keep what the
-// caller did not ask for until the next read.
+// caller did not ask for until the next read. Every transfer lasts at most
+// one check interval of `stop`, so that a cancelled capture ends at once.
 class UsbTransport : public Transport {
 public:
-    UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName);
+    // `writeLimit`: how long the calculator may take to accept a write.
+    UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName, Millis writeLimit = LinkTimeouts{}.write,
+                 const Stop &stop = Stop::never());
 
     void send(const uint8_t *data, size_t size) override;
     size_t receive(uint8_t *buffer, size_t max, Millis timeout) override;
-
-    // How long the calculator may take to accept a write.
-    static constexpr Millis kWriteLimit{1000};
 
 private:
     [[noreturn]] void failed(const UsbTransfer &transfer, const std::string &doing);
 
     std::unique_ptr<UsbCable> cable_;
     std::string deviceName_;
+    const Millis writeLimit_;
+    const Stop &stop_;
     std::vector<uint8_t> chunk_;   // one read's worth
     size_t surplusBegin_ = 0;      // chunk_[surplusBegin_, surplusEnd_) not yet handed out
     size_t surplusEnd_ = 0;

@@ -41,11 +41,12 @@ std::string ordinal(int index)
 
 } // namespace
 
-std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index)
+std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index,
+                                        const LinkTimeouts &timeouts, const Stop &stop)
 {
     switch (opening.status) {
     case UsbOpening::Opened:
-        return std::make_unique<UsbTransport>(std::move(opening.cable), deviceName);
+        return std::make_unique<UsbTransport>(std::move(opening.cable), deviceName, timeouts.write, stop);
     case UsbOpening::NoUsb:
         throw LinkError(kNoUsbCable, "USB cannot be used on this computer: " + opening.reason + ".");
     case UsbOpening::NotFound:
@@ -63,8 +64,9 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
     throw systemError(err, deviceName, opening.path, "opening", adviceFor(err));
 }
 
-UsbTransport::UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName)
-    : cable_(std::move(cable)), deviceName_(std::move(deviceName))
+UsbTransport::UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName, Millis writeLimit,
+                           const Stop &stop)
+    : cable_(std::move(cable)), deviceName_(std::move(deviceName)), writeLimit_(writeLimit), stop_(stop)
 {
     // A whole number of USB packets, at least 32 bytes: asking for less than
     // a packet would make the USB stack drop what does not fit.
@@ -78,39 +80,44 @@ void UsbTransport::failed(const UsbTransfer &transfer, const std::string &doing)
     throw systemError(err, deviceName_, cable_->path(), doing, adviceFor(err));
 }
 
+// The time left until the end of the next step of a wait that lasts until
+// `deadline`, at least 1 ms: libusb takes 0 as "wait for ever".
+static Millis stepOf(const Stop &stop, SteadyClock::time_point deadline)
+{
+    stop.check();
+    return std::max(std::chrono::ceil<Millis>(stop.nextCheck(deadline) - SteadyClock::now()), Millis(1));
+}
+
 void UsbTransport::send(const uint8_t *data, size_t size)
 {
-    const auto deadline = std::chrono::steady_clock::now() + kWriteLimit;
+    const auto deadline = SteadyClock::now() + writeLimit_;
     size_t done = 0;
     while (done < size) {
-        const auto left = std::chrono::ceil<Millis>(deadline - std::chrono::steady_clock::now());
-        const UsbTransfer transfer = cable_->bulkWrite(data + done, size - done, std::max(left, Millis(1)));
+        const UsbTransfer transfer = cable_->bulkWrite(data + done, size - done, stepOf(stop_, deadline));
         done += std::min(transfer.count, size - done);
         if (transfer.status == UsbTransfer::NoDevice || transfer.status == UsbTransfer::Failed)
             failed(transfer, "writing to");
-        if (done < size && (transfer.status == UsbTransfer::TimedOut || left <= Millis(0)))
+        if (done < size && SteadyClock::now() >= deadline)
             throw noAnswer("USB cable: the calculator took " + std::to_string(done) + " of " + std::to_string(size) +
-                           " bytes within " + std::to_string(kWriteLimit.count()) + " ms");
+                           " bytes within " + std::to_string(writeLimit_.count()) + " ms");
     }
 }
 
 size_t UsbTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
 {
     if (surplusBegin_ == surplusEnd_) {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        const auto deadline = SteadyClock::now() + timeout;
         for (;;) {
-            const auto left = std::chrono::ceil<Millis>(deadline - std::chrono::steady_clock::now());
-            // libusb takes 0 as "wait for ever".
-            const UsbTransfer transfer = cable_->bulkRead(chunk_.data(), chunk_.size(), std::max(left, Millis(1)));
+            const UsbTransfer transfer = cable_->bulkRead(chunk_.data(), chunk_.size(), stepOf(stop_, deadline));
             if (transfer.status == UsbTransfer::NoDevice || transfer.status == UsbTransfer::Failed)
                 failed(transfer, "reading from");
             surplusBegin_ = 0;
             surplusEnd_ = std::min(transfer.count, chunk_.size());
             if (surplusEnd_ > 0)
                 break;
-            // Nothing: a time-out, or a zero-length packet, which is no answer
-            // yet, so read again while there is time.
-            if (transfer.status == UsbTransfer::TimedOut || std::chrono::steady_clock::now() >= deadline)
+            // Nothing yet: a step that timed out, or a zero-length packet,
+            // which is no answer either, so read again while there is time.
+            if (SteadyClock::now() >= deadline)
                 return 0;
         }
     }
@@ -120,9 +127,10 @@ size_t UsbTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
     return count;
 }
 
-std::unique_ptr<Transport> openUsb(const std::string &deviceName, int index)
+std::unique_ptr<Transport> openUsb(const std::string &deviceName, int index, const LinkTimeouts &timeouts,
+                                   const Stop &stop)
 {
-    return usbTransport(openLibusbCable(index), deviceName, index);
+    return usbTransport(openLibusbCable(index), deviceName, index, timeouts, stop);
 }
 
 } // namespace calclink

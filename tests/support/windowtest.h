@@ -3,6 +3,7 @@
 // What the window tests share: a window on a chosen screen with its own
 // settings folder, and a hand for the modal dialogs a person would answer.
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -17,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "controls.h"
 #include "form1.h"
 #include "surface.h"
 
@@ -163,11 +165,3 @@ protected:
     QTemporaryDir config_;
     std::unique_ptr<Form1> form_;
 };
-
-// Paints calculator pixels into the capture surface as a capture would.
-inline QImage blankScreen()
-{
-    QImage image(96, 64, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}

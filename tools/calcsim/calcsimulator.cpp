@@ -194,12 +194,16 @@ bool CalcSimulator::readByte(uint8_t &byte)
     }
 }
 
-// Writes every byte; false when stop() interrupts a wait for room.
+// Writes every byte (one at a time, with pauses, while trickling); false when
+// stop() interrupts a wait.
 bool CalcSimulator::writeAll(const std::vector<uint8_t> &bytes)
 {
+    const bool trickle = requestFault_ == Fault::Trickle;
     size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
+        if (trickle && done > 0 && !pause(requestLateBy_))
+            return false;
+        const ssize_t n = ::write(master_, bytes.data() + done, trickle ? 1 : bytes.size() - done);
         if (n > 0) {
             done += size_t(n);
             continue;
@@ -271,6 +275,7 @@ void CalcSimulator::answerScreenRequest()
         requestFault_ = fault_;
         sentScreen_ = screen_;
         lateBy = lateBy_;
+        requestLateBy_ = lateBy_;
     }
     awaitingAck_ = false;
     const std::vector<uint8_t> screen(sentScreen_.begin(), sentScreen_.end());

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "calclink.h"
 
@@ -23,6 +24,7 @@ enum class Fault {
     Skip,              // acknowledges the request, then refuses it with SKIP
     WrongMachineId,    // DATA from a machine id no calculator uses
     HangUp,            // closes the terminal halfway through the DATA packet
+    Trickle,           // sends its replies one byte at a time, the delay given to setFault between bytes
 };
 
 // A calculator on a pseudo-terminal, speaking the Gray cable's byte stream.
@@ -41,6 +43,7 @@ public:
     const std::string &path() const { return path_; }
 
     void setScreen(const calclink::Bitmap &);
+    // `lateBy`: the delay of Late, or the pause between the bytes of Trickle.
     void setFault(Fault, std::chrono::milliseconds lateBy = std::chrono::milliseconds(2500));
 
     // Serves requests on a thread of its own. A HangUp ends the serving and
@@ -78,6 +81,7 @@ private:
     // The exchange in progress, touched only by the serving thread.
     calclink::Bitmap sentScreen_{};
     Fault requestFault_ = Fault::None;
+    std::chrono::milliseconds requestLateBy_{0};
     bool awaitingAck_ = false;
 
     std::atomic<int> requests_{0};

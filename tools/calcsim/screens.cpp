@@ -8,11 +8,11 @@
 
 namespace {
 
-void setDark(calclink::Bitmap &bitmap, int x, int y)
+// A dark pixel where it lies on the screen; nothing where it does not.
+void plot(calclink::Bitmap &bitmap, int x, int y)
 {
-    if (x < 0 || x >= calclink::kScreenWidth || y < 0 || y >= calclink::kScreenHeight)
-        return;
-    bitmap[size_t(y) * (calclink::kScreenWidth / 8) + size_t(x) / 8] |= uint8_t(0x80 >> (x % 8));
+    if (x >= 0 && x < calclink::kScreenWidth && y >= 0 && y < calclink::kScreenHeight)
+        calclink::setDark(bitmap, x, y);
 }
 
 } // namespace
@@ -27,16 +27,16 @@ calclink::Bitmap builtinScreen()
     const int originX = kScreenWidth / 2;
     const int originY = kScreenHeight / 2;
     for (int x = 0; x < kScreenWidth; ++x)
-        setDark(bitmap, x, originY);
+        plot(bitmap, x, originY);
     for (int y = 0; y < kScreenHeight; ++y)
-        setDark(bitmap, originX, y);
+        plot(bitmap, originX, y);
     for (int x = originX % 8; x < kScreenWidth; x += 8) {
-        setDark(bitmap, x, originY - 1);
-        setDark(bitmap, x, originY + 1);
+        plot(bitmap, x, originY - 1);
+        plot(bitmap, x, originY + 1);
     }
     for (int y = originY % 8; y < kScreenHeight; y += 8) {
-        setDark(bitmap, originX - 1, y);
-        setDark(bitmap, originX + 1, y);
+        plot(bitmap, originX - 1, y);
+        plot(bitmap, originX + 1, y);
     }
 
     // y = 24 sin(x), one period across 48 pixels, joined column to column so the curve has no gaps.
@@ -48,7 +48,7 @@ calclink::Bitmap builtinScreen()
         const int y = curve(x);
         const int next = x + 1 < kScreenWidth ? curve(x + 1) : y;
         for (int step = std::min(y, next); step <= std::max(y, next); ++step)
-            setDark(bitmap, x, step);
+            plot(bitmap, x, step);
     }
     return bitmap;
 }
@@ -74,7 +74,7 @@ std::optional<calclink::Bitmap> loadScreen(const std::string &file, std::string 
             const int alpha = qAlpha(pixel);
             const int luminance = (qGray(pixel) * alpha + 255 * (255 - alpha)) / 255;
             if (luminance < 128)
-                setDark(bitmap, x, y);
+                plot(bitmap, x, y);
         }
     }
     error.clear();

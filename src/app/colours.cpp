@@ -1,6 +1,7 @@
 // The Colors menu: the foreground colour, a solid or graded background, and
 // the direction of the gradient.
 
+#include <QAction>
 #include <QCoreApplication>
 
 #include <cmath>
@@ -25,38 +26,6 @@ Channels split(double c)
 }
 
 } // namespace
-
-void Form1::Gradient()
-{
-    Picture1->setDrawStyle(6);  // inside solid
-    Picture1->setDrawMode(13);  // copy pen
-    Picture1->setDrawWidth(3);
-    const double redDifference = gradEndRed - gradStartRed;
-    const double greenDifference = gradEndGreen - gradStartGreen;
-    const double blueDifference = gradEndBlue - gradStartBlue;
-
-    Picture1->setScaleMode(Surface::Pixels);
-    const bool horizontal = mnuHorizontal->isChecked();
-    if (horizontal)
-        Picture1->setScaleHeight(255);
-    else
-        Picture1->setScaleWidth(255);
-
-    for (int i = 0; i <= 255; ++i) {
-        const double red = std::nearbyint(redDifference / 255 * i + gradStartRed);
-        const double green = std::nearbyint(greenDifference / 255 * i + gradStartGreen);
-        const double blue = std::nearbyint(blueDifference / 255 * i + gradStartBlue);
-        const auto colour = raster::Colour(red + 256 * green + 65536 * blue);
-        const int flags = Surface::kStartGiven | Surface::kColourGiven;
-        if (horizontal)
-            Picture1->Line(flags, 0, float(i), Picture1->ScaleWidth(), float(i), colour);
-        else
-            Picture1->Line(flags, float(i), 0, float(i), Picture1->ScaleHeight(), colour);
-    }
-
-    Picture1->setDrawWidth(1);
-    Picture1->setScaleMode(Surface::Twips);
-}
 
 void Form1::mnuForeground_Click()
 {

@@ -1,0 +1,94 @@
+// The capture: one press of Command1 reads the calculator's screen over the
+// chosen cable, shows it enlarged and puts it on the clipboard.
+
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdio>
+#include <thread>
+
+#include "blockedclose.h"
+#include "capture.h"
+#include "controls.h"
+#include "form1.h"
+#include "heldinput.h"
+#include "render.h"
+
+namespace {
+
+const char kReady[] = "&Screenshot to Clipboard";
+const char kGrabbing[] = "Grabbing...";
+const char kFailed[] = "&Screenshot";
+
+} // namespace
+
+void Form1::Command1_Click()
+{
+    // The menus are read first; the capture's own first step, Configure,
+    // cannot fail and comes first inside it.
+    const int cable = tickedItem(mnuCableType).value_or(0); // none ticked counts as the first
+    if (cable == 2)
+        linkDevice = "\\\\.\\Usb0";
+    else
+        linkDevice = "COM" + QString::number(tickedItem(mnuport).value_or(0)).right(1);
+    const int cableCode = cable == 1 ? 1 : cable == 2 ? 5 : 2;
+
+    // Whatever the user does meanwhile reaches the window after the capture
+    // and its message box, so that no handler runs in the middle of this one.
+    HeldInput input(this);
+    const calclink::CaptureResult result = captureOffThread(cableCode);
+    if (!closeRequested_) {
+        if (result.screen) {
+            Picture2 = display::screenImage(*result.screen, calclink::kScreenWidth, calclink::kScreenHeight);
+            Command1->setText(kReady);
+            Redraw();
+        } else {
+            std::fprintf(stderr, "Ekrano: the capture failed: %s\n", result.why().c_str());
+            reportCaptureFailure(result);
+            Command1->setText(kFailed);
+        }
+    }
+    if (closeRequested_) {
+        close();
+        return;
+    }
+    input.release();
+}
+
+// The link library's capture on a thread of its own, while this one goes on
+// painting the window; the caption turns to "Grabbing..." once the link is
+// open. Closing the window cancels it.
+calclink::CaptureResult Form1::captureOffThread(int cableCode)
+{
+    calclink::Stop stop;
+    calclink::CaptureResult result;
+    QEventLoop loop;
+    const std::string device = linkDevice.toStdString();
+    const auto connected = [this] {
+        QMetaObject::invokeMethod(Command1, [this] { Command1->setText(kGrabbing); }, Qt::QueuedConnection);
+    };
+    capture_ = &stop;
+    std::thread worker([&] {
+        result = calclink::capture(cableCode, device, stop, connected);
+        // Queued after the caption: the loop ends once both have been seen.
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    capture_ = nullptr;
+    return result;
+}
+
+void Form1::reportCaptureFailure(const calclink::CaptureResult &result)
+{
+    const calclink::CaptureMessage message = calclink::captureMessage(result.number, result.description);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.title), QString::fromStdString(message.text),
+                    QMessageBox::Ok, this);
+    // While the box is open, the window manager's request to close the
+    // window would be dropped; it is kept for when the box closes.
+    const BlockedClose blocked(this, [this] { closeRequested_ = true; });
+    report_ = &box;
+    box.exec();
+    report_ = nullptr;
+}

@@ -1,0 +1,22 @@
+// The Link Settings menu: one port and one cable are ticked, and the ports
+// can be chosen only while a serial cable is.
+
+#include <QAction>
+#include <QActionGroup>
+
+#include "controls.h"
+#include "form1.h"
+
+void Form1::mnuport_Click(int index)
+{
+    linkDevice = "COM" + QString::number(index).right(1);
+    // The group unticks the others.
+    groupItem(mnuport, index)->setChecked(true);
+}
+
+void Form1::mnuCableType_Click(int index)
+{
+    groupItem(mnuCableType, index)->setChecked(true);
+    // A disabled port item keeps its tick, for when a serial cable comes back.
+    mnuport->setEnabled(index != 2);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <optional>
+#include <span>
+
+#include "raster.h"
+
+namespace display {
+
+// A graded background: 256 bands from the start colour (band 0, at the left
+// or top edge) to the end colour (band 255, at the right or bottom edge),
+// each channel a whole number 0 to 255 held as a floating-point number.
+struct GradedBackground {
+    double startRed = 0, startGreen = 0, startBlue = 0;
+    double endRed = 0, endGreen = 0, endBlue = 0;
+    bool horizontal = false; // bands are rows from top to bottom, not columns from left to right
+};
+
+// How the captured screen is drawn.
+struct Look {
+    QSize size;               // the display's drawing area, in pixels
+    double zoomFactor = 3;    // the side of one calculator pixel, in screen pixels
+    int twipsPerPixelX = 15;  // the screen's metrics, in whose twips the
+    int twipsPerPixelY = 15;  // squares and the frame are placed
+    raster::Colour foreColor = raster::kBlack;
+    raster::Colour backColor = raster::kWhite;
+    std::optional<GradedBackground> gradient; // none: the solid background colour
+    bool border = false;      // a one-pixel frame just inside the edges
+};
+
+// The display's picture: the background (solid, or the 256 bands of the
+// gradient), every dark calculator pixel as a square of the zoom's side in
+// the foreground colour (covering the pixels whose centres lie inside it, so
+// that neighbouring squares tile with no gap and no overlap), and the frame
+// over them. `screen` holds one pixel per calculator pixel; the black ones
+// are dark. A null image where the area is empty.
+QImage render(const QImage &screen, const Look &look);
+
+// A screen of one colour, `colour` (dark where it is black).
+QImage blankScreen(int width, int height, raster::Colour colour);
+
+// The screen as the renderer reads it, from the link's bitmap: rows of
+// width / 8 bytes, the most significant bit the leftmost pixel, a set bit
+// dark (black); the others white. One row copy each, no pixel conversion.
+QImage screenImage(std::span<const uint8_t> bitmap, int width, int height);
+
+} // namespace display

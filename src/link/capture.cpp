@@ -1,0 +1,78 @@
+#include "capture.h"
+
+#include <cstdio>
+
+#include "calclink.h"
+#include "linkerror.h"
+
+namespace calclink {
+
+namespace {
+
+std::string hexadecimal(uint32_t number)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%X", unsigned(number));
+    return text;
+}
+
+bool equalsIgnoringCase(const std::string &text, const char *word)
+{
+    size_t i = 0;
+    for (; word[i]; ++i) {
+        if (i == text.size())
+            return false;
+        const char c = text[i] >= 'a' && text[i] <= 'z' ? char(text[i] - 'a' + 'A') : text[i];
+        if (c != word[i])
+            return false;
+    }
+    return i == text.size();
+}
+
+} // namespace
+
+bool CaptureResult::cancelled() const { return !screen && number == kCancelled; }
+
+std::string CaptureResult::why() const
+{
+    std::string line = hexadecimal(number);
+    for (const std::string *part : {&description, &detail})
+        if (!part->empty())
+            line += ": " + *part;
+    return line;
+}
+
+CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
+                      const std::function<void()> &connected, std::optional<LinkTimeouts> timeouts)
+{
+    CaptureResult result;
+    try {
+        CalcScreen screen;
+        screen.Configure(26);
+        CalcLink link(stop, timeouts);
+        link.Connect(cableCode, deviceName);
+        if (connected)
+            connected();
+        link.GetScreen(screen);
+        result.screen = screen.GetPicture();
+    } catch (const LinkError &error) {
+        result.number = error.number();
+        result.description = error.description();
+        result.detail = error.detail();
+    } catch (const std::exception &error) {
+        result.number = kNoAnswer;
+        result.description = error.what();
+    }
+    return result;
+}
+
+CaptureMessage captureMessage(uint32_t number, std::string description)
+{
+    if (description.empty())
+        description = "Automation error";
+    if (equalsIgnoringCase(description, "AUTOMATION ERROR"))
+        return {"Ekrano Error", "Error...\r\nCheck calculator, connection, & 'Link Settings'"};
+    return {"Ekrano", hexadecimal(number) + "\r\n" + description};
+}
+
+} // namespace calclink

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "bitmap.h"
+#include "stop.h"
+#include "timeouts.h"
+
+namespace calclink {
+
+// How one capture ended: the screen, or why there is none.
+struct CaptureResult {
+    std::optional<Bitmap> screen;
+    uint32_t number = 0;     // the failure's number (linkerror.h)
+    std::string description; // the sentence for the user; empty for the calculator's failures
+    std::string detail;      // what happened, for the log and bug reports
+
+    bool cancelled() const;
+    // One line for the log: the number in hexadecimal, the description and the detail.
+    std::string why() const;
+};
+
+// Reads the calculator's screen once: Configure(26) on a CalcScreen,
+// Connect(cableCode, deviceName) on a CalcLink, then `connected` (on the
+// calling thread), GetScreen and GetPicture. Both objects are released,
+// and the port restored, before it returns, on every path. Waits end early
+// when `stop` is cancelled (the result is then kCancelled) and never last
+// past the cable's limits, or `timeouts` where given.
+CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
+                      const std::function<void()> &connected = {},
+                      std::optional<LinkTimeouts> timeouts = std::nullopt);
+
+// The message box that reports a failed capture.
+struct CaptureMessage {
+    std::string title;
+    std::string text;
+};
+
+// A failure with no description of its own reads as the generic "Automation
+// error"; that one, in any mix of case, sends the user to the calculator, the
+// cable and the link settings. Every other failure shows its number in
+// hexadecimal and its sentence, under the program's own name.
+CaptureMessage captureMessage(uint32_t number, std::string description);
+
+} // namespace calclink

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+
+#include "transport.h"
+
+namespace calclink {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// How a capture ends early: the user cancels it (from any thread, or from a
+// signal handler), or the whole capture's time is up. Every wait of the link
+// library is cut into steps of at most kCheckInterval and looks at the stop
+// between them, so a cancelled capture ends, its port released and
+// restored, within about that long.
+class Stop {
+public:
+    static constexpr Millis kCheckInterval{50};
+
+    // Safe from any thread and from a signal handler.
+    void cancel() noexcept { cancelled_.store(true, std::memory_order_relaxed); }
+    bool cancelled() const noexcept { return cancelled_.load(std::memory_order_relaxed); }
+
+    // From now on, a wait that goes on past `limit` from now fails as no answer.
+    void limitTo(Millis limit);
+
+    // Throws LinkError kCancelled once cancelled, and the calculator's
+    // failure once the limit has passed.
+    void check() const;
+
+    // Where the next step of a wait that may last until `until` ends: within
+    // one check interval from now, and not past the limit.
+    SteadyClock::time_point nextCheck(SteadyClock::time_point until) const;
+
+    // The stop of a wait that nothing cancels and nothing limits.
+    static const Stop &never();
+
+private:
+    std::atomic<bool> cancelled_{false};
+    SteadyClock::time_point deadline_ = SteadyClock::time_point::max();
+    Millis limit_{0};
+};
+
+} // namespace calclink
