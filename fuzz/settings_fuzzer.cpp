@@ -3,6 +3,8 @@
 // holds, the window must come up in a state its menus and controls allow, and
 // what File, Exit then stores must bring the next start back to that same
 // state.
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "controls.h"
 #include "form1.h"
 #include "surface.h"
 
@@ -52,17 +55,17 @@ struct Shown {
 Shown shownBy(const Form1 &form)
 {
     Shown shown;
-    for (int i = 1; i <= 4; ++i) {
-        if (form.mnuport[i]->isChecked()) {
+    for (const QAction *item : form.mnuport->actions()) {
+        if (item->isChecked()) {
             ++shown.portsTicked;
-            shown.port = i;
+            shown.port = item->data().toInt();
         }
-        shown.portsEnabled += form.mnuport[i]->isEnabled();
+        shown.portsEnabled += item->isEnabled();
     }
-    for (int i = 0; i <= 2; ++i)
-        if (form.mnuCableType[i]->isChecked()) {
+    for (const QAction *item : form.mnuCableType->actions())
+        if (item->isChecked()) {
             ++shown.cablesTicked;
-            shown.cable = i;
+            shown.cable = item->data().toInt();
         }
     shown.border = checkBoxValue(form.Check1);
     shown.scroll = form.HScroll1->value();
