@@ -6,7 +6,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Debian packages the build, the program and the tests need.
 DEPS := cmake g++ make pkg-config \
-        qt6-base-dev qt6-qpa-plugins libusb-1.0-0-dev \
+        qt6-base-dev qt6-qpa-plugins libusb-1.0-0-dev libxcb1-dev \
         libgtest-dev libbenchmark-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip \
         qt6-svg-dev dpkg-dev desktop-file-utils file man-db

@@ -15,6 +15,6 @@ ekrano_test(capture_tests QT
 # The program itself on a real X server, with the clipboard read by another program.
 ekrano_test(x11_tests QT
     SOURCES x11_session_test.cpp
-    LIBS ekrano_calcsim Qt6::Gui
+    LIBS ekrano_calcsim Qt6::Gui PkgConfig::XCB
     LABELS x11)
 add_dependencies(x11_tests ekrano)

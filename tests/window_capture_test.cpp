@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <iostream>
+
 #include <unistd.h>
 
 #include "calcsimulator.h"
@@ -249,6 +251,8 @@ TEST_F(CaptureTest, ClosingTheWindowDuringACaptureEndsItAtOnceAndSavesOnce)
     EXPECT_TRUE(runUntilProgramEnds([&] { form->Command1->click(); }));
     const auto took = std::chrono::steady_clock::now() - closed;
     EXPECT_LT(took, 200ms) << "from the close to the end";
+    std::cout << "[ measure  ] from the close to the end of the program: "
+              << std::chrono::duration<double, std::milli>(took).count() << " ms\n";
     EXPECT_EQ(stored("cable"), "1");
 
     // The port is free again, and nothing writes the settings a second time.

@@ -13,7 +13,15 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
+#include <cstring>
+
+#include <termios.h>
+#include <fcntl.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
 
 #include "calclink.h"
 #include "calcsimulator.h"
@@ -37,6 +45,79 @@ QImage clipboardPicture()
 {
     return QImage::fromData(run("xclip", {"-selection", "clipboard", "-t", "image/png", "-o"}), "PNG");
 }
+
+// The X server as a window manager or another program sees it.
+class XServer {
+public:
+    XServer() : connection_(xcb_connect(nullptr, nullptr))
+    {
+        if (!xcb_connection_has_error(connection_))
+            screen_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+    }
+    ~XServer() { xcb_disconnect(connection_); }
+    bool ok() const { return screen_ != nullptr; }
+
+    // What the screen shows in a rectangle, as 32-bit pixels.
+    QImage grab(QRect area)
+    {
+        const xcb_get_image_cookie_t cookie =
+            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, screen_->root, int16_t(area.x()), int16_t(area.y()),
+                          uint16_t(area.width()), uint16_t(area.height()), ~0u);
+        xcb_get_image_reply_t *reply = xcb_get_image_reply(connection_, cookie, nullptr);
+        if (!reply)
+            return {};
+        const QImage image(xcb_get_image_data(reply), area.width(), area.height(), QImage::Format_RGB32);
+        QImage copy = image.copy();
+        std::free(reply);
+        return copy;
+    }
+
+    // A plain window of one colour over `area`, which the window manager leaves alone.
+    uint32_t cover(QRect area, uint32_t rgb)
+    {
+        const uint32_t window = xcb_generate_id(connection_);
+        const uint32_t values[] = {rgb, 1};
+        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen_->root, int16_t(area.x()),
+                          int16_t(area.y()), uint16_t(area.width()), uint16_t(area.height()), 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual,
+                          XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
+        xcb_map_window(connection_, window);
+        xcb_flush(connection_);
+        return window;
+    }
+    void remove(uint32_t window)
+    {
+        xcb_destroy_window(connection_, window);
+        xcb_flush(connection_);
+    }
+
+    // What a window manager sends when the user clicks a window's close box.
+    void askToClose(uint32_t window)
+    {
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = window;
+        event.type = atom("WM_PROTOCOLS");
+        event.data.data32[0] = atom("WM_DELETE_WINDOW");
+        event.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+        xcb_flush(connection_);
+    }
+
+private:
+    uint32_t atom(const char *name)
+    {
+        xcb_intern_atom_reply_t *reply =
+            xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr);
+        const uint32_t atom = reply ? reply->atom : 0;
+        std::free(reply);
+        return atom;
+    }
+
+    xcb_connection_t *connection_;
+    xcb_screen_t *screen_ = nullptr;
+};
 
 class X11Session : public testing::Test {
 protected:
@@ -77,6 +158,37 @@ protected:
     }
 
     // Waits until the clipboard holds a picture of `size` whose pixel at `probe` is `colour`.
+    // The window's place on the screen, its client area and menu bar included.
+    QRect placeOf(const QString &window)
+    {
+        const QString geometry = QString::fromUtf8(run("xdotool", {"getwindowgeometry", window}));
+        const QString position = geometry.section("Position: ", 1).section(' ', 0, 0);
+        const QString size = geometry.section("Geometry: ", 1).trimmed();
+        return {position.section(',', 0, 0).toInt(), position.section(',', 1, 1).toInt(),
+                size.section('x', 0, 0).toInt(), size.section('x', 1, 1).toInt()};
+    }
+
+    // Clicks the capture button, as a user does.
+    void pressTheButton(const QString &window)
+    {
+        const int menuBar = placeOf(window).height() - 388;
+        run("xdotool", {"mousemove", "--window", window, "267", QString::number(menuBar + 13), "click", "1"});
+    }
+
+    // Links the simulated calculator as COM1 and chooses the Gray cable.
+    void useSimulator(const CalcSimulator &calculator, const QString &settings = "[settings]\nport=1\ncable=1\n")
+    {
+        QDir().mkpath(config_.path() + "/Ekrano/ports");
+        ASSERT_TRUE(QFile::link(QString::fromStdString(calculator.path()), config_.path() + "/Ekrano/ports/COM1"));
+        storeSettings(settings);
+    }
+
+    QString storedValue(const char *key)
+    {
+        QSettings stored(config_.path() + "/Ekrano/Ekrano.conf", QSettings::IniFormat);
+        return stored.value(QString("settings/") + key).toString();
+    }
+
     QImage waitForClipboard(QSize size, QPoint probe, QRgb colour)
     {
         QImage picture;
@@ -163,6 +275,99 @@ TEST_F(X11Session, SigtermSavesTheSettingsAndEndsTheProgram)
     EXPECT_EQ(stored.value("scrollbar").toString(), "45");
     EXPECT_EQ(stored.value("forecolor").toString(), "255");
     EXPECT_EQ(stored.value("backcolor").toString(), "0") << "absent, and unlike the foreground";
+}
+
+// Covered by another window and uncovered again while a capture waits for a
+// slow calculator, the window paints itself again at once.
+TEST_F(X11Session, TheWindowRepaintsWhileACaptureWaits)
+{
+    XServer x;
+    ASSERT_TRUE(x.ok());
+    CalcSimulator calculator;
+    calculator.setFault(Fault::Trickle, std::chrono::milliseconds(400));
+    calculator.start();
+    useSimulator(calculator);
+    const QString window = startProgram();
+    ASSERT_FALSE(window.isEmpty());
+    waitForClipboard({290, 194}, {0, 0}, qRgb(255, 255, 255));
+    pressTheButton(window);
+    QThread::msleep(1000); // the link is open, the caption reads "Grabbing..."
+
+    const QRect place = placeOf(window);
+    const QImage before = x.grab(place);
+    const uint32_t cover = x.cover(place, 0xFF00FF);
+    QThread::msleep(200);
+    EXPECT_EQ(x.grab(place).pixel(place.width() / 2, place.height() / 2), qRgb(255, 0, 255)) << "the cover is there";
+    x.remove(cover);
+    QThread::msleep(300);
+    EXPECT_EQ(x.grab(place), before) << "the uncovered window was painted again during the capture";
+    EXPECT_EQ(ekrano_.state(), QProcess::Running);
+}
+
+// The window manager's request to close the window while the capture's
+// message box is open is kept, and honoured when the box is answered.
+TEST_F(X11Session, AClosedWindowBehindTheMessageBoxClosesWhenTheBoxDoes)
+{
+    XServer x;
+    ASSERT_TRUE(x.ok());
+    CalcSimulator calculator;
+    calculator.setFault(Fault::Skip);
+    calculator.start();
+    useSimulator(calculator, "[settings]\nport=1\ncable=1\nscrollbar=25\n");
+    const QString window = startProgram();
+    ASSERT_FALSE(window.isEmpty());
+    QFile::remove(config_.path() + "/Ekrano/Ekrano.conf");
+    pressTheButton(window);
+    const QString box = QString::fromUtf8(
+        run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Ekrano Error$"}, 20000)).section('\n', 0, 0);
+    ASSERT_FALSE(box.isEmpty()) << "the message box";
+
+    x.askToClose(window.toUInt());
+    QThread::msleep(300);
+    EXPECT_EQ(ekrano_.state(), QProcess::Running) << "the box is still there to be read";
+    run("xdotool", {"windowfocus", "--sync", box});
+    run("xdotool", {"key", "--window", box, "Return"});
+    ASSERT_TRUE(ekrano_.waitForFinished(10000)) << "the window closed after the box";
+    EXPECT_EQ(ekrano_.exitCode(), 0);
+    EXPECT_EQ(storedValue("scrollbar"), "25") << "saved on the way out";
+}
+
+// SIGTERM, SIGHUP and SIGINT during a capture that would last minutes: the
+// capture is cancelled, the port put back as it was, the settings saved.
+TEST_F(X11Session, ASignalDuringACaptureEndsItAtOnceAndRestoresThePort)
+{
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(strsignal(signal));
+        CalcSimulator calculator;
+        calculator.setFault(Fault::Trickle, std::chrono::milliseconds(500));
+        calculator.start();
+        QFile::remove(config_.path() + "/Ekrano/ports/COM1");
+        useSimulator(calculator, "[settings]\nport=1\ncable=1\nborder=1\n");
+        termios before{};
+        const int terminal = ::open(calculator.path().c_str(), O_RDWR | O_NOCTTY);
+        ASSERT_GE(terminal, 0);
+        ::tcgetattr(terminal, &before);
+
+        const QString window = startProgram();
+        ASSERT_FALSE(window.isEmpty());
+        waitForClipboard({290, 194}, {0, 0}, qRgb(0, 0, 0));
+        pressTheButton(window);
+        QThread::msleep(800);
+        QFile::remove(config_.path() + "/Ekrano/Ekrano.conf");
+        const auto sent = std::chrono::steady_clock::now();
+        ::kill(pid_t(ekrano_.processId()), signal);
+        ASSERT_TRUE(ekrano_.waitForFinished(10000));
+        const auto took = std::chrono::steady_clock::now() - sent;
+        EXPECT_LT(took, std::chrono::seconds(2)) << "not the minutes the capture would have taken";
+        EXPECT_EQ(ekrano_.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(storedValue("border"), "1");
+
+        termios after{};
+        ::tcgetattr(terminal, &after);
+        ::close(terminal);
+        EXPECT_EQ(cfgetospeed(&after), cfgetospeed(&before)) << "the port's speed was put back";
+        EXPECT_EQ(after.c_lflag, before.c_lflag);
+    }
 }
 
 TEST_F(X11Session, SigkillStoresNothing)
