@@ -1,9 +1,15 @@
 // What the window costs: a step of a zoom drag, a redraw with the graded
 // background beside the one fill that bounds any repaint from below, and
 // start-up to the first finished redraw beside a bare window with a menu bar.
+// Two more lower bounds show what the toolkit itself takes: a plain scroll
+// bar's thumb step, and a plain window with the same widgets in the same
+// places, shown and painted.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -72,6 +78,34 @@ void FillTheZoom5ImageOnce(benchmark::State &state)
 }
 BENCHMARK(FillTheZoom5ImageOnce)->Unit(benchmark::kMicrosecond);
 
+// The toolkit's own part of a Scroll step: a plain scroll bar of the same
+// size moves its thumb and paints, and a label of the same size takes the
+// new factor.
+void PlainScrollBarThumbStep(benchmark::State &state)
+{
+    QMainWindow window;
+    window.menuBar()->addMenu("&File");
+    auto *client = new QWidget;
+    client->setFixedSize(532, 388);
+    window.setCentralWidget(client);
+    auto *bar = new QScrollBar(Qt::Horizontal, client);
+    bar->setGeometry(6, 31, 500, 16);
+    bar->setRange(0, 50);
+    auto *label = new QLabel(" 5", client);
+    label->setGeometry(468, 9, 53, 17);
+    window.show();
+    QCoreApplication::processEvents();
+    bar->setSliderDown(true);
+    int value = 49;
+    for (auto _ : state) {
+        bar->setSliderPosition(value);
+        label->setText(value == 50 ? "5" : "4.9");
+        QCoreApplication::processEvents();
+        value = value == 50 ? 49 : 50;
+    }
+}
+BENCHMARK(PlainScrollBarThumbStep)->Unit(benchmark::kMicrosecond);
+
 // From nothing to the window shown and its first redraw finished.
 void StartUpToFirstRedraw(benchmark::State &state)
 {
@@ -95,6 +129,47 @@ void StartUpBareWindowWithMenuBar(benchmark::State &state)
     }
 }
 BENCHMARK(StartUpBareWindowWithMenuBar)->Unit(benchmark::kMillisecond);
+
+// The same for a plain window with the program's widgets in the same places,
+// with the same captions and fonts, and nothing behind them.
+void StartUpPlainWindowWithTheSameWidgets(benchmark::State &state)
+{
+    const Form1 model(ScreenMetrics{15, 15});
+    const auto same = [](QWidget *copy, const QWidget *original) {
+        copy->setGeometry(original->geometry());
+        copy->setFont(original->font());
+    };
+    for (auto _ : state) {
+        QMainWindow window;
+        for (const QAction *menu : model.menuBar()->actions()) {
+            QMenu *copy = window.menuBar()->addMenu(menu->text());
+            for (const QAction *item : menu->menu()->actions())
+                copy->addAction(item->text())->setCheckable(item->isCheckable());
+        }
+        auto *client = new QWidget;
+        client->setFixedSize(model.centralWidget()->size());
+        window.setCentralWidget(client);
+        auto *label2 = new QLabel(model.Label2->text(), client);
+        same(label2, model.Label2);
+        label2->setAlignment(model.Label2->alignment());
+        label2->setWordWrap(true);
+        auto *label1 = new QLabel(model.Label1->text(), client);
+        same(label1, model.Label1);
+        same(new QCheckBox(model.Check1->text(), client), model.Check1);
+        auto *frame = new QFrame(client);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setLineWidth(2);
+        same(frame, model.Picture1);
+        auto *bar = new QScrollBar(Qt::Horizontal, client);
+        same(bar, model.HScroll1);
+        bar->setRange(0, 50);
+        bar->setValue(30);
+        same(new QPushButton(model.Command1->text(), client), model.Command1);
+        window.show();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(StartUpPlainWindowWithTheSameWidgets)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

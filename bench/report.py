@@ -95,11 +95,17 @@ def main():
     fill = ms(window["FillTheZoom5ImageOnce"])
     rows.append(("bench-window", "A Scroll step at zoom 5 (thumb dragged: resize, Redraw, clipboard)",
                  ms(window["ScrollStepAtZoom5"]), "one fill of the zoom-5 image", fill))
+    rows.append(("bench-window", "The same Scroll step",
+                 ms(window["ScrollStepAtZoom5"]), "a plain scroll bar of the same size: its thumb moved and "
+                 "painted, and a label's text changed", ms(window["PlainScrollBarThumbStep"])))
     rows.append(("bench-window", "Redraw with the gradient at zoom 5, every pixel dark, the frame on",
                  ms(window["RedrawWithGradientAtZoom5"]), "one fill of the zoom-5 image", fill))
     rows.append(("bench-window", "Start-up to the first finished Redraw",
                  ms(window["StartUpToFirstRedraw"]), "a bare Qt window with one menu bar, shown",
                  ms(window["StartUpBareWindowWithMenuBar"])))
+    rows.append(("bench-window", "The same start-up",
+                 ms(window["StartUpToFirstRedraw"]), "a plain Qt window with the same widgets and menus in the "
+                 "same places, shown", ms(window["StartUpPlainWindowWithTheSameWidgets"])))
 
     lines = [
         "# Benchmark results",
