@@ -8,11 +8,10 @@
 // Qt here, so that they can be tested and reasoned about on their own.
 namespace raster {
 
-// A colour value: red + 256 * green + 65536 * blue; -1 means "no colour".
+// A colour value: red + 256 * green + 65536 * blue.
 using Colour = int32_t;
 inline constexpr Colour kBlack = 0;
 inline constexpr Colour kWhite = 0xFFFFFF;
-inline constexpr Colour kNoColour = -1;
 
 inline constexpr int red(Colour c) { return c & 0xFF; }
 inline constexpr int green(Colour c) { return (c >> 8) & 0xFF; }
