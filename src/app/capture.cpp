@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include <cstdio>
+#include <system_error>
 #include <thread>
 
 #include "blockedclose.h"
@@ -13,6 +14,7 @@
 #include "controls.h"
 #include "form1.h"
 #include "heldinput.h"
+#include "linkerror.h"
 #include "render.h"
 
 namespace {
@@ -68,12 +70,20 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode)
     const auto connected = [this] {
         QMetaObject::invokeMethod(Command1, [this] { Command1->setText(kGrabbing); }, Qt::QueuedConnection);
     };
+    std::thread worker;
+    try {
+        worker = std::thread([&] {
+            result = calclink::capture(cableCode, device, stop, connected);
+            // Queued after the caption: the loop ends once both have been seen.
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error &error) {
+        // No thread to be had (the system is out of them): a failed capture, not a crash.
+        result.number = calclink::kSystemErrorBase + uint32_t(error.code().value());
+        result.description = std::string("The capture could not start: ") + error.what() + ".";
+        return result;
+    }
     capture_ = &stop;
-    std::thread worker([&] {
-        result = calclink::capture(cableCode, device, stop, connected);
-        // Queued after the caption: the loop ends once both have been seen.
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
     loop.exec();
     worker.join();
     capture_ = nullptr;
