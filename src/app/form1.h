@@ -10,6 +10,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QMenu;
+class QMessageBox;
 class QPushButton;
 class QScrollBar;
 class CommonDialog;
@@ -70,6 +71,10 @@ public:
     void Form_Load();
     void Form_Activate();
     void mnuExit_Click();
+    // The system or the desktop session ending the program (SIGTERM, SIGHUP,
+    // the session manager): saves as File, Exit does but tells a
+    // failure on stderr only, and closes the box of one File, Exit is showing.
+    void endSession();
 
     // The link menus and the capture (src/link).
     void mnuport_Click(int index);
@@ -100,6 +105,8 @@ private:
     void applyZoom(bool centre);
 
     ScreenMetrics screen_;
-    bool ended_ = false;     // mnuExit_Click has saved and ended the program
-    int dragStartValue_ = 0; // HScroll1's value when the user took hold of the thumb
+    bool ended_ = false;                // mnuExit_Click has saved and ended the program
+    bool endingSession_ = false;        // nobody is there to answer a message box
+    QMessageBox *failureBox_ = nullptr; // while it shows that the settings were not saved
+    int dragStartValue_ = 0;            // HScroll1's value when the user took hold of the thumb
 };

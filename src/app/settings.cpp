@@ -3,31 +3,19 @@
 
 #include <QCoreApplication>
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QScrollBar>
-#include <QSettings>
 
 #include <cstdio>
 
 #include "form1.h"
+#include "settingsfile.h"
 #include "storedvalue.h"
 #include "surface.h"
 
 namespace {
 
-// The per-user store: organisation and application "Ekrano", section "settings".
-struct SettingsStore {
-    QSettings settings{"Ekrano", "Ekrano"};
-    SettingsStore() { settings.beginGroup("settings"); }
-
-    double number(const char *key)
-    {
-        const QVariant value = settings.value(key);
-        // A hand-edited value with a comma in it comes back as a list.
-        const QString text = value.typeId() == QMetaType::QStringList ? value.toStringList().join(',')
-                                                                       : value.toString();
-        return storedvalue::textToNumber(text.toStdString());
-    }
-};
+double number(const QString &text) { return storedvalue::textToNumber(text.toStdString()); }
 
 // Values the program never writes name no menu item, are refused by the
 // control or grey the check box, so they count as absent: the key's default.
@@ -53,13 +41,13 @@ raster::Colour colour(double number)
 
 void Form1::Form_Activate()
 {
-    SettingsStore store;
-    int port = menuIndex(store.number("port"), 4);
-    const int cable = menuIndex(store.number("cable"), 2);
-    const int border = menuIndex(store.number("border"), 1);
-    const int scroll = scrollValue(store.number("scrollbar"), HScroll1->maximum());
-    const raster::Colour fore = colour(store.number("forecolor"));
-    raster::Colour back = colour(store.number("backcolor"));
+    const settingsfile::Texts stored = settingsfile::read();
+    int port = menuIndex(number(stored.port), 4);
+    const int cable = menuIndex(number(stored.cable), 2);
+    const int border = menuIndex(number(stored.border), 1);
+    const int scroll = scrollValue(number(stored.scrollbar), HScroll1->maximum());
+    const raster::Colour fore = colour(number(stored.forecolor));
+    raster::Colour back = colour(number(stored.backcolor));
 
     if (fore == back)
         back = raster::kWhite;
@@ -97,30 +85,38 @@ void Form1::mnuExit_Click()
         return;
     ended_ = true;
 
-    QString port, cable;
+    settingsfile::Texts texts;
     for (int i = 1; i <= 4; ++i)
         if (mnuport[i]->isChecked())
-            port = QString::number(i);
+            texts.port = QString::number(i);
     for (int i = 0; i <= 2; ++i)
         if (mnuCableType[i]->isChecked())
-            cable = QString::number(i);
+            texts.cable = QString::number(i);
+    texts.border = QString::number(checkBoxValue(Check1));
+    texts.forecolor = QString::number(Picture1->ForeColor());
+    texts.backcolor = QString::number(Picture1->BackColor());
+    texts.scrollbar = QString::number(HScroll1->value());
 
-    SettingsStore store;
-    // A damaged file that was read leaves QSettings' status at FormatError
-    // even when the new settings replace it, so only a store that cannot be
-    // written, or an access error while writing, means they were not saved.
-    const bool writable = store.settings.isWritable();
-    store.settings.setValue("port", port);
-    store.settings.setValue("cable", cable);
-    store.settings.setValue("border", QString::number(checkBoxValue(Check1)));
-    store.settings.setValue("forecolor", QString::number(Picture1->ForeColor()));
-    store.settings.setValue("backcolor", QString::number(Picture1->BackColor()));
-    store.settings.setValue("scrollbar", QString::number(HScroll1->value()));
-    // QSettings replaces the file atomically: a crash leaves the old one or the new one.
-    store.settings.sync();
-    if (!writable || store.settings.status() == QSettings::AccessError)
-        std::fprintf(stderr, "Ekrano: could not save the settings: %s cannot be written\n",
-                     qPrintable(store.settings.fileName()));
+    const QString failure = settingsfile::write(texts);
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
+        // A person who chose to leave is told before the window goes; a
+        // session that is ending has nobody to press OK.
+        if (!endingSession_) {
+            QMessageBox box(QMessageBox::NoIcon, "Ekrano", failure, QMessageBox::Ok, this);
+            failureBox_ = &box;
+            box.exec();
+            failureBox_ = nullptr;
+        }
+    }
+    QCoreApplication::exit(failure.isEmpty() ? 0 : 1);
+}
 
-    QCoreApplication::exit(0);
+void Form1::endSession()
+{
+    endingSession_ = true;
+    if (failureBox_)
+        failureBox_->reject();
+    else
+        close();
 }
