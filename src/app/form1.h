@@ -72,7 +72,7 @@ public:
     void Form_Activate();
     void mnuExit_Click();
     // The system or the desktop session ending the program (SIGTERM, SIGHUP,
-    // the session manager): saves as File, Exit does but tells a
+    // SIGINT, the session manager): saves as File, Exit does but tells a
     // failure on stderr only, and closes the box of one File, Exit is showing.
     void endSession();
 
