@@ -1,5 +1,5 @@
-// An arbitrary Ekrano.conf, read by QSettings when the window starts and
-// applied by Form_Activate, the way the program starts. Whatever the file
+// An arbitrary Ekrano.conf, read when the window starts and applied by
+// Form_Activate, the way the program starts. Whatever the file
 // holds, the window must come up in a state its menus and controls allow, and
 // what File, Exit then stores must bring the next start back to that same
 // state.
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     // The first window sets up the fonts and styles once for the process.
     // Fontconfig never frees the configuration it loads then, so what this
     // one window allocates is not counted as leaked; every input after it is.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folders->path() + "/warm-up");
+    setenv("XDG_CONFIG_HOME", qPrintable(folders->path() + "/warm-up"), 1);
     __lsan_disable();
     start(false);
     QCoreApplication::processEvents();
@@ -115,12 +115,13 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // A folder of its own for every input: QSettings caches a file it has
-    // read by its name, size and time, and a new file in the same
-    // millisecond could otherwise pass for the old one.
+    // A folder of its own for every input: QSettings, which reads back what
+    // File, Exit stored, caches a file it has read by its name, size and
+    // time, and a new file in the same millisecond could otherwise pass for
+    // the old one.
     static unsigned long count = 0;
     const QString config = folders->path() + "/" + QString::number(count++);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    setenv("XDG_CONFIG_HOME", qPrintable(config), 1);
     require(QDir().mkpath(config + "/Ekrano"), "no folder for the settings file");
     QFile file(config + "/Ekrano/Ekrano.conf");
     require(file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char *>(data), qint64(size)) ==
@@ -140,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(first.fore != first.back, "the foreground and the background are the same");
 
     // File, Exit wrote what the window showed.
-    QSettings stored("Ekrano", "Ekrano");
+    QSettings stored(config + "/Ekrano/Ekrano.conf", QSettings::IniFormat);
     stored.beginGroup("settings");
     const auto storedAs = [&](const char *key, long long value) {
         return stored.value(key).toString() == QString::number(value);

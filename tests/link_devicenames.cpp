@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "devicenames.h"
 #include "linkerror.h"
 #include "transports.h"
@@ -130,4 +133,34 @@ TEST_F(DeviceNames, OpenErrorsNameTheDeviceThePathAndTheReason)
     e = openFailure(kCableGray, "COM4");
     EXPECT_EQ(e.number(), kSystemErrorBase + ENOTTY);
     EXPECT_NE(e.description().find("COM4"), std::string::npos) << e.description();
+}
+
+TEST_F(DeviceNames, APortLinkToADeviceFileWithNoDeviceSaysSo)
+{
+    // /dev/tty is there, but in a process without a terminal it has no device (ENXIO).
+    fs::create_symlink("/dev/tty", port(2));
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setsid();
+        std::string description = "opened";
+        try {
+            openTransport(kCableGray, "COM2");
+        } catch (const LinkError &e) {
+            description = e.description();
+        }
+        [[maybe_unused]] const ssize_t n = ::write(out[1], description.data(), description.size());
+        ::_exit(0);
+    }
+    ::close(out[1]);
+    std::string description;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        description.append(buffer, size_t(n));
+    ::close(out[0]);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_NE(description.find("No such device or address"), std::string::npos) << description;
+    EXPECT_NE(description.find("/dev/tty"), std::string::npos) << description;
+    EXPECT_EQ(description.find("not there"), std::string::npos) << description;
 }

@@ -151,11 +151,30 @@ TEST(EkranoCalc, RefusesToReplaceAFileAndRejectsBadOptions)
     EXPECT_EQ(content, "keep me");
 
     for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
-             {"--late"}, {"--late", "soon"}, {"--bad-checksum", "sometimes"}, {"--silent", "--skip"}, {"--frobnicate"}}) {
+             {"--late"}, {"--late", "soon"}, {"--late", " 5"}, {"--late", "5 "}, {"--late", "+5"},
+             {"--bad-checksum", "sometimes"}, {"--silent", "--skip"}, {"--frobnicate"}}) {
         Program bad(args);
-        EXPECT_EQ(bad.finish(), 2) << args.front();
+        EXPECT_EQ(bad.finish(), 2) << args.front() << " " << args.back();
     }
     Program help({"--help"});
     EXPECT_NE(help.firstLine().find("Usage"), std::string::npos);
     EXPECT_EQ(help.finish(), 0);
+}
+
+TEST(EkranoCalc, AScreenFileThatCannotBeServedSaysWhy)
+{
+    const TempFolder folder;
+    ASSERT_FALSE(folder.path.empty());
+    const auto refusal = [](const fs::path &file) {
+        std::string error;
+        EXPECT_FALSE(loadScreen(file.string(), error)) << file;
+        return error;
+    };
+    EXPECT_NE(refusal(folder.path / "missing.png").find("No such file or directory"), std::string::npos);
+    EXPECT_NE(refusal(folder.path).find("a folder"), std::string::npos);
+    // Its header says how large a picture is, before it would be loaded.
+    std::ofstream(folder.path / "huge.pbm") << "P4\n30000 30000\n";
+    EXPECT_NE(refusal(folder.path / "huge.pbm").find("30000 x 30000 pixels"), std::string::npos);
+    std::ofstream(folder.path / "text.png") << "no picture";
+    EXPECT_NE(refusal(folder.path / "text.png").find("not a picture that can be read"), std::string::npos);
 }

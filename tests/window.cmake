@@ -1,5 +1,5 @@
 ekrano_test(core_tests
-    SOURCES core_raster_test.cpp core_storedvalue_test.cpp
+    SOURCES core_raster_test.cpp core_storedvalue_test.cpp core_settingsfile_test.cpp
     LIBS ekrano_core)
 target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/src/display)
 ekrano_test(render_tests

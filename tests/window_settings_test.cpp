@@ -6,6 +6,12 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include "devicenames.h"
+#include "fiforescue.h"
+#include "smalldisk.h"
 #include "windowtest.h"
 
 class SettingsTest : public WindowTest {
@@ -21,6 +27,11 @@ protected:
     }
     static int tickedPort(Form1 &form) { return tickedItem(form.mnuport).value_or(0); }
     static int tickedCable(Form1 &form) { return tickedItem(form.mnuCableType).value_or(-1); }
+    static QByteArray contentsOf(const QString &file)
+    {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
 };
 
 TEST_F(SettingsTest, AFirstRunStartsWithTheDefaultsAndStoresThem)
@@ -166,10 +177,10 @@ TEST_F(SettingsTest, ADamagedSettingsFileNeverStopsTheStart)
     testing::internal::CaptureStderr();
     EXPECT_EQ(exitAndReadBack(form)[0], "3");
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said.find("could not save the settings"), std::string::npos) << "they were saved: " << said;
+    EXPECT_EQ(said.find("could not save"), std::string::npos) << "they were saved: " << said;
 }
 
-TEST_F(SettingsTest, ASettingsFolderThatCannotBeWrittenIsReportedAndTheProgramStillEnds)
+TEST_F(SettingsTest, AFailedSaveIsToldInABoxAndEndsWithStatus1)
 {
     // A file where the settings folder belongs: neither start nor exit can use it, not even as root.
     QFile blocker(configPath() + "/Ekrano");
@@ -177,11 +188,144 @@ TEST_F(SettingsTest, ASettingsFolderThatCannotBeWrittenIsReportedAndTheProgramSt
     blocker.close();
     Form1 &form = startedWindow();
     EXPECT_EQ(form.HScroll1->value(), 30);
+    const QString sentence = "Ekrano could not save its settings to " + settingsFile() + ": Not a directory.";
+    ModalHand hand;
+    ModalHand::Box box;
+    hand.pressOk(&box);
     testing::internal::CaptureStderr();
-    EXPECT_TRUE(runUntilProgramEnds([&] { form.mnuExit->trigger(); }));
+    EXPECT_EQ(exitStatusOf([&] { form.mnuExit->trigger(); }), 1);
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("could not save the settings"), std::string::npos) << said;
-    EXPECT_NE(said.find("Ekrano.conf"), std::string::npos) << said;
+    EXPECT_EQ(said.substr(0, said.find('\n') + 1), sentence.toStdString() + "\n");
+    EXPECT_EQ(box.title, "Ekrano");
+    EXPECT_EQ(box.text, sentence);
+    EXPECT_FALSE(box.hasIcon);
+    EXPECT_EQ(box.buttons, 1);
+}
+
+TEST_F(SettingsTest, AnEndingSessionTellsAFailedSaveOnStderrOnly)
+{
+    QFile blocker(configPath() + "/Ekrano");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    {
+        ModalHand hand;
+        Form1 &form = startedWindow();
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(exitStatusOf([&] { form.endSession(); }), 1);
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("could not save its settings"), std::string::npos);
+        EXPECT_EQ(hand.unexpected(), 0) << "a box nobody could answer";
+    }
+    // The session ending while File, Exit shows the failure closes the box
+    // (the timer can only fire once the box waits).
+    Form1 &form = startedWindow();
+    testing::internal::CaptureStderr();
+    QTimer::singleShot(200, &form, [&] { form.endSession(); });
+    EXPECT_EQ(exitStatusOf([&] { form.mnuExit->trigger(); }), 1);
+    testing::internal::GetCapturedStderr();
+}
+
+TEST_F(SettingsTest, ANearlyFullDiskNeverEmptiesTheSettingsFile)
+{
+    QDir().mkpath(configPath() + "/Ekrano");
+    SmallDisk disk((configPath() + "/Ekrano").toStdString());
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system is not allowed here";
+    store({{"port", "2"}});
+    const QByteArray kept = contentsOf(settingsFile());
+
+    // The last block is enough for the new file beside the old one.
+    ASSERT_TRUE(disk.fillLeaving(1));
+    Form1 &form = startedWindow();
+    groupItem(form.mnuport, 3)->trigger();
+    EXPECT_EQ(exitStatusOf([&] { form.mnuExit->trigger(); }), 0);
+    EXPECT_EQ(stored("port"), "3");
+
+    // No block left: the old file stays as it was, and the user is told why.
+    ASSERT_TRUE(disk.fillLeaving(0));
+    const QByteArray saved = contentsOf(settingsFile());
+    Form1 &full = startedWindow();
+    groupItem(full.mnuport, 4)->trigger();
+    ModalHand hand;
+    ModalHand::Box box;
+    hand.pressOk(&box);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(exitStatusOf([&] { full.mnuExit->trigger(); }), 1);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(box.text, "Ekrano could not save its settings to " + settingsFile() + ": No space left on device.");
+    EXPECT_EQ(contentsOf(settingsFile()), saved);
+    EXPECT_NE(saved, kept);
+    EXPECT_EQ(QDir(configPath() + "/Ekrano").entryList(QDir::Files | QDir::Hidden),
+              QStringList({"Ekrano.conf", "filler"}));
+}
+
+TEST_F(SettingsTest, OnlyARegularSettingsFileIsReadOrReplaced)
+{
+    enum Kind { Pipe, Folder, Device };
+    const struct {
+        Kind kind;
+        bool linked;
+        QString told;
+    } cases[] = {{Pipe, false, "named pipe"},
+                 {Pipe, true, "link to " + configPath() + "/elsewhere, which is a named pipe"},
+                 {Folder, false, "folder"},
+                 {Device, true, "character device"}};
+    QDir().mkpath(configPath() + "/Ekrano");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.told.toStdString());
+        const QString made = c.linked ? configPath() + "/elsewhere" : settingsFile();
+        if (c.kind == Pipe) {
+            ASSERT_EQ(::mkfifo(qPrintable(made), 0644), 0);
+        } else if (c.kind == Folder) {
+            ASSERT_TRUE(QDir().mkdir(made));
+        }
+        // A device of the test's own, so that nothing else is at stake; only root may make one.
+        if (c.kind == Device && ::mknod(qPrintable(made), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            continue;
+        if (c.linked) {
+            ASSERT_TRUE(QFile::link(made, settingsFile()));
+        }
+        struct stat before;
+        ASSERT_EQ(::stat(qPrintable(settingsFile()), &before), 0);
+
+        std::optional<FifoRescue> rescue;
+        if (c.kind == Pipe)
+            rescue.emplace(made.toStdString());
+        testing::internal::CaptureStderr();
+        Form1 &form = startedWindow();
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(settingsFile().toStdString()), std::string::npos);
+        EXPECT_EQ(form.HScroll1->value(), 30);
+        ModalHand hand;
+        ModalHand::Box box;
+        hand.pressOk(&box);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(exitStatusOf([&] { form.mnuExit->trigger(); }), 1);
+        testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(rescue && rescue->stop()) << "the window waited on the pipe";
+        EXPECT_TRUE(box.text.contains(c.told)) << box.text.toStdString();
+
+        struct stat after;
+        ASSERT_EQ(::stat(qPrintable(settingsFile()), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode) << "replaced";
+        EXPECT_EQ(after.st_ino, before.st_ino) << "replaced";
+        EXPECT_EQ(QFileInfo(settingsFile()).isSymLink(), c.linked);
+        QFile::remove(settingsFile());
+        QDir().rmdir(made);
+        QFile::remove(made);
+    }
+}
+
+TEST_F(SettingsTest, ARelativeConfigFolderIsIgnoredAsForThePortLinks)
+{
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", configPath().toUtf8());
+    qputenv("XDG_CONFIG_HOME", "relative");
+    const QString portLink = QString::fromStdString(calclink::portLinkPath(1));
+    Form1 &form = startedWindow();
+    EXPECT_TRUE(runUntilProgramEnds([&] { form.mnuExit->trigger(); }));
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", configPath().toUtf8());
+    EXPECT_EQ(portLink, configPath() + "/.config/Ekrano/ports/COM1");
+    EXPECT_TRUE(QFile::exists(configPath() + "/.config/Ekrano/Ekrano.conf")) << "beside the port links";
 }
 
 TEST_F(SettingsTest, ClosingTheWindowSavesOnceAndEndsTheProgram)

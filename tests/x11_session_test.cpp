@@ -1,7 +1,7 @@
 // The real program on a real X server, seen from outside as a user's other
 // programs see it: its window, the clipboard another program reads, a click
 // on the button against the simulated calculator, and the way out that the
-// system takes (SIGTERM). Needs DISPLAY, xdotool and xclip; `make test`
+// system takes (SIGTERM, and Ctrl-C). Needs DISPLAY, xdotool and xclip; `make test`
 // starts a private Xvfb for these.
 
 #include <QDir>
@@ -368,6 +368,30 @@ TEST_F(X11Session, ASignalDuringACaptureEndsItAtOnceAndRestoresThePort)
         EXPECT_EQ(cfgetospeed(&after), cfgetospeed(&before)) << "the port's speed was put back";
         EXPECT_EQ(after.c_lflag, before.c_lflag);
     }
+}
+
+TEST_F(X11Session, CtrlCSavesLikeSigtermAndAFailedSaveEndsWithStatus1)
+{
+    const QString file = config_.path() + "/Ekrano/Ekrano.conf";
+    storeSettings("[settings]\nport=3\n");
+    ASSERT_FALSE(startProgram().isEmpty());
+    QFile::remove(file);
+    ::kill(pid_t(ekrano_.processId()), SIGINT);
+    ASSERT_TRUE(ekrano_.waitForFinished(10000));
+    EXPECT_EQ(ekrano_.exitStatus(), QProcess::NormalExit) << "killed by the signal";
+    EXPECT_EQ(ekrano_.exitCode(), 0);
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("settings/port").toString(), "3");
+
+    // Nowhere to save: said on stderr, with no message box to keep the program waiting.
+    ASSERT_TRUE(QDir(config_.path() + "/Ekrano").removeRecursively());
+    QFile blocker(config_.path() + "/Ekrano");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ASSERT_FALSE(startProgram().isEmpty());
+    ::kill(pid_t(ekrano_.processId()), SIGTERM);
+    ASSERT_TRUE(ekrano_.waitForFinished(10000)) << "something kept the program from ending";
+    EXPECT_EQ(ekrano_.exitCode(), 1);
+    EXPECT_TRUE(ekrano_.readAllStandardError().contains("Ekrano could not save its settings to " + file.toUtf8()));
 }
 
 TEST_F(X11Session, SigkillStoresNothing)

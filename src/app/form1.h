@@ -76,6 +76,10 @@ public:
     void Form_Load();
     void Form_Activate();
     void mnuExit_Click();
+    // The system or the desktop session ending the program (SIGTERM, SIGHUP,
+    // SIGINT, the session manager): saves as File, Exit does but tells a
+    // failure on stderr only, and closes the box of one File, Exit is showing.
+    void endSession();
 
     // The link menus and the capture.
     void mnuport_Click(int index);
@@ -108,6 +112,8 @@ private:
 
     ScreenMetrics screen_;
     bool ended_ = false;                  // mnuExit_Click has saved and ended the program
+    bool endingSession_ = false;          // nobody is there to answer a message box
+    QMessageBox *failureBox_ = nullptr;   // while it shows that the settings were not saved
     int dragStartValue_ = 0;              // HScroll1's value when the user took hold of the thumb
     calclink::Stop *capture_ = nullptr;   // the capture under way, if any
     QMessageBox *report_ = nullptr;       // a capture's message box, while it is open

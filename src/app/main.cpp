@@ -15,11 +15,13 @@ int main(int argc, char *argv[])
 
     Form1 form(ScreenMetrics::of(QGuiApplication::primaryScreen()));
 
-    // The desktop session ending, SIGTERM and SIGHUP all close the window,
-    // which saves the settings once and ends the program.
+    // The desktop session ending, SIGTERM, SIGHUP and Ctrl-C all close the
+    // window, which saves the settings once and ends the program (status 1
+    // when they could not be saved).
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form, &Form1::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager &) { form.close(); });
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form, &Form1::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager &) { form.endSession(); });
 
     form.start();
     return app.exec();

@@ -3,10 +3,13 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <iterator>
 #include <fcntl.h>
 #include <unistd.h>
 
 static int pipeEnds[2] = {-1, -1};
+static constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
+static struct sigaction previous[std::size(kSignals)];
 
 static void onSignal(int)
 {
@@ -29,12 +32,19 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+        sigaction(kSignals[i], nullptr, &previous[i]);
+        // Started with the signal ignored (nohup, or in the background of a
+        // shell without job control), the program is meant to outlive it.
+        if (previous[i].sa_handler != SIG_IGN)
+            sigaction(kSignals[i], &action, nullptr);
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    std::signal(SIGTERM, SIG_DFL);
-    std::signal(SIGHUP, SIG_DFL);
+    if (!notifier_)
+        return;
+    for (size_t i = 0; i < std::size(kSignals); ++i)
+        sigaction(kSignals[i], &previous[i], nullptr);
 }

@@ -23,15 +23,6 @@ std::string homeFolder()
     return "/";
 }
 
-// The configuration folder as the XDG rules have it: the variable only
-// counts when it holds an absolute path.
-std::string configFolder()
-{
-    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
-        return config;
-    return homeFolder() + "/.config";
-}
-
 [[noreturn]] void refuse(const std::string &deviceName)
 {
     throw LinkError(kInvalidArgument, "The device name \"" + deviceName +
@@ -39,6 +30,13 @@ std::string configFolder()
 }
 
 } // namespace
+
+std::string configFolder()
+{
+    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
+        return config;
+    return homeFolder() + "/.config";
+}
 
 std::string portLinkPath(int port)
 {

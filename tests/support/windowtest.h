@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -17,6 +19,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "controls.h"
 #include "form1.h"
@@ -100,9 +103,10 @@ private:
     int unexpected_ = 0;
 };
 
-// Runs `action` inside the application's event loop and returns when the
-// program has ended (the loop was told to exit), or fails after `limitMs`.
-inline bool runUntilProgramEnds(const std::function<void()> &action, int limitMs = 10000)
+// Runs `action` inside the application's event loop until the program has
+// ended (the loop was told to exit) and returns its exit status, or nothing
+// when it had not ended after `limitMs`.
+inline std::optional<int> exitStatusOf(const std::function<void()> &action, int limitMs = 10000)
 {
     bool timedOut = false;
     QTimer::singleShot(0, action);
@@ -113,8 +117,15 @@ inline bool runUntilProgramEnds(const std::function<void()> &action, int limitMs
         QCoreApplication::exit(1);
     });
     limit.start(limitMs);
-    QCoreApplication::exec();
-    return !timedOut;
+    const int status = QCoreApplication::exec();
+    if (timedOut)
+        return std::nullopt;
+    return status;
+}
+
+inline bool runUntilProgramEnds(const std::function<void()> &action, int limitMs = 10000)
+{
+    return exitStatusOf(action, limitMs).has_value();
 }
 
 // A window on a screen of 15 twips per pixel (unless said otherwise) whose
@@ -143,19 +154,31 @@ protected:
         return form;
     }
 
-    // Writes texts into the store as a user's earlier run (or their editor) left them.
+    // Writes texts into the store as a user's earlier run (or their editor)
+    // left them. QSettings keeps what it read of a file by its name, size
+    // and time, and the program replaces the file behind its back, so it
+    // only ever sees a copy of its own under a new name.
     void store(std::initializer_list<std::pair<const char *, const char *>> values)
     {
-        QSettings settings("Ekrano", "Ekrano");
-        settings.beginGroup("settings");
-        for (const auto &[key, text] : values)
-            settings.setValue(key, QString(text));
-        settings.sync();
+        QTemporaryDir scratch;
+        const QString copy = scratch.filePath("Ekrano.conf");
+        QFile::copy(settingsFile(), copy);
+        {
+            QSettings settings(copy, QSettings::IniFormat);
+            settings.beginGroup("settings");
+            for (const auto &[key, text] : values)
+                settings.setValue(key, QString(text));
+        }
+        QDir().mkpath(configPath() + "/Ekrano");
+        QFile::remove(settingsFile());
+        ASSERT_TRUE(QFile::copy(copy, settingsFile()));
     }
     QString stored(const char *key)
     {
-        QSettings settings("Ekrano", "Ekrano");
-        return settings.value(QString("settings/") + key).toString();
+        QTemporaryDir scratch;
+        const QString copy = scratch.filePath("Ekrano.conf");
+        QFile::copy(settingsFile(), copy);
+        return QSettings(copy, QSettings::IniFormat).value(QString("settings/") + key).toString();
     }
     QString settingsFile() const { return config_.path() + "/Ekrano/Ekrano.conf"; }
     QString configPath() const { return config_.path(); }

@@ -28,7 +28,7 @@ Gray cable's byte stream, and prints the terminal's path on one line.
   --screen FILE         serve this 96 x 64 PNG or PBM picture instead of the
                         built-in graph (dark = below half luminance)
   --silent              never answer
-  --late MS             answer only after MS milliseconds
+  --late MS             answer only after MS milliseconds (digits, 0 to 600000)
   --bad-checksum once|always
                         send the screen with a wrong checksum the first time
                         of every request, or every time
@@ -114,10 +114,12 @@ int main(int argc, char **argv)
             fault = Fault::Silent, ++faults;
         } else if (arg == "--late") {
             const std::string ms = value("a number of milliseconds");
-            char *end = nullptr;
+            // Digits only: strtol() alone would take a leading blank or sign
+            // and refuse a trailing one.
+            const bool digits = !ms.empty() && ms.find_first_not_of("0123456789") == std::string::npos;
             errno = 0;
-            const long n = std::strtol(ms.c_str(), &end, 10);
-            if (ms.empty() || *end != '\0' || errno != 0 || n < 0 || n > 600000)
+            const long n = digits ? std::strtol(ms.c_str(), nullptr, 10) : -1;
+            if (!digits || errno != 0 || n > 600000)
                 return usageError("--late takes 0 to 600000 milliseconds, not '" + ms + "'");
             fault = Fault::Late, lateBy = std::chrono::milliseconds(n), ++faults;
         } else if (arg == "--bad-checksum") {

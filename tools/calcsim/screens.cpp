@@ -1,8 +1,14 @@
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QString>
+
+#include <sys/stat.h>
 
 #include "calcsimulator.h"
 
@@ -55,16 +61,36 @@ calclink::Bitmap builtinScreen()
 
 std::optional<calclink::Bitmap> loadScreen(const std::string &file, std::string &error)
 {
+    struct stat info;
+    if (::stat(file.c_str(), &info) != 0) {
+        error = file + ": " + std::strerror(errno);
+        return std::nullopt;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        error = file + ": a folder, not a picture";
+        return std::nullopt;
+    }
+    const auto wrongSize = [&](QSize size) {
+        error = file + ": the picture is " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                " pixels; a screen is 96 x 64";
+        return std::nullopt;
+    };
+    QImageReader reader(QFile::decodeName(file.c_str()));
+    // The header tells the size of a regular file's picture before it is
+    // loaded, so one too large to load is told by its size as well. A pipe
+    // cannot be read twice, so its picture is only measured once loaded.
+    if (S_ISREG(info.st_mode)) {
+        const QSize size = reader.size();
+        if (size.isValid() && size != QSize(calclink::kScreenWidth, calclink::kScreenHeight))
+            return wrongSize(size);
+    }
     QImage image;
-    if (!image.load(QString::fromStdString(file))) {
-        error = file + ": not a picture that can be read (PNG or PBM)";
+    if (!reader.read(&image)) {
+        error = file + ": not a picture that can be read (PNG or PBM): " + reader.errorString().toStdString();
         return std::nullopt;
     }
-    if (image.width() != calclink::kScreenWidth || image.height() != calclink::kScreenHeight) {
-        error = file + ": the picture is " + std::to_string(image.width()) + " x " +
-                std::to_string(image.height()) + " pixels; a screen is 96 x 64";
-        return std::nullopt;
-    }
+    if (image.width() != calclink::kScreenWidth || image.height() != calclink::kScreenHeight)
+        return wrongSize(image.size());
     calclink::Bitmap bitmap{};
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < argb.height(); ++y) {

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+// The file that holds the six remembered choices, Ekrano.conf, in the INI
+// form QSettings reads, section [settings]. Qt Core only, so that a program
+// without a window can read the same settings.
+namespace settingsfile {
+
+// The six texts as stored: decimal numbers, or empty when absent.
+struct Texts {
+    QString port, cable, border, scrollbar, forecolor, backcolor;
+    bool operator==(const Texts &) const = default;
+};
+
+// The six choices the texts stand for: each text read as the number at its
+// start and rounded (storedvalue.h), and a value the program never writes (a
+// port other than 0 to 4, a cable other than 0 to 2, a border other than 0
+// or 1, a scroll value other than 0 to 50, a colour outside 0 to 16777215,
+// or no number at all) counting as absent: 0. The window's start-up takes
+// its six values from here, and so does any other program that reads them.
+struct Choices {
+    int port = 0, cable = 0, border = 0, scrollbar = 0;
+    int32_t forecolor = 0, backcolor = 0;
+};
+Choices choices(const Texts &texts);
+
+// A settings file larger than this is damaged: the program's own is a
+// hundred bytes or so.
+inline constexpr qint64 kLargest = 1 << 20;
+
+// calclink::configFolder()/Ekrano/Ekrano.conf: the port links' folder rule,
+// so that the two can never be looked for in different places.
+QString path();
+
+// The texts of path()'s [settings] section. No file means nothing stored.
+// A file that cannot be read, is not a regular file (or a link to one) or is
+// larger than kLargest gives empty texts too, and one line on stderr that
+// names it and says why. Never blocks on a named pipe or a device: only a
+// regular file is opened for reading.
+Texts read();
+
+// Stores `texts` in path()'s [settings] section and keeps every other key
+// and section the file holds. The file is replaced whole, through a
+// temporary file beside it, and only once every byte of the new one is
+// written; a link to a regular file stays a link and its target is
+// replaced. Returns the empty text on success, otherwise one sentence that
+// names the file and the reason, and the file is as it was: a file that
+// cannot be read, that is not a regular file, or a link to anything but a
+// regular file, is never written.
+QString write(const Texts &texts);
+
+// The last step of write(): replaces the regular file `file` (or creates
+// it) with `bytes` through QSaveFile, every write checked, the temporary
+// file removed on failure. Returns the empty text or the system's reason.
+QString replace(const QString &file, const QByteArray &bytes);
+
+} // namespace settingsfile

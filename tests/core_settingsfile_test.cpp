@@ -1,0 +1,123 @@
+// Ekrano.conf without a window: what is written is what QSettings reads,
+// nothing else in the file is lost, links are kept, a damaged file is left
+// alone, and a failed write leaves the old file. (What the window makes of
+// pipes, devices, a full disk and the folder is in window_settings_test.)
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "settingsfile.h"
+
+namespace {
+
+const settingsfile::Texts kTexts{"", "2", "1", "45", "-1", "16777215"};
+
+class SettingsFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(config_.isValid());
+        ::setenv("XDG_CONFIG_HOME", qPrintable(config_.path()), 1);
+    }
+    void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
+
+    QString folder() const { return config_.path() + "/Ekrano"; }
+    void put(const QString &file, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    }
+    static QByteArray bytesOf(const QString &file)
+    {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+
+    QTemporaryDir config_;
+};
+
+} // namespace
+
+TEST_F(SettingsFile, WhatIsSavedIsWhatQSettingsReadsAndEverythingElseIsKept)
+{
+    put(settingsfile::path(), "[General]\nlanguage=eo\n[settings]\nport=3\nfuture=\"a, b\"\n"
+                              "[window]\ngeometry=@ByteArray(\\x1\\0\\xff)\n");
+    ASSERT_EQ(settingsfile::write(kTexts), "");
+
+    QSettings read(settingsfile::path(), QSettings::IniFormat);
+    EXPECT_EQ(read.status(), QSettings::NoError);
+    EXPECT_EQ(read.value("settings/port"), QString(""));
+    EXPECT_EQ(read.value("settings/cable"), "2");
+    EXPECT_EQ(read.value("settings/forecolor"), "-1");
+    EXPECT_EQ(read.value("settings/backcolor"), "16777215");
+    EXPECT_EQ(read.value("language"), "eo");
+    EXPECT_EQ(read.value("settings/future"), "a, b");
+    EXPECT_EQ(read.value("window/geometry"), QByteArray("\x01\x00\xff", 3));
+    EXPECT_EQ(settingsfile::read(), kTexts);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList("Ekrano.conf"))
+        << "no lock or temporary file left behind";
+}
+
+TEST_F(SettingsFile, ALinkToAFileStaysALinkAndItsFileIsReplaced)
+{
+    QDir().mkpath(folder());
+    put(config_.path() + "/dotfiles/ekrano.conf", "[settings]\nport=3\n");
+    ASSERT_TRUE(QFile::link("../dotfiles/ekrano.conf", settingsfile::path()));
+    EXPECT_EQ(settingsfile::read().port, "3");
+    ASSERT_EQ(settingsfile::write(kTexts), "");
+    EXPECT_EQ(QFileInfo(settingsfile::path()).symLinkTarget(), config_.path() + "/dotfiles/ekrano.conf");
+    EXPECT_EQ(settingsfile::read(), kTexts);
+    EXPECT_EQ(QDir(config_.path() + "/dotfiles").entryList(QDir::Files | QDir::Hidden), QStringList("ekrano.conf"));
+
+    // A link set up before the first run: its file is made where it points.
+    QFile::remove(config_.path() + "/dotfiles/ekrano.conf");
+    ASSERT_EQ(settingsfile::write(kTexts), "");
+    EXPECT_TRUE(QFileInfo(settingsfile::path()).isSymLink());
+    EXPECT_EQ(settingsfile::read(), kTexts);
+}
+
+TEST_F(SettingsFile, AFileTooLargeForSettingsIsNeitherReadNorReplaced)
+{
+    // Settings at the start of a file of 3 GiB: a damaged file.
+    const QString file = settingsfile::path();
+    put(file, "[settings]\nport=3\n");
+    ASSERT_EQ(::truncate(qPrintable(file), 3LL << 30), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(settingsfile::read(), settingsfile::Texts{});
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Ekrano did not read its settings from " + file.toStdString() +
+                  ": it is 3221225472 bytes, far more than settings take, so it is taken to be damaged; "
+                  "the defaults are used.\n");
+    EXPECT_NE(settingsfile::write(kTexts), "");
+    EXPECT_EQ(QFileInfo(file).size(), 3LL << 30);
+}
+
+TEST_F(SettingsFile, AFailingWriteLeavesTheFileAsItWas)
+{
+    const QString file = settingsfile::path();
+    put(file, "[settings]\nport=3\n");
+    // Every write past 4 KiB fails with EFBIG, however privileged the test.
+    rlimit saved;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString reason = settingsfile::replace(file, QByteArray(10000, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedSignal);
+
+    EXPECT_EQ(reason, "File too large");
+    EXPECT_EQ(bytesOf(file), "[settings]\nport=3\n");
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList("Ekrano.conf"));
+}
