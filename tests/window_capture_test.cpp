@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <iostream>
@@ -275,6 +276,36 @@ TEST_F(CaptureTest, AClosingSessionClosesTheCapturesMessageBoxAndEndsTheProgram)
     EXPECT_TRUE(runUntilProgramEnds([&] { form->Command1->click(); }));
     EXPECT_EQ(hand.unexpected(), 0);
     EXPECT_EQ(stored("cable"), "1");
+}
+
+TEST_F(CaptureTest, ReturnAndEnterPressTheFocusedButtonAndOnlyThen)
+{
+    form->Command1->setFocus();
+    QTest::keyClick(form->Command1, Qt::Key_Return);
+    EXPECT_EQ(simulator.requestsServed(), 1) << "Return";
+    QTest::keyClick(form->Command1, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(simulator.requestsServed(), 2) << "Enter on the keypad";
+    QTest::keyClick(form->Command1, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(simulator.requestsServed(), 2) << "Ctrl+Return is not a press";
+
+    form->HScroll1->setFocus();
+    QTest::keyClick(form->HScroll1, Qt::Key_Return);
+    EXPECT_EQ(simulator.requestsServed(), 2) << "the scroll bar has the focus";
+
+    // In the colour dialog Enter is the dialog's: it confirms the colour.
+    form->Command1->setFocus();
+    {
+        ModalHand hand;
+        hand.then([](QWidget *dialog) {
+            auto *colours = qobject_cast<QColorDialog *>(dialog);
+            ASSERT_NE(colours, nullptr);
+            colours->setCurrentColor(QColor(0, 0, 200));
+            QTest::keyClick(colours->focusWidget() ? colours->focusWidget() : colours, Qt::Key_Return);
+        });
+        form->mnuForeground->trigger();
+    }
+    EXPECT_EQ(form->Picture1->ForeColor(), raster::rgb(0, 0, 200));
+    EXPECT_EQ(simulator.requestsServed(), 2);
 }
 
 TEST(CaptureMessage, OnlyTheWholeWordsAutomationErrorInAnyCaseSendTheUserToTheCalculator)

@@ -56,6 +56,18 @@ TEST_F(LayoutTest, WindowOpensWithItsCaptionClientAreaAndControls)
     EXPECT_EQ(form.Command1->nextInFocusChain(), form.HScroll1);
 }
 
+// Seen whole at the smallest zooms, the credits must fit their label with the
+// font the desktop falls back to.
+TEST_F(LayoutTest, TheCreditsFitTheirLabel)
+{
+    const Form1 &form = window(15);
+    const QLabel &credits = *form.Label2;
+    const QRect needed = credits.fontMetrics().boundingRect(QRect(0, 0, credits.width(), 10 * credits.height()),
+                                                            int(credits.alignment()) | Qt::TextWordWrap, credits.text());
+    EXPECT_LE(needed.height(), credits.height()) << credits.font().family().toStdString();
+    EXPECT_LE(needed.width(), credits.width());
+}
+
 TEST_F(LayoutTest, MenusHoldTheirItemsAndStartingTicks)
 {
     Form1 &form = window(15);

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QPushButton>
 
 int checkBoxValue(const QCheckBox *box)
 {
@@ -35,3 +37,29 @@ std::optional<int> tickedItem(const QActionGroup *group)
         return item->data().toInt();
     return std::nullopt;
 }
+
+namespace {
+
+class EnterPresses : public QObject {
+public:
+    explicit EnterPresses(QPushButton *button) : QObject(button), button_(button) {}
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat() ||
+            (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        button_->click();
+        return true;
+    }
+
+private:
+    QPushButton *button_;
+};
+
+} // namespace
+
+void pressOnEnter(QPushButton *button) { button->installEventFilter(new EnterPresses(button)); }

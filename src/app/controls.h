@@ -5,6 +5,7 @@
 class QAction;
 class QActionGroup;
 class QCheckBox;
+class QPushButton;
 
 // Small adapters that give Qt's widgets the behaviour the window's handlers
 // are written against.
@@ -19,3 +20,7 @@ void setCheckBoxValue(QCheckBox *box, int value);
 // it), and the number of the ticked item (none when no item is ticked).
 QAction *groupItem(const QActionGroup *group, int index);
 std::optional<int> tickedItem(const QActionGroup *group);
+
+// Return and Enter press `button` while it has the focus, as they press a
+// dialog's buttons; Qt leaves them to dialogs only.
+void pressOnEnter(QPushButton *button);

@@ -22,10 +22,12 @@
 static constexpr int kClientWidth = 7980;
 static constexpr int kClientHeight = 5820;
 
+// Short enough to fit the label whole with the desktop's fallback fonts:
+// the label is seen whole only at the smallest zooms, but then all of it.
 static const char kCredits[] =
     "Ekrano version 2\n\n"
-    "Connect the calculator, pick its port and cable under Link Settings, "
-    "and press the button: its screen lands on the clipboard.";
+    "Pick the port and cable under Link Settings, then press the button: "
+    "the screen lands on the clipboard.";
 
 static raster::Colour colourOf(QPalette::ColorRole role)
 {
@@ -170,6 +172,8 @@ void Form1::createMenus()
 void Form1::wireEvents()
 {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    // Users press Enter on the focused button to capture, as they would in a dialog.
+    pressOnEnter(Command1);
 
     // Check1's Click comes with every change of its value, by the user or by
     // the program; a greyed box that the user clicks becomes two-state again.
