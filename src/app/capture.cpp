@@ -29,12 +29,11 @@ void Form1::Command1_Click()
 {
     // The menus are read first; the capture's own first step, Configure,
     // cannot fail and comes first inside it.
-    const int cable = tickedItem(mnuCableType).value_or(0); // none ticked counts as the first
-    if (cable == 2)
-        linkDevice = "\\\\.\\Usb0";
-    else
-        linkDevice = "COM" + QString::number(tickedItem(mnuport).value_or(0)).right(1);
-    const int cableCode = cable == 1 ? 1 : cable == 2 ? 5 : 2;
+    const int cable = tickedItem(mnuCableType).value_or(calclink::kMenuBlack); // none ticked counts as the first
+    // The USB cable reads no port; with none ticked the port is 0, "COM0".
+    const int port = cable == calclink::kMenuUsb ? 0 : tickedItem(mnuport).value_or(0);
+    linkDevice = QString::fromStdString(calclink::deviceNameOf(cable, port));
+    const int cableCode = calclink::cableCodeOf(cable);
 
     // Whatever the user does meanwhile reaches the window after the capture
     // and its message box, so that no handler runs in the middle of this one.

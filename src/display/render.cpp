@@ -267,6 +267,15 @@ QImage render(const QImage &screen, const Look &look)
     return image;
 }
 
+QSize drawingArea(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY)
+{
+    const int width = raster::pixelsFromTwips(float(zoomFactor * (98 * twipsPerPixelX)), twipsPerPixelX);
+    const float appliedWidth = float(width * twipsPerPixelX);
+    const int height = raster::pixelsFromTwips(float((66.0 / 98.0) * appliedWidth), twipsPerPixelY);
+    constexpr int frame = 2;
+    return {std::max(0, width - 2 * frame), std::max(0, height - 2 * frame)};
+}
+
 QImage blankScreen(int width, int height, raster::Colour colour)
 {
     QImage image(width, height, QImage::Format_Mono);

@@ -31,6 +31,12 @@ struct Look {
     bool border = false;      // a one-pixel frame just inside the edges
 };
 
+// The display's drawing area at a zoom, as the window sizes it: outside, 98
+// by 66 calculator pixels at the zoom, in whole pixels of the screen, the
+// height following the width as applied; inside, two pixels less of frame on
+// each side.
+QSize drawingArea(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY);
+
 // The display's picture: the background (solid, or the 256 bands of the
 // gradient), every dark calculator pixel as a square of the zoom's side in
 // the foreground colour (covering the pixels whose centres lie inside it, so

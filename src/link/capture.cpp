@@ -4,6 +4,7 @@
 
 #include "calclink.h"
 #include "linkerror.h"
+#include "transports.h"
 
 namespace calclink {
 
@@ -30,6 +31,26 @@ bool equalsIgnoringCase(const std::string &text, const char *word)
 }
 
 } // namespace
+
+int cableCodeOf(int cableIndex)
+{
+    switch (cableIndex) {
+    case kMenuGray:
+        return kCableGray;
+    case kMenuUsb:
+        return kCableUsb;
+    default:
+        return kCableBlack;
+    }
+}
+
+std::string deviceNameOf(int cableIndex, int portIndex)
+{
+    if (cableIndex == kMenuUsb)
+        return "\\\\.\\Usb0";
+    const std::string digits = std::to_string(portIndex);
+    return "COM" + digits.substr(digits.size() - 1);
+}
 
 bool CaptureResult::cancelled() const { return !screen && number == kCancelled; }
 

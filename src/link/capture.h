@@ -23,6 +23,14 @@ struct CaptureResult {
     std::string why() const;
 };
 
+// The cables as the link menus and the settings number them: 0 "Black", 1
+// "Gray", 2 "USB". The cable code Connect takes for one (any other number
+// counts as Black), and the device name: "\\.\Usb0" for USB, otherwise
+// "COM" and the last digit of the port's number (1 to 4 give COM1 to COM4).
+inline constexpr int kMenuBlack = 0, kMenuGray = 1, kMenuUsb = 2;
+int cableCodeOf(int cableIndex);
+std::string deviceNameOf(int cableIndex, int portIndex);
+
 // Reads the calculator's screen once: Configure(26) on a CalcScreen,
 // Connect(cableCode, deviceName) on a CalcLink, then `connected` (on the
 // calling thread), GetScreen and GetPicture. Both objects are released,
