@@ -60,7 +60,7 @@ install-udev:
 	    echo "udev did not reload; the rule takes effect when udev next starts."; \
 	fi
 
-# Installs the program, ekrano-calc, the desktop entry, the icons, the manual
+# Installs the program, ekrano-capture, ekrano-calc, the desktop entry, the icons, the manual
 # pages and the udev rule under PREFIX (/usr/local unless given), below
 # DESTDIR if that is set; through sudo when the destination is not writable.
 PREFIX ?= /usr/local

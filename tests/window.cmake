@@ -18,3 +18,8 @@ ekrano_test(x11_tests QT
     LIBS ekrano_calcsim Qt6::Gui PkgConfig::XCB
     LABELS x11)
 add_dependencies(x11_tests ekrano)
+# ekrano-capture, run as a script runs it, against the simulated calculator.
+ekrano_test(cli_tests QT
+    SOURCES cli_capture_test.cpp
+    LIBS ekrano_window ekrano_calcsim Qt6::Test)
+add_dependencies(cli_tests ekrano-capture)

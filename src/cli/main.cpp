@@ -1,0 +1,241 @@
+// ekrano-capture: the window's capture from the command line. It reads the
+// calculator's screen once with the stored link settings, draws it with the
+// stored look, writes it as a PNG and exits. It needs no display, and it
+// never writes the settings.
+
+#include <QBuffer>
+#include <QColor>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImageWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <optional>
+
+#include "capture.h"
+#include "linkerror.h"
+#include "render.h"
+#include "settingsfile.h"
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kBadOption = 2;
+
+// What one run captures and how it draws it: the stored choices, then the
+// options over them.
+struct Request {
+    int port = 1;
+    int cable = calclink::kMenuBlack;
+    bool border = false;
+    int scrollbar = 30; // ten times the zoom
+    raster::Colour foreColor = raster::kBlack;
+    raster::Colour backColor = raster::kWhite;
+    bool raw = false;
+    QString file;
+};
+
+// The stored choices as the window applies them at start: no port counts as
+// COM1, a zoom of 0 leaves the starting 3, and a background equal to the
+// foreground becomes white.
+Request storedRequest()
+{
+    const settingsfile::Choices stored = settingsfile::choices(settingsfile::read());
+    Request request;
+    request.port = stored.port == 0 ? 1 : stored.port;
+    request.cable = stored.cable;
+    request.border = stored.border == 1;
+    if (stored.scrollbar > 0)
+        request.scrollbar = stored.scrollbar;
+    request.foreColor = stored.forecolor;
+    request.backColor = stored.backcolor == stored.forecolor ? raster::kWhite : stored.backcolor;
+    return request;
+}
+
+// The option's value as a colour "#rrggbb", or nothing.
+std::optional<raster::Colour> colourOf(const QString &text)
+{
+    static const QRegularExpression form("^#[0-9A-Fa-f]{6}$");
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    const QColor colour(text);
+    return raster::rgb(colour.red(), colour.green(), colour.blue());
+}
+
+// The zoom 0.1 to 5 in steps of 0.1, as ten times itself, or nothing.
+std::optional<int> scrollValueOf(const QString &text)
+{
+    static const QRegularExpression form("^[0-9](\\.[0-9])?$|^\\.[0-9]$");
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    const int value = int(std::lround(text.toDouble() * 10));
+    return value >= 1 && value <= 50 ? std::optional(value) : std::nullopt;
+}
+
+// Fills `request` from the command line over the stored choices; a
+// sentence that says which option is wrong and why, or nothing.
+std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return files.isEmpty() ? QString("say which FILE to write the picture to (- for standard output)")
+                               : QString("give one FILE, not %1").arg(files.size());
+    request.file = files.first();
+
+    if (parser.isSet("port")) {
+        static const QStringList ports{"COM1", "COM2", "COM3", "COM4"};
+        const int index = int(ports.indexOf(parser.value("port").toUpper()));
+        if (index < 0)
+            return QString("--port takes COM1, COM2, COM3 or COM4, not '%1'").arg(parser.value("port"));
+        request.port = index + 1;
+    }
+    if (parser.isSet("cable")) {
+        static const QStringList cables{"black", "gray", "usb"};
+        const int index = int(cables.indexOf(parser.value("cable").toLower()));
+        if (index < 0)
+            return QString("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));
+        request.cable = index;
+    }
+    if (parser.isSet("zoom")) {
+        const std::optional<int> value = scrollValueOf(parser.value("zoom"));
+        if (!value)
+            return QString("--zoom takes 0.1 to 5 in steps of 0.1, not '%1'").arg(parser.value("zoom"));
+        request.scrollbar = *value;
+    }
+    if (parser.isSet("border") && parser.isSet("no-border"))
+        return QString("--border and --no-border exclude each other");
+    if (parser.isSet("border") || parser.isSet("no-border"))
+        request.border = parser.isSet("border");
+    for (const auto &[name, colour] : {std::pair{"foreground", &request.foreColor}, {"background", &request.backColor}}) {
+        if (!parser.isSet(name))
+            continue;
+        const std::optional<raster::Colour> value = colourOf(parser.value(name));
+        if (!value)
+            return QString("--%1 takes a colour as #rrggbb, not '%2'").arg(name, parser.value(name));
+        *colour = *value;
+    }
+    request.raw = parser.isSet("raw");
+    return std::nullopt;
+}
+
+// The picture: the screen drawn as the window draws it on a screen of 96
+// dots per inch, or bare, one pixel a calculator pixel, black on white.
+QImage pictureOf(const calclink::Bitmap &bitmap, const Request &request)
+{
+    const QImage screen = display::screenImage(bitmap, calclink::kScreenWidth, calclink::kScreenHeight);
+    if (request.raw)
+        return screen;
+    display::Look look;
+    look.zoomFactor = request.scrollbar / 10.0;
+    look.twipsPerPixelX = look.twipsPerPixelY = 15;
+    look.size = display::drawingArea(look.zoomFactor, look.twipsPerPixelX, look.twipsPerPixelY);
+    look.foreColor = request.foreColor;
+    look.backColor = request.backColor;
+    look.border = request.border;
+    return display::render(screen, look);
+}
+
+// The words the window's message box would show, on one line, with the
+// number and what the link library found.
+QString failureLine(const calclink::CaptureResult &result)
+{
+    const calclink::CaptureMessage message = calclink::captureMessage(result.number, result.description);
+    QString line = QString::fromStdString(message.text).replace("\r\n", " ");
+    const QString number = QString::number(result.number, 16).toUpper();
+    if (!line.startsWith(number))
+        line += " (" + number + ")";
+    if (!result.detail.empty())
+        line += ": " + QString::fromStdString(result.detail);
+    return line;
+}
+
+calclink::Stop *running = nullptr;
+
+void onSignal(int)
+{
+    if (running)
+        running->cancel();
+}
+
+int fail(const QString &why, int status = kFailed)
+{
+    std::fprintf(stderr, "ekrano-capture: %s\n", qPrintable(why));
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("ekrano-capture");
+    QCoreApplication::setApplicationVersion(EKRANO_VERSION);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Reads the calculator's screen once with Ekrano's link settings, draws it with Ekrano's look and writes it "
+        "to FILE as a PNG. The options change the stored settings for this run only.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("FILE", "The PNG to write; - for standard output.");
+    parser.addOptions({
+        {"port", "The serial port: COM1 to COM4.", "COMn"},
+        {"cable", "The cable: black, gray or usb.", "cable"},
+        {"zoom", "The side of a calculator pixel in screen pixels: 0.1 to 5, in steps of 0.1.", "factor"},
+        {"border", "Draw the frame."},
+        {"no-border", "Draw no frame."},
+        {"foreground", "The colour of the dark pixels and the frame.", "#rrggbb"},
+        {"background", "The colour behind them.", "#rrggbb"},
+        {"raw", "The bare 96 x 64 screen, one pixel a calculator pixel, black on white."},
+    });
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(parser.errorText() + "; see ekrano-capture --help", kBadOption);
+    if (parser.isSet("help"))
+        parser.showHelp(); // exits
+    if (parser.isSet("version"))
+        parser.showVersion(); // exits
+
+    Request request = storedRequest();
+    if (const std::optional<QString> wrong = parse(parser, request))
+        return fail(*wrong + "; see ekrano-capture --help", kBadOption);
+
+    // The file is opened before the capture, so that a folder that cannot
+    // take it fails at once; its temporary file goes if anything fails.
+    const bool toStandardOutput = request.file == "-";
+    QSaveFile output(request.file);
+    QFile standardOutput;
+    if (toStandardOutput ? !standardOutput.open(stdout, QIODevice::WriteOnly)
+                         : !output.open(QIODevice::WriteOnly))
+        return fail(QString("cannot write %1: %2").arg(request.file, output.errorString()));
+
+    calclink::Stop stop;
+    running = &stop;
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+    // A closed standard output is an error to report, not a signal that ends the program.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    const calclink::CaptureResult result = calclink::capture(
+        calclink::cableCodeOf(request.cable), calclink::deviceNameOf(request.cable, request.port), stop);
+    running = nullptr;
+    if (!result.screen)
+        return fail(result.cancelled() ? QString("cancelled") : failureLine(result));
+
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QImageWriter writer(&png, "png");
+    if (!writer.write(pictureOf(*result.screen, request)))
+        return fail(QString("cannot make the picture: %1").arg(writer.errorString()));
+    QIODevice &device = toStandardOutput ? static_cast<QIODevice &>(standardOutput) : output;
+    if (device.write(png.data()) != png.data().size() || (toStandardOutput ? !standardOutput.flush() : !output.commit()))
+        return fail(QString("cannot write %1: %2").arg(request.file, device.errorString()));
+    return 0;
+}

@@ -1,0 +1,174 @@
+// ekrano-capture against the simulated calculator: the same picture as the
+// window's, its failures and their statuses, and no file left half-made.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <csignal>
+
+#include <unistd.h>
+
+#include "calcsimulator.h"
+#include "devicenames.h"
+#include "windowtest.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kProgram = EKRANO_BINARY_DIR "/ekrano-capture";
+
+struct Outcome {
+    int status = -1;
+    QByteArray output, errors;
+};
+
+} // namespace
+
+class CaptureCommand : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        simulator.start();
+        const std::string link = calclink::portLinkPath(1);
+        QDir().mkpath(QFileInfo(QString::fromStdString(link)).path());
+        ASSERT_EQ(::symlink(simulator.path().c_str(), link.c_str()), 0);
+        store({{"port", "1"}, {"cable", "1"}});
+    }
+
+    // The program as a script runs it: no display of any kind.
+    Outcome run(const QStringList &arguments)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        process.setProcessEnvironment(environment);
+        process.start(kProgram, arguments);
+        Outcome result;
+        if (!process.waitForFinished(20000))
+            return result;
+        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.output = process.readAllStandardOutput();
+        result.errors = process.readAllStandardError();
+        return result;
+    }
+
+    QString file(const char *name) const { return configPath() + "/" + name; }
+    QStringList filesBeside(const QString &path) const
+    {
+        return QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    CalcSimulator simulator;
+};
+
+TEST_F(CaptureCommand, ThePictureIsTheWindowsClipboardPicture)
+{
+    store({{"border", "1"}, {"scrollbar", "25"}, {"forecolor", "8388608"}, {"backcolor", "65535"}});
+    Form1 &form = startedWindow(15);
+    form.Command1->click();
+    const QImage clipboard = clipboardImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(clipboard.size(), QSize(241, 161)) << "zoom 2.5, as the window draws it";
+
+    const Outcome shot = run({file("shot.png")});
+    ASSERT_EQ(shot.status, 0) << shot.errors.toStdString();
+    EXPECT_EQ(QImage(file("shot.png")).convertToFormat(QImage::Format_RGB32), clipboard);
+
+    // To standard output; the options over the stored settings; the bare screen.
+    const Outcome piped = run({"--zoom", "1", "--no-border", "--foreground", "#000000", "-"});
+    ASSERT_EQ(piped.status, 0) << piped.errors.toStdString();
+    const QImage small = QImage::fromData(piped.output, "PNG");
+    EXPECT_EQ(small.size(), QSize(94, 62));
+    EXPECT_EQ(small.pixel(0, 0), qRgb(255, 255, 0)) << "no frame, the stored background";
+    const Outcome raw = run({"--raw", file("raw.png")});
+    ASSERT_EQ(raw.status, 0) << raw.errors.toStdString();
+    const QImage bare(file("raw.png"));
+    ASSERT_EQ(bare.size(), QSize(96, 64));
+    const calclink::Bitmap screen = builtinScreen();
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 96; ++x)
+            ASSERT_EQ(bare.pixel(x, y), calclink::isDark(screen, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    EXPECT_EQ(stored("scrollbar"), "25") << "the settings are never written";
+}
+
+TEST_F(CaptureCommand, EachMisbehaviourIsToldWithItsNumberAndLeavesNoFile)
+{
+    QFile old(file("kept.png"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an earlier screen");
+    old.close();
+    for (Fault fault : {Fault::BadChecksumAlways, Fault::WrongLength, Fault::Skip, Fault::WrongMachineId}) {
+        simulator.setFault(fault);
+        const Outcome failed = run({file("new.png")});
+        EXPECT_EQ(failed.status, 1) << int(fault);
+        EXPECT_TRUE(failed.errors.startsWith(
+            "ekrano-capture: Error... Check calculator, connection, & 'Link Settings' (80004005): "))
+            << failed.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(file("new.png")));
+        const Outcome over = run({file("kept.png")});
+        EXPECT_EQ(over.status, 1);
+    }
+    EXPECT_EQ(filesBeside(file("new.png")), QStringList({"kept.png"})) << "no temporary file either";
+    QFile kept(file("kept.png"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "an earlier screen");
+
+    simulator.setFault(Fault::HangUp);
+    const Outcome unplugged = run({file("new.png")});
+    EXPECT_EQ(unplugged.status, 1);
+    EXPECT_TRUE(unplugged.errors.startsWith("ekrano-capture: 80070005 Reading from COM1")) << unplugged.errors.toStdString();
+}
+
+TEST_F(CaptureCommand, CtrlCCancelsTheCaptureAtOnceAndLeavesNoFile)
+{
+    simulator.setFault(Fault::Trickle, 500ms);
+    QProcess process;
+    process.start(kProgram, {file("shot.png")});
+    ASSERT_TRUE(process.waitForStarted());
+    QTest::qWait(700);
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(2000)) << "not the minutes the trickle would take";
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardError(), "ekrano-capture: cancelled\n");
+    EXPECT_TRUE(filesBeside(file("shot.png")).filter(".png").isEmpty()) << filesBeside(file("shot.png")).join(" ").toStdString();
+}
+
+TEST_F(CaptureCommand, AFileThatCannotBeWrittenFailsBeforeTheCapture)
+{
+    const Outcome nowhere = run({configPath() + "/no/such/folder/shot.png"});
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_TRUE(nowhere.errors.startsWith("ekrano-capture: cannot write " + (configPath() + "/no/such/folder/shot.png").toUtf8()))
+        << nowhere.errors.toStdString();
+    EXPECT_EQ(simulator.requestsServed(), 0);
+}
+
+TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
+{
+    const struct {
+        QStringList arguments;
+        const char *says;
+    } cases[] = {
+        {{"--zoom", "7", "x.png"}, "--zoom takes 0.1 to 5 in steps of 0.1, not '7'"},
+        {{"--zoom", "2.55", "x.png"}, "--zoom takes 0.1 to 5 in steps of 0.1, not '2.55'"},
+        {{"--cable", "purple", "x.png"}, "--cable takes black, gray or usb, not 'purple'"},
+        {{"--port", "COM5", "x.png"}, "--port takes COM1, COM2, COM3 or COM4, not 'COM5'"},
+        {{"--foreground", "red", "x.png"}, "--foreground takes a colour as #rrggbb, not 'red'"},
+        {{"--border", "--no-border", "x.png"}, "--border and --no-border exclude each other"},
+        {{"--shiny", "x.png"}, "Unknown option 'shiny'"},
+        {{}, "say which FILE"},
+        {{"a.png", "b.png"}, "give one FILE, not 2"},
+    };
+    for (const auto &c : cases) {
+        const Outcome bad = run(c.arguments);
+        EXPECT_EQ(bad.status, 2) << c.says;
+        EXPECT_TRUE(bad.errors.contains(c.says)) << bad.errors.toStdString();
+    }
+    EXPECT_EQ(simulator.requestsServed(), 0);
+    EXPECT_FALSE(QFile::exists("x.png"));
+}
