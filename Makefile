@@ -1,15 +1,21 @@
 # Ekrano: `make run` (or `make demo`) and `make test` set up everything they need.
 
-BUILD   ?= build
-JOBS    ?= $(shell nproc)
-SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+BUILD         ?= build
+ASAN_BUILD    ?= build-asan
+JOBS          ?= $(shell nproc)
+SUDO          := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+FUZZ_SECONDS  ?= 60
+SOAK_CAPTURES ?= 1000
 
-# Debian packages the build, the program and the tests need.
+# Debian packages the build, the program and the tests need; the hardening
+# checks take clang with its sanitizer and fuzzer runtimes. No name carries a
+# version, so that each release brings its own default compiler's.
 DEPS := cmake g++ make pkg-config \
         qt6-base-dev qt6-qpa-plugins libusb-1.0-0-dev \
         libgtest-dev libbenchmark-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip \
-        qt6-svg-dev dpkg-dev desktop-file-utils file man-db
+        qt6-svg-dev dpkg-dev desktop-file-utils file man-db \
+        clang libclang-rt-dev llvm python3
 
 .PHONY: all deps build run demo test bench clean install-udev
 .PHONY: install package screenshot
@@ -82,11 +88,6 @@ screenshot: build
 # UndefinedBehaviorSanitizer (the tests that need no window, and the fuzz
 # targets), and the soak of the capture button. make test runs the sanitized
 # tests, every fuzz target for 10 s and a soak of 100 presses.
-DEPS          += clang libclang-rt-14-dev llvm python3
-ASAN_BUILD    ?= build-asan
-FUZZ_SECONDS  ?= 60
-SOAK_CAPTURES ?= 1000
-
 .PHONY: hardening-build sanitize fuzz soak
 
 $(ASAN_BUILD)/CMakeCache.txt: | deps
