@@ -85,16 +85,19 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/ekrano-screenshot docs/window.png
 
 # The hardening checks: a second build with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer (the tests that need no window, and the fuzz
-# targets), and the soak of the capture button. make test runs the sanitized
-# tests, every fuzz target for 10 s and a soak of 100 presses.
+# UndefinedBehaviorSanitizer (the tests labelled "sanitized", which need no
+# window, and the fuzz targets), and the soak of the capture button. make
+# test runs the sanitized tests, every fuzz target for 10 s and a soak of 100
+# presses.
 .PHONY: hardening-build sanitize fuzz soak
 
-$(ASAN_BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DEKRANO_SANITIZE=ON
+# Configured again when this file changes, so that an older build-asan gets
+# the options it names.
+$(ASAN_BUILD)/CMakeCache.txt: Makefile | deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DEKRANO_SANITIZE=ON -DEKRANO_FUZZ=ON
 
 hardening-build: deps $(ASAN_BUILD)/CMakeCache.txt
-	cmake --build $(ASAN_BUILD) -j $(JOBS) --target hardening
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target sanitized-tests fuzz-targets
 
 sanitize: hardening-build
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L sanitized
