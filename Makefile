@@ -106,6 +106,8 @@ sanitize: hardening-build
 fuzz: hardening-build
 	fuzz/run-fuzzers $(ASAN_BUILD) $(FUZZ_SECONDS)
 
-# SOAK_CAPTURES presses of the capture button against the simulated calculator.
+# SOAK_CAPTURES presses of the capture button against the simulated
+# calculator, with faults drawn from a new seed each time (it is printed),
+# or from EKRANO_SOAK_SEED=N to repeat a run; make test always uses one seed.
 soak: build
 	EKRANO_SOAK_CAPTURES=$(SOAK_CAPTURES) QT_QPA_PLATFORM=offscreen $(BUILD)/tests/soak_tests

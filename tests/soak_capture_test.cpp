@@ -5,7 +5,8 @@
 // the end than once it had settled.
 //
 // EKRANO_SOAK_CAPTURES sets the number of presses (100 unless said; make
-// soak runs 1000), EKRANO_SOAK_SEED the random draw, to repeat a run.
+// soak runs 1000), EKRANO_SOAK_SEED the random draw, to repeat a run: make
+// test always gives the same one, and without it every run draws its own.
 
 #include <QDir>
 #include <QFileInfo>
