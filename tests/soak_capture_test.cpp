@@ -8,8 +8,6 @@
 // soak runs 1000), EKRANO_SOAK_SEED the random draw, to repeat a run: make
 // test always gives the same one, and without it every run draws its own.
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPushButton>
 
 #include <algorithm>
@@ -23,10 +21,9 @@
 #include <random>
 #include <string>
 
-#include <unistd.h>
-
 #include "calcsimulator.h"
 #include "devicenames.h"
+#include "portlinks.h"
 #include "windowtest.h"
 
 using namespace std::chrono_literals;
@@ -122,17 +119,9 @@ protected:
     {
         WindowTest::SetUp();
         simulator.start();
-        linkPort(simulator.path());
+        linkPort(1, simulator.path());
         form = &startedWindow(15);
         form->mnuCableType_Click(1); // Gray
-    }
-
-    void linkPort(const std::string &target)
-    {
-        const std::string link = calclink::portLinkPath(1);
-        QDir().mkpath(QFileInfo(QString::fromStdString(link)).path());
-        ::unlink(link.c_str());
-        ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
     }
 
     // The calculator's pixels in Picture2, the captured screen.
@@ -223,7 +212,7 @@ TEST_F(Soak, EveryPressEndsInTheScreenOrTheRightBoxWithoutLeaks)
         // its way; the calculator is reset so that it cannot reach the next press.
         if (draw.fault == Fault::HangUp) {
             simulator.start();
-            linkPort(simulator.path());
+            linkPort(1, simulator.path());
         } else if (draw.ending == Ending::CheckCalculator && draw.fault == Fault::Late) {
             simulator.stop();
             simulator.start();

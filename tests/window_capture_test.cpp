@@ -11,6 +11,7 @@
 #include "calcsimulator.h"
 #include "capture.h"
 #include "devicenames.h"
+#include "portlinks.h"
 #include "windowtest.h"
 
 using namespace std::chrono_literals;
@@ -39,14 +40,6 @@ protected:
         linkPort(1, simulator.path());
         form = &startedWindow(15);
         form->mnuCableType_Click(1); // Gray
-    }
-
-    void linkPort(int port, const std::string &target)
-    {
-        const std::string link = calclink::portLinkPath(port);
-        QDir().mkpath(QFileInfo(QString::fromStdString(link)).path());
-        ::unlink(link.c_str());
-        ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
     }
 
     // Presses the button; returns the box that opened, if any.
