@@ -13,6 +13,7 @@
 #include "calclink.h"
 #include "calcsimulator.h"
 #include "linkerror.h"
+#include "tempfolder.h"
 #include "transports.h"
 
 using namespace calclink;
@@ -89,28 +90,12 @@ private:
     int status_ = -1;
 };
 
-// A temporary folder, removed however the test ends.
-struct TempFolder {
-    TempFolder()
-    {
-        char pattern[] = "/tmp/ekrano-calc-XXXXXX";
-        if (::mkdtemp(pattern))
-            path = pattern;
-    }
-    ~TempFolder()
-    {
-        if (!path.empty())
-            fs::remove_all(path);
-    }
-    fs::path path;
-};
-
 } // namespace
 
 TEST(EkranoCalc, ServesThroughItsPortLinkAndRemovesItOnSignal)
 {
     const TempFolder folder;
-    const fs::path &config = folder.path;
+    const fs::path &config = folder.path();
     ASSERT_FALSE(config.empty());
     const fs::path link = config / "Ekrano/ports/COM1";
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
@@ -138,8 +123,8 @@ TEST(EkranoCalc, ServesThroughItsPortLinkAndRemovesItOnSignal)
 TEST(EkranoCalc, RefusesToReplaceAFileAndRejectsBadOptions)
 {
     const TempFolder folder;
-    ASSERT_FALSE(folder.path.empty());
-    const fs::path file = folder.path / "COM1";
+    ASSERT_FALSE(folder.path().empty());
+    const fs::path file = folder.path() / "COM1";
     std::ofstream(file) << "keep me";
 
     Program replacing({"--link", file.string()});

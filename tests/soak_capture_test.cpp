@@ -22,7 +22,7 @@
 #include <string>
 
 #include "calcsimulator.h"
-#include "devicenames.h"
+#include "pictures.h"
 #include "portlinks.h"
 #include "windowtest.h"
 
@@ -31,7 +31,6 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-const QString kCheckCalculator = "Error...\r\nCheck calculator, connection, & 'Link Settings'";
 constexpr auto kCaptureLimit = 5s;
 // Growth of the resident memory allowed between the end of the first deck and the end.
 constexpr long kMemoryBoundKiB = 2048;
@@ -124,16 +123,6 @@ protected:
         form->mnuCableType_Click(1); // Gray
     }
 
-    // The calculator's pixels in Picture2, the captured screen.
-    bool pictureIs(const calclink::Bitmap &bitmap) const
-    {
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 96; ++x)
-                if (form->Picture2.pixel(x, y) != (calclink::isDark(bitmap, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255)))
-                    return false;
-        return true;
-    }
-
     // The box a failed press must show.
     QString expectedText(Ending ending) const
     {
@@ -205,7 +194,7 @@ TEST_F(Soak, EveryPressEndsInTheScreenOrTheRightBoxWithoutLeaks)
             EXPECT_EQ(box.text.toStdString(), expectedText(draw.ending).toStdString());
             EXPECT_EQ(form->Command1->text().toStdString(), "&Screenshot");
         }
-        EXPECT_TRUE(pictureIs(shown)) << "Picture2 must hold the last screen read";
+        EXPECT_TRUE(holdsScreen(form->Picture2, shown)) << "Picture2 must hold the last screen read";
 
         // A hang-up closed the calculator's terminal: a fresh one, and the
         // port link pointed at it. A late answer past the limit is still on

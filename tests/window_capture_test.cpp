@@ -10,15 +10,13 @@
 
 #include "calcsimulator.h"
 #include "capture.h"
-#include "devicenames.h"
+#include "pictures.h"
 #include "portlinks.h"
 #include "windowtest.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-
-const QString kCheckCalculator = "Error...\r\nCheck calculator, connection, & 'Link Settings'";
 
 // A screen with a few dark pixels in known places, corners included.
 calclink::Bitmap testScreen()
@@ -56,14 +54,7 @@ protected:
         return expectBox ? std::optional(box) : std::nullopt;
     }
 
-    bool pictureIs(const calclink::Bitmap &bitmap) const
-    {
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 96; ++x)
-                if (form->Picture2.pixel(x, y) != (calclink::isDark(bitmap, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255)))
-                    return false;
-        return true;
-    }
+    bool pictureIs(const calclink::Bitmap &bitmap) const { return holdsScreen(form->Picture2, bitmap); }
 
     CalcSimulator simulator{testScreen()};
     Form1 *form = nullptr;

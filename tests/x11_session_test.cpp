@@ -132,14 +132,14 @@ TEST_F(X11Session, APressCapturesTheSimulatedCalculatorOntoTheClipboard)
     const calclink::Bitmap screen = builtinScreen();
     QPoint dark(-1, -1);
     for (int i = 0; i < 96 * 64 && dark.x() < 0; ++i)
-        if (screen[size_t(i / 8)] & (0x80 >> (i % 8)))
+        if (calclink::isDark(screen, i % 96, i / 96))
             dark = QPoint(i % 96, i / 96);
     ASSERT_GE(dark.x(), 0);
     const QImage picture = waitForClipboard({192, 128}, dark * 2 + QPoint(1, 1), qRgb(0, 0, 0));
     EXPECT_EQ(calculator.requestsServed(), 1);
     for (int y = 1; y < 63; ++y)
         for (int x = 1; x < 95; ++x) {
-            const bool isDark = screen[size_t(y * 12 + x / 8)] & (0x80 >> (x % 8));
+            const bool isDark = calclink::isDark(screen, x, y);
             ASSERT_EQ(picture.pixel(2 * x + 1, 2 * y + 1), isDark ? qRgb(0, 0, 0) : qRgb(255, 255, 255))
                 << "calculator pixel " << x << "," << y;
         }
