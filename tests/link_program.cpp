@@ -55,25 +55,26 @@ public:
         if (out_ >= 0)
             ::close(out_);
     }
-    // The first line of output, waiting at most two seconds for it.
+    // The first line of output, waiting at most ten seconds for it.
     std::string firstLine()
     {
         std::string line;
         char c;
         while (line.size() < 256) {
             pollfd p{out_, POLLIN, 0};
-            if (::poll(&p, 1, 2000) <= 0 || ::read(out_, &c, 1) != 1 || c == '\n')
+            if (::poll(&p, 1, 10000) <= 0 || ::read(out_, &c, 1) != 1 || c == '\n')
                 break;
             line += c;
         }
         return line;
     }
-    // The exit status after `signal` (0: none sent), or -1 if it did not end within two seconds.
+    // The exit status after `signal` (0: none sent), or -1 if it did not end
+    // within ten seconds (it takes milliseconds, but a loaded machine may be slow).
     int finish(int signal = 0)
     {
         if (signal)
             ::kill(pid_, signal);
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 1000; ++i) {
             int status;
             if (::waitpid(pid_, &status, WNOHANG) == pid_) {
                 status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
