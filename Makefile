@@ -1,15 +1,21 @@
 # Ekrano: `make run` (or `make demo`) and `make test` set up everything they need.
 
-BUILD   ?= build
-JOBS    ?= $(shell nproc)
-SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+BUILD         ?= build
+ASAN_BUILD    ?= build-asan
+JOBS          ?= $(shell nproc)
+SUDO          := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+FUZZ_SECONDS  ?= 60
+SOAK_CAPTURES ?= 1000
 
-# Debian packages the build, the program and the tests need.
+# Debian packages the build, the program and the tests need; the hardening
+# checks take clang with its sanitizer and fuzzer runtimes. No name carries a
+# version, so that each release brings its own default compiler's.
 DEPS := cmake g++ make pkg-config \
         qt6-base-dev qt6-qpa-plugins libusb-1.0-0-dev libxcb1-dev \
         libgtest-dev libbenchmark-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip \
-        qt6-svg-dev dpkg-dev desktop-file-utils file man-db
+        qt6-svg-dev dpkg-dev desktop-file-utils file man-db \
+        clang libclang-rt-dev llvm python3
 
 .PHONY: all deps build run demo test bench clean install-udev
 .PHONY: install package screenshot
@@ -79,21 +85,19 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/ekrano-screenshot docs/window.png
 
 # The hardening checks: a second build with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer (the tests that need no window, and the fuzz
-# targets), and the soak of the capture button. make test runs the sanitized
-# tests, every fuzz target for 10 s and a soak of 100 presses.
-DEPS          += clang libclang-rt-14-dev llvm python3
-ASAN_BUILD    ?= build-asan
-FUZZ_SECONDS  ?= 60
-SOAK_CAPTURES ?= 1000
-
+# UndefinedBehaviorSanitizer (the tests labelled "sanitized", which need no
+# window, and the fuzz targets), and the soak of the capture button. make
+# test runs the sanitized tests, every fuzz target for 10 s and a soak of 100
+# presses.
 .PHONY: hardening-build sanitize fuzz soak
 
-$(ASAN_BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DEKRANO_SANITIZE=ON
+# Configured again when this file changes, so that an older build-asan gets
+# the options it names.
+$(ASAN_BUILD)/CMakeCache.txt: Makefile | deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DEKRANO_SANITIZE=ON -DEKRANO_FUZZ=ON
 
 hardening-build: deps $(ASAN_BUILD)/CMakeCache.txt
-	cmake --build $(ASAN_BUILD) -j $(JOBS) --target hardening
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target sanitized-tests fuzz-targets
 
 sanitize: hardening-build
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L sanitized
@@ -102,6 +106,8 @@ sanitize: hardening-build
 fuzz: hardening-build
 	fuzz/run-fuzzers $(ASAN_BUILD) $(FUZZ_SECONDS)
 
-# SOAK_CAPTURES presses of the capture button against the simulated calculator.
+# SOAK_CAPTURES presses of the capture button against the simulated
+# calculator, with faults drawn from a new seed each time (it is printed),
+# or from EKRANO_SOAK_SEED=N to repeat a run; make test always uses one seed.
 soak: build
 	EKRANO_SOAK_CAPTURES=$(SOAK_CAPTURES) QT_QPA_PLATFORM=offscreen $(BUILD)/tests/soak_tests

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <deque>
+#include <thread>
 
 #include "linkerror.h"
 #include "packet.h"
@@ -40,8 +41,10 @@ public:
     std::string path() const override { return "/dev/bus/usb/001/007"; }
     size_t packetSize() const override { return packet_; }
 
-    UsbTransfer bulkWrite(const uint8_t *data, size_t size, Millis) override
+    UsbTransfer bulkWrite(const uint8_t *data, size_t size, Millis timeout) override
     {
+        if (writeStatus == UsbTransfer::TimedOut)
+            std::this_thread::sleep_for(timeout); // as a cable waits before it gives up
         if (writeStatus != UsbTransfer::Done)
             return {writeStatus, writeTakes, 0};
         log_->written.insert(log_->written.end(), data, data + size);
@@ -52,8 +55,10 @@ public:
     {
         log_->readSizes.push_back(size);
         log_->readLimits.push_back(timeout);
-        if (replies_.empty())
+        if (replies_.empty()) {
+            std::this_thread::sleep_for(timeout);
             return {UsbTransfer::TimedOut, 0, 0};
+        }
         Reply &next = replies_.front();
         if (next.status != UsbTransfer::Done) {
             const UsbTransfer result{next.status, 0, next.status == UsbTransfer::Failed ? EIO : 0};
@@ -103,12 +108,23 @@ std::vector<uint8_t> testBitmap()
 
 const std::string kUsb0 = "\\\\.\\Usb0";
 
-std::unique_ptr<Transport> transportOver(std::unique_ptr<FakeCable> cable)
+// For a calculator that is meant to stay silent or stop taking bytes: tens
+// of milliseconds, where the cable's own limits are seconds.
+LinkTimeouts silentLimits()
+{
+    LinkTimeouts limits;
+    limits.reply = 30ms;
+    limits.byte = 30ms;
+    limits.write = 30ms;
+    return limits;
+}
+
+std::unique_ptr<Transport> transportOver(std::unique_ptr<FakeCable> cable, const LinkTimeouts &timeouts = {})
 {
     UsbOpening opening;
     opening.status = UsbOpening::Opened;
     opening.cable = std::move(cable);
-    return usbTransport(std::move(opening), kUsb0, 0);
+    return usbTransport(std::move(opening), kUsb0, 0, timeouts);
 }
 
 LinkError errorOf(const std::function<void()> &action)
@@ -178,24 +194,22 @@ TEST(UsbCable, ReadsWholePacketsOfALargerEndpoint)
     EXPECT_EQ(log->readSizes.front(), 64u) << "32 bytes would cut a 64-byte packet";
 }
 
-TEST(UsbCable, SilentCaptureFailsAsNoAnswer)
+TEST(UsbCable, SilenceAndARefusedWriteAreNoAnswerWithinTheirLimits)
 {
     auto log = std::make_shared<FakeLog>();
-    auto link = transportOver(std::make_unique<FakeCable>(log, std::deque<Reply>{}));
-    const LinkError error = errorOf([&] { readScreen(*link); });
+    auto link = transportOver(std::make_unique<FakeCable>(log, std::deque<Reply>{}), silentLimits());
+    LinkError error = errorOf([&] { readScreen(*link, silentLimits()); });
     EXPECT_EQ(error.number(), kNoAnswer);
     EXPECT_TRUE(error.description().empty());
-}
+    EXPECT_NE(error.detail().find("no reply within 30 ms"), std::string::npos) << error.detail();
 
-TEST(UsbCable, WriteTimeOutIsNoAnswer)
-{
-    auto log = std::make_shared<FakeLog>();
     auto cable = std::make_unique<FakeCable>(log, std::deque<Reply>{});
     cable->writeStatus = UsbTransfer::TimedOut;
-    auto link = transportOver(std::move(cable));
+    link = transportOver(std::move(cable), silentLimits());
     const uint8_t scr[4] = {0x23, 0x6D, 0, 0};
-    const LinkError error = errorOf([&] { link->send(scr, 4); });
+    error = errorOf([&] { link->send(scr, 4); });
     EXPECT_EQ(error.number(), kNoAnswer);
+    EXPECT_NE(error.detail().find("took 0 of 4 bytes within 30 ms"), std::string::npos) << error.detail();
 }
 
 TEST(UsbCable, CablePulledOutDuringTransfer)

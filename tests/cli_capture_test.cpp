@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "calcsimulator.h"
-#include "devicenames.h"
+#include "portlinks.h"
 #include "windowtest.h"
 
 using namespace std::chrono_literals;
@@ -34,9 +34,7 @@ protected:
     {
         WindowTest::SetUp();
         simulator.start();
-        const std::string link = calclink::portLinkPath(1);
-        QDir().mkpath(QFileInfo(QString::fromStdString(link)).path());
-        ASSERT_EQ(::symlink(simulator.path().c_str(), link.c_str()), 0);
+        linkPort(1, simulator.path());
         store({{"port", "1"}, {"cable", "1"}});
     }
 

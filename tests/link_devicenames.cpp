@@ -11,6 +11,7 @@
 
 #include "devicenames.h"
 #include "linkerror.h"
+#include "tempfolder.h"
 #include "transports.h"
 
 using namespace calclink;
@@ -18,25 +19,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A private XDG_CONFIG_HOME for the test, removed afterwards.
-class DeviceNames : public testing::Test {
+// A private XDG_CONFIG_HOME with an empty folder of port links.
+class DeviceNames : public PrivateConfig {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/ekrano-names-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        config_ = pattern;
-        ::setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
-        fs::create_directories(config_ / "Ekrano/ports");
+        PrivateConfig::SetUp();
+        fs::create_directories(config() / "Ekrano/ports");
     }
-    void TearDown() override
-    {
-        ::unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(config_);
-    }
-    fs::path port(int n) const { return config_ / "Ekrano/ports" / ("COM" + std::to_string(n)); }
-
-    fs::path config_;
+    fs::path port(int n) const { return config() / "Ekrano/ports" / ("COM" + std::to_string(n)); }
 };
 
 LinkError openFailure(int cableCode, const std::string &name)
@@ -127,7 +118,7 @@ TEST_F(DeviceNames, OpenErrorsNameTheDeviceThePathAndTheReason)
     EXPECT_NE(e.description().find("/dev/ttyUSB97"), std::string::npos) << "the advice names the link's target";
 
     // A port link to something that is not a terminal.
-    const fs::path file = config_ / "not-a-port";
+    const fs::path file = config() / "not-a-port";
     std::ofstream(file) << "text";
     fs::create_symlink(file, port(4));
     e = openFailure(kCableGray, "COM4");

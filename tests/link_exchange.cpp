@@ -5,6 +5,7 @@
 #include "linkerror.h"
 #include "memorytransport.h"
 #include "screenexchange.h"
+#include "transports.h"
 
 using namespace calclink;
 
@@ -170,4 +171,22 @@ TEST(CalcLink, GetScreenBeforeConnectIsRefused)
         EXPECT_FALSE(e.description().empty());
     }
     EXPECT_FALSE(screen.bitmap());
+}
+
+// The limits a capture has when the caller gives none: the README's promises
+// (an answer or a message within about two seconds, any Gray or USB capture
+// over within ten, a Black one within the minute a slow adapter needs).
+TEST(LinkTimeouts, EachCableHasItsOwnRealLimits)
+{
+    const auto ms = [](const LinkTimeouts &t) {
+        return std::vector<Millis::rep>{t.reply.count(),   t.byte.count(),  t.packet.count(),
+                                        t.capture.count(), t.write.count(), t.bit.count()};
+    };
+    const std::vector<Millis::rep> byteCables{2000, 1000, 2000, 10000, 1000, 1000};
+    EXPECT_EQ(ms(LinkTimeouts{}), byteCables);
+    EXPECT_EQ(ms(cableTimeouts(kCableGray)), byteCables);
+    EXPECT_EQ(ms(cableTimeouts(kCableUsb)), byteCables);
+    // 80 ms a byte on a slow USB serial adapter: a DATA packet of 774 bytes,
+    // and a capture of 786 bytes after the calculator's first answer.
+    EXPECT_EQ(ms(cableTimeouts(kCableBlack)), (std::vector<Millis::rep>{2000, 1000, 80 * 774, 80 * 786 + 2000, 1000, 1000}));
 }

@@ -13,6 +13,7 @@
 #include "calclink.h"
 #include "calcsimulator.h"
 #include "linkerror.h"
+#include "tempfolder.h"
 #include "transports.h"
 
 using namespace calclink;
@@ -54,25 +55,26 @@ public:
         if (out_ >= 0)
             ::close(out_);
     }
-    // The first line of output, waiting at most two seconds for it.
+    // The first line of output, waiting at most ten seconds for it.
     std::string firstLine()
     {
         std::string line;
         char c;
         while (line.size() < 256) {
             pollfd p{out_, POLLIN, 0};
-            if (::poll(&p, 1, 2000) <= 0 || ::read(out_, &c, 1) != 1 || c == '\n')
+            if (::poll(&p, 1, 10000) <= 0 || ::read(out_, &c, 1) != 1 || c == '\n')
                 break;
             line += c;
         }
         return line;
     }
-    // The exit status after `signal` (0: none sent), or -1 if it did not end within two seconds.
+    // The exit status after `signal` (0: none sent), or -1 if it did not end
+    // within ten seconds (it takes milliseconds, but a loaded machine may be slow).
     int finish(int signal = 0)
     {
         if (signal)
             ::kill(pid_, signal);
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 1000; ++i) {
             int status;
             if (::waitpid(pid_, &status, WNOHANG) == pid_) {
                 status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -89,28 +91,12 @@ private:
     int status_ = -1;
 };
 
-// A temporary folder, removed however the test ends.
-struct TempFolder {
-    TempFolder()
-    {
-        char pattern[] = "/tmp/ekrano-calc-XXXXXX";
-        if (::mkdtemp(pattern))
-            path = pattern;
-    }
-    ~TempFolder()
-    {
-        if (!path.empty())
-            fs::remove_all(path);
-    }
-    fs::path path;
-};
-
 } // namespace
 
 TEST(EkranoCalc, ServesThroughItsPortLinkAndRemovesItOnSignal)
 {
     const TempFolder folder;
-    const fs::path &config = folder.path;
+    const fs::path &config = folder.path();
     ASSERT_FALSE(config.empty());
     const fs::path link = config / "Ekrano/ports/COM1";
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
@@ -138,8 +124,8 @@ TEST(EkranoCalc, ServesThroughItsPortLinkAndRemovesItOnSignal)
 TEST(EkranoCalc, RefusesToReplaceAFileAndRejectsBadOptions)
 {
     const TempFolder folder;
-    ASSERT_FALSE(folder.path.empty());
-    const fs::path file = folder.path / "COM1";
+    ASSERT_FALSE(folder.path().empty());
+    const fs::path file = folder.path() / "COM1";
     std::ofstream(file) << "keep me";
 
     Program replacing({"--link", file.string()});
@@ -164,17 +150,17 @@ TEST(EkranoCalc, RefusesToReplaceAFileAndRejectsBadOptions)
 TEST(EkranoCalc, AScreenFileThatCannotBeServedSaysWhy)
 {
     const TempFolder folder;
-    ASSERT_FALSE(folder.path.empty());
+    ASSERT_FALSE(folder.path().empty());
     const auto refusal = [](const fs::path &file) {
         std::string error;
         EXPECT_FALSE(loadScreen(file.string(), error)) << file;
         return error;
     };
-    EXPECT_NE(refusal(folder.path / "missing.png").find("No such file or directory"), std::string::npos);
-    EXPECT_NE(refusal(folder.path).find("a folder"), std::string::npos);
+    EXPECT_NE(refusal(folder.path() / "missing.png").find("No such file or directory"), std::string::npos);
+    EXPECT_NE(refusal(folder.path()).find("a folder"), std::string::npos);
     // Its header says how large a picture is, before it would be loaded.
-    std::ofstream(folder.path / "huge.pbm") << "P4\n30000 30000\n";
-    EXPECT_NE(refusal(folder.path / "huge.pbm").find("30000 x 30000 pixels"), std::string::npos);
-    std::ofstream(folder.path / "text.png") << "no picture";
-    EXPECT_NE(refusal(folder.path / "text.png").find("not a picture that can be read"), std::string::npos);
+    std::ofstream(folder.path() / "huge.pbm") << "P4\n30000 30000\n";
+    EXPECT_NE(refusal(folder.path() / "huge.pbm").find("30000 x 30000 pixels"), std::string::npos);
+    std::ofstream(folder.path() / "text.png") << "no picture";
+    EXPECT_NE(refusal(folder.path() / "text.png").find("not a picture that can be read"), std::string::npos);
 }

@@ -5,10 +5,9 @@
 // the end than once it had settled.
 //
 // EKRANO_SOAK_CAPTURES sets the number of presses (100 unless said; make
-// soak runs 1000), EKRANO_SOAK_SEED the random draw, to repeat a run.
+// soak runs 1000), EKRANO_SOAK_SEED the random draw, to repeat a run: make
+// test always gives the same one, and without it every run draws its own.
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPushButton>
 
 #include <algorithm>
@@ -22,10 +21,9 @@
 #include <random>
 #include <string>
 
-#include <unistd.h>
-
 #include "calcsimulator.h"
-#include "devicenames.h"
+#include "pictures.h"
+#include "portlinks.h"
 #include "windowtest.h"
 
 using namespace std::chrono_literals;
@@ -33,7 +31,6 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-const QString kCheckCalculator = "Error...\r\nCheck calculator, connection, & 'Link Settings'";
 constexpr auto kCaptureLimit = 5s;
 // Growth of the resident memory allowed between the end of the first deck and the end.
 constexpr long kMemoryBoundKiB = 2048;
@@ -121,27 +118,9 @@ protected:
     {
         WindowTest::SetUp();
         simulator.start();
-        linkPort(simulator.path());
+        linkPort(1, simulator.path());
         form = &startedWindow(15);
         form->mnuCableType_Click(1); // Gray
-    }
-
-    void linkPort(const std::string &target)
-    {
-        const std::string link = calclink::portLinkPath(1);
-        QDir().mkpath(QFileInfo(QString::fromStdString(link)).path());
-        ::unlink(link.c_str());
-        ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
-    }
-
-    // The calculator's pixels in Picture2, the captured screen.
-    bool pictureIs(const calclink::Bitmap &bitmap) const
-    {
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 96; ++x)
-                if (form->Picture2.pixel(x, y) != (calclink::isDark(bitmap, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255)))
-                    return false;
-        return true;
     }
 
     // The box a failed press must show.
@@ -215,14 +194,14 @@ TEST_F(Soak, EveryPressEndsInTheScreenOrTheRightBoxWithoutLeaks)
             EXPECT_EQ(box.text.toStdString(), expectedText(draw.ending).toStdString());
             EXPECT_EQ(form->Command1->text().toStdString(), "&Screenshot");
         }
-        EXPECT_TRUE(pictureIs(shown)) << "Picture2 must hold the last screen read";
+        EXPECT_TRUE(holdsScreen(form->Picture2, shown)) << "Picture2 must hold the last screen read";
 
         // A hang-up closed the calculator's terminal: a fresh one, and the
         // port link pointed at it. A late answer past the limit is still on
         // its way; the calculator is reset so that it cannot reach the next press.
         if (draw.fault == Fault::HangUp) {
             simulator.start();
-            linkPort(simulator.path());
+            linkPort(1, simulator.path());
         } else if (draw.ending == Ending::CheckCalculator && draw.fault == Fault::Late) {
             simulator.stop();
             simulator.start();

@@ -37,15 +37,19 @@ protected:
     Form1 *form = nullptr;
 };
 
-TEST_F(ColoursTest, TheChosenColoursSplitBackIntoTheirChannels)
+TEST_F(ColoursTest, AChosenGradientRunsFromTheFirstColourTowardsTheSecond)
 {
     chooseGradient(QColor(86, 52, 18), QColor(1, 255, 254));
-    EXPECT_EQ(form->gradStartRed, 86);
-    EXPECT_EQ(form->gradStartGreen, 52);
-    EXPECT_EQ(form->gradStartBlue, 18);
-    EXPECT_EQ(form->gradEndRed, 1);
-    EXPECT_EQ(form->gradEndGreen, 255);
-    EXPECT_EQ(form->gradEndBlue, 254);
+    const QImage &picture = form->Picture1->Image();
+    // The first band lies within a step of the first colour, each channel its own.
+    const QRgb left = picture.pixel(0, 10);
+    EXPECT_NEAR(qRed(left), 86, 2);
+    EXPECT_NEAR(qGreen(left), 52, 2);
+    EXPECT_NEAR(qBlue(left), 18, 2);
+    const QRgb right = picture.pixel(picture.width() - 1, 10);
+    EXPECT_LT(qRed(right), 86);
+    EXPECT_GT(qGreen(right), 52);
+    EXPECT_GT(qBlue(right), 18);
 }
 
 TEST_F(ColoursTest, CancellingBothGradientDialogsAtFirstGivesAnAllBlackBackground)

@@ -30,3 +30,16 @@ inline QImage screenWith(std::initializer_list<QPoint> dark)
         calclink::setDark(bitmap, p.x(), p.y());
     return display::screenImage(bitmap, calclink::kScreenWidth, calclink::kScreenHeight);
 }
+
+// Whether `screen`, a capture surface such as Picture2, holds `bitmap`:
+// black where the calculator's pixel is dark, white elsewhere.
+inline bool holdsScreen(const QImage &screen, const calclink::Bitmap &bitmap)
+{
+    if (screen.size() != QSize(calclink::kScreenWidth, calclink::kScreenHeight))
+        return false;
+    for (int y = 0; y < calclink::kScreenHeight; ++y)
+        for (int x = 0; x < calclink::kScreenWidth; ++x)
+            if (screen.pixel(x, y) != (calclink::isDark(bitmap, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255)))
+                return false;
+    return true;
+}

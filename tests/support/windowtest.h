@@ -13,9 +13,11 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -24,6 +26,9 @@
 #include "controls.h"
 #include "form1.h"
 #include "surface.h"
+
+// The box of a capture that failed on the calculator's side.
+inline const QString kCheckCalculator = "Error...\r\nCheck calculator, connection, & 'Link Settings'";
 
 // Answers the modal dialogs that open while it lives, one queued answer per
 // dialog, in order; a dialog with no answer left is closed and counted as
@@ -126,6 +131,21 @@ inline std::optional<int> exitStatusOf(const std::function<void()> &action, int 
 inline bool runUntilProgramEnds(const std::function<void()> &action, int limitMs = 10000)
 {
     return exitStatusOf(action, limitMs).has_value();
+}
+
+// Lets the event loop run until `done` holds, or until `limitMs` has passed;
+// returns whether it holds. The limit is only there so that a fault fails
+// the test instead of hanging it: wide, since a loaded machine may be slow.
+inline bool waitUntil(const std::function<bool()> &done, int limitMs = 10000)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
 }
 
 // A window on a screen of 15 twips per pixel (unless said otherwise) whose

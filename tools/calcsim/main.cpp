@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "calcsimulator.h"
+#include "portlink.h"
 
 namespace fs = std::filesystem;
 
@@ -44,44 +45,6 @@ int usageError(const std::string &message)
 {
     std::cerr << "ekrano-calc: " << message << "\nTry 'ekrano-calc --help'.\n";
     return 2;
-}
-
-// Points `link` at `target`, through a temporary name and rename(), so that a
-// client never sees the link missing.
-bool makeLink(const fs::path &link, const std::string &target, std::string &error)
-{
-    std::error_code ec;
-    if (link.has_parent_path())
-        fs::create_directories(link.parent_path(), ec);
-    if (ec) {
-        error = "cannot make the folder " + link.parent_path().string() + ": " + ec.message();
-        return false;
-    }
-    const fs::file_status status = fs::symlink_status(link, ec);
-    if (fs::exists(status) && !fs::is_symlink(status)) {
-        error = link.string() + " exists and is not a symbolic link; not replacing it";
-        return false;
-    }
-    const fs::path temporary = link.string() + ".ekrano-calc-" + std::to_string(::getpid());
-    fs::remove(temporary, ec);
-    fs::create_symlink(target, temporary, ec);
-    if (!ec)
-        fs::rename(temporary, link, ec);
-    if (ec) {
-        fs::remove(temporary);
-        error = "cannot make the link " + link.string() + ": " + ec.message();
-        return false;
-    }
-    return true;
-}
-
-// Removes the link only while it still points at our terminal: another
-// simulator may have taken it over.
-void removeLink(const fs::path &link, const std::string &target)
-{
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(link, ec)) && fs::read_symlink(link, ec) == target)
-        fs::remove(link, ec);
 }
 
 } // namespace

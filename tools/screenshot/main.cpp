@@ -6,8 +6,6 @@
 // Usage: ekrano-screenshot OUTPUT.png
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,11 +13,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <unistd.h>
-
 #include "calcsimulator.h"
 #include "devicenames.h"
 #include "form1.h"
+#include "portlink.h"
 
 namespace {
 
@@ -36,14 +33,6 @@ void storeSettings()
     settings.setValue("forecolor", QString::number(0x18 + 256 * 0x28 + 65536 * 0x70)); // red + 256 green + 65536 blue
     settings.setValue("backcolor", QString::number(0xFFFFFF));
     settings.sync();
-}
-
-bool linkPort(int port, const std::string &terminal)
-{
-    const std::string link = calclink::portLinkPath(port);
-    QDir().mkpath(QFileInfo(QString::fromStdString(link)).path());
-    ::unlink(link.c_str());
-    return ::symlink(terminal.c_str(), link.c_str()) == 0;
 }
 
 int fail(const char *message)
@@ -76,8 +65,9 @@ int main(int argc, char *argv[])
 
     CalcSimulator simulator;
     simulator.start();
-    if (!linkPort(1, simulator.path()))
-        return fail("cannot link the simulated calculator as COM1");
+    std::string error;
+    if (!makeLink(calclink::portLinkPath(1), simulator.path(), error))
+        return fail(("cannot link the simulated calculator as COM1: " + error).c_str());
 
     Form1 form(ScreenMetrics{15, 15});
     form.show();
