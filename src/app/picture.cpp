@@ -24,10 +24,12 @@ void Form1::Redraw()
                                           gradEndRed,   gradEndGreen,   gradEndBlue,
                                           mnuHorizontal->isChecked()};
     look.border = checkBoxValue(Check1) == 1;
-    Picture1->setImage(display::render(Picture2, look));
 
+    // The clipboard lets go of the last picture before the new one is drawn,
+    // so that the new one is drawn over the old one's memory.
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
+    Picture1->setImage(display::render(Picture2, look, Picture1->takeImage()));
     // At zoom 0 there is no picture to give; the clipboard stays empty.
     if (!Picture1->Image().isNull())
         clipboard->setImage(Picture1->Image());

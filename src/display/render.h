@@ -42,8 +42,9 @@ QSize drawingArea(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY);
 // the foreground colour (covering the pixels whose centres lie inside it, so
 // that neighbouring squares tile with no gap and no overlap), and the frame
 // over them. `screen` holds one pixel per calculator pixel; the black ones
-// are dark. A null image where the area is empty.
-QImage render(const QImage &screen, const Look &look);
+// are dark. A null image where the area is empty. `reuse`, a picture of the
+// same size that nothing else holds, is drawn over instead of new memory.
+QImage render(const QImage &screen, const Look &look, QImage reuse = {});
 
 // A screen of one colour, `colour` (dark where it is black).
 QImage blankScreen(int width, int height, raster::Colour colour);

@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QImage>
 
+#include <utility>
+
 #include "raster.h"
 #include "screenmetrics.h"
 
@@ -36,6 +38,8 @@ public:
 
     const QImage &Image() const { return image_; }
     void setImage(const QImage &image);
+    // The image, leaving none, for the next picture to be drawn over.
+    QImage takeImage() { return std::exchange(image_, QImage()); }
     // The drawing area in BackColor only.
     void Cls();
 
