@@ -226,3 +226,15 @@ TEST(Render, TheScreenImageIsTheBitmapBitForBit)
     EXPECT_EQ(pixelsNot(render(display::blankScreen(96, 64, raster::kBlack), lookAt(1)), kBlackRgb).size(),
               pixelsNot(render(fullScreen(), lookAt(1)), kBlackRgb).size());
 }
+
+TEST(Render, APictureDrawnOverAnEarlierOneKeepsNothingOfIt)
+{
+    Look look = lookAt(2.5);
+    look.border = true;
+    look.gradient = display::GradedBackground{10, 20, 30, 200, 100, 0, false};
+    const QImage fresh = render(screenWith({{3, 3}}), look);
+    QImage earlier = render(fullScreen(), look);
+    EXPECT_EQ(render(screenWith({{3, 3}}), look, std::move(earlier)), fresh);
+    look.gradient->horizontal = true;
+    EXPECT_EQ(render(screenWith({}), look, render(fullScreen(), look)), render(screenWith({}), look));
+}
