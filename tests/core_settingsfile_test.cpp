@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "settingsfile.h"
+#include "smalldisk.h"
 
 namespace {
 
@@ -120,4 +121,37 @@ TEST_F(SettingsFile, AFailingWriteLeavesTheFileAsItWas)
     EXPECT_EQ(reason, "File too large");
     EXPECT_EQ(bytesOf(file), "[settings]\nport=3\n");
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList("Ekrano.conf"));
+}
+
+TEST_F(SettingsFile, AFullFolderForTemporaryFilesNeverEmptiesTheFile)
+{
+    // The settings are merged in copies in the folder for temporary files.
+    // However little room that folder has left, the file is either saved
+    // whole or left as it was, and the failure says why.
+    const QString temporary = config_.path() + "/tmp";
+    QDir().mkpath(temporary);
+    SmallDisk disk(temporary.toStdString());
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system is not allowed here";
+    const bool hadTmp = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    for (int blocks = 0; blocks <= 3; ++blocks) {
+        for (int other : {0, 5000}) {
+            SCOPED_TRACE(testing::Message() << blocks << " blocks free, " << other << " bytes of other settings");
+            const QByteArray old = "[settings]\nport=3\n[other]\nkey=" + QByteArray(other, 'a') + "\n";
+            put(settingsfile::path(), old);
+            ASSERT_TRUE(disk.fillLeaving(blocks));
+            qputenv("TMPDIR", temporary.toLocal8Bit());
+            const QString failure = settingsfile::write(kTexts);
+            hadTmp ? qputenv("TMPDIR", savedTmp) : qunsetenv("TMPDIR");
+            if (failure.isEmpty()) {
+                EXPECT_EQ(settingsfile::read(), kTexts);
+                EXPECT_EQ(QSettings(settingsfile::path(), QSettings::IniFormat).value("other/key").toByteArray(),
+                          QByteArray(other, 'a'));
+            } else {
+                EXPECT_EQ(bytesOf(settingsfile::path()), old);
+                EXPECT_FALSE(failure.contains("Unknown error")) << failure.toStdString();
+            }
+        }
+    }
 }

@@ -142,6 +142,24 @@ Loaded load(const QString &file)
     return loaded;
 }
 
+// Writes all of `bytes` to `out`, opened unbuffered so that every write
+// reaches the system and its failure is seen here rather than lost in a
+// flush. Returns the empty text or the system's reason.
+QString writeAll(QFileDevice &out, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        // A short write is followed by one more, which reports the reason.
+        const qint64 n = out.write(bytes.constData() + written, bytes.size() - written);
+        if (n < 0)
+            return out.errorString();
+        if (n == 0)
+            return systemReason(EIO);
+        written += n;
+    }
+    return {};
+}
+
 // QSettings reads and writes only files, opens them without care for what
 // they are, and keeps what it read of a file by its name, size and time. So
 // it only ever sees a private copy, in a folder of its own, under a name
@@ -157,8 +175,10 @@ public:
         static std::atomic<unsigned long> count{0};
         file_ = folder_.filePath(QString::number(count++) + ".conf");
         QFile copy(file_);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.flush())
-            problem_ = copy.errorString() + " (writing " + file_ + ")";
+        const QString reason = copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ? writeAll(copy, bytes)
+                                                                                        : copy.errorString();
+        if (!reason.isEmpty())
+            problem_ = reason + " (writing " + file_ + ")";
     }
 
     const QString &file() const { return file_; }
@@ -210,6 +230,14 @@ QString merge(const QByteArray &old, const Texts &texts, QByteArray &merged)
     if (!result.open(QIODevice::ReadOnly))
         return result.errorString() + " (reading " + scratch.file() + ")";
     merged = result.readAll();
+    // On a nearly full disk QSettings can leave the copy empty, or as it
+    // was, and still report success: only a text that reads back as the
+    // new settings may replace the file.
+    const Scratch check(merged);
+    if (!check.problem().isEmpty())
+        return check.problem();
+    if (merged.isEmpty() || parse(check.file()) != texts)
+        return "the new settings could not be prepared in " + QDir::tempPath() + ", which may be full";
     return {};
 }
 
@@ -338,24 +366,14 @@ QString replace(const QString &file, const QByteArray &bytes)
         return systemReason(errno);
 
     QSaveFile out(file);
-    // Unbuffered, so that every write reaches the system and its failure
-    // is seen here rather than lost in a flush.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return out.errorString();
     const auto cancel = [&out](const QString &reason) {
         out.cancelWriting(); // the destructor removes the temporary file
         return reason;
     };
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        // A short write is followed by one more, which reports the reason.
-        const qint64 n = out.write(bytes.constData() + written, bytes.size() - written);
-        if (n < 0)
-            return cancel(out.errorString());
-        if (n == 0)
-            return cancel(systemReason(EIO));
-        written += n;
-    }
+    if (const QString reason = writeAll(out, bytes); !reason.isEmpty())
+        return cancel(reason);
     // commit() ignores a failing fsync(), which is how some file systems
     // report that the data did not reach the disk.
     if (::fsync(out.handle()) != 0 && errno != EINVAL)
