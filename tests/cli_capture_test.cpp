@@ -9,6 +9,10 @@
 
 #include <csignal>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <unistd.h>
 
 #include "calcsimulator.h"
@@ -144,6 +148,32 @@ TEST_F(CaptureCommand, AFileThatCannotBeWrittenFailsBeforeTheCapture)
     EXPECT_TRUE(nowhere.errors.startsWith("ekrano-capture: cannot write " + (configPath() + "/no/such/folder/shot.png").toUtf8()))
         << nowhere.errors.toStdString();
     EXPECT_EQ(simulator.requestsServed(), 0);
+}
+
+TEST_F(CaptureCommand, ADeviceOrAPipeIsWrittenIntoAndNeverReplaced)
+{
+    // A named pipe, its reader already there: the picture fits in its buffer.
+    const QString pipe = file("pipe");
+    ASSERT_EQ(::mkfifo(qPrintable(pipe), 0644), 0);
+    QFile reader;
+    ASSERT_TRUE(reader.open(::open(qPrintable(pipe), O_RDONLY | O_NONBLOCK | O_CLOEXEC), QIODevice::ReadOnly,
+                            QFileDevice::AutoCloseHandle));
+    const Outcome intoPipe = run({pipe});
+    const QByteArray piped = reader.readAll();
+    EXPECT_EQ(intoPipe.status, 0) << intoPipe.errors.toStdString();
+    EXPECT_EQ(QImage::fromData(piped, "PNG").size(), QSize(290, 194));
+
+    // A device of the test's own (only root may make one), the null device's twin.
+    const QString device = file("null");
+    const bool made = ::mknod(qPrintable(device), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    if (made) {
+        EXPECT_EQ(run({device}).status, 0);
+    }
+    for (const QString &kept : made ? QStringList{pipe, device} : QStringList{pipe}) {
+        struct stat info;
+        ASSERT_EQ(::stat(qPrintable(kept), &info), 0);
+        EXPECT_FALSE(S_ISREG(info.st_mode)) << kept.toStdString() << " was replaced by a file";
+    }
 }
 
 TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)

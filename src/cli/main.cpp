@@ -12,10 +12,15 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <atomic>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "capture.h"
 #include "linkerror.h"
@@ -154,12 +159,43 @@ QString failureLine(const calclink::CaptureResult &result)
     return line;
 }
 
-calclink::Stop *running = nullptr;
+// Where the picture goes. A file, new or old, is replaced whole through a
+// temporary file beside it, so that a half-written picture never appears
+// under its name. Anything else that is named (a device, a named pipe,
+// /dev/stdout) is written into as it is, and never replaced by a file.
+std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
+{
+    std::unique_ptr<QFileDevice> output;
+    bool opened;
+    if (file == "-") {
+        auto out = std::make_unique<QFile>();
+        opened = out->open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+        output = std::move(out);
+    } else {
+        struct stat info;
+        const bool stream = ::stat(QFile::encodeName(file).constData(), &info) == 0 && !S_ISREG(info.st_mode) &&
+                            !S_ISDIR(info.st_mode);
+        if (stream)
+            output = std::make_unique<QFile>(file);
+        else
+            output = std::make_unique<QSaveFile>(file);
+        opened = output->open(QIODevice::WriteOnly);
+    }
+    if (!opened) {
+        failure = output->errorString();
+        output.reset();
+    }
+    return output;
+}
+
+QString nameOf(const QString &file) { return file == "-" ? QString("standard output") : file; }
+
+std::atomic<calclink::Stop *> running{nullptr};
 
 void onSignal(int)
 {
-    if (running)
-        running->cancel();
+    if (calclink::Stop *stop = running.load())
+        stop->cancel();
 }
 
 int fail(const QString &why, int status = kFailed)
@@ -206,12 +242,10 @@ int main(int argc, char *argv[])
 
     // The file is opened before the capture, so that a folder that cannot
     // take it fails at once; its temporary file goes if anything fails.
-    const bool toStandardOutput = request.file == "-";
-    QSaveFile output(request.file);
-    QFile standardOutput;
-    if (toStandardOutput ? !standardOutput.open(stdout, QIODevice::WriteOnly)
-                         : !output.open(QIODevice::WriteOnly))
-        return fail(QString("cannot write %1: %2").arg(request.file, output.errorString()));
+    QString failure;
+    const std::unique_ptr<QFileDevice> output = openOutput(request.file, failure);
+    if (!output)
+        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), failure));
 
     calclink::Stop stop;
     running = &stop;
@@ -234,8 +268,8 @@ int main(int argc, char *argv[])
     QImageWriter writer(&png, "png");
     if (!writer.write(pictureOf(*result.screen, request)))
         return fail(QString("cannot make the picture: %1").arg(writer.errorString()));
-    QIODevice &device = toStandardOutput ? static_cast<QIODevice &>(standardOutput) : output;
-    if (device.write(png.data()) != png.data().size() || (toStandardOutput ? !standardOutput.flush() : !output.commit()))
-        return fail(QString("cannot write %1: %2").arg(request.file, device.errorString()));
+    auto *const whole = qobject_cast<QSaveFile *>(output.get());
+    if (output->write(png.data()) != png.data().size() || !(whole ? whole->commit() : output->flush()))
+        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), output->errorString()));
     return 0;
 }
