@@ -297,6 +297,8 @@ QImage screenImage(std::span<const uint8_t> bitmap, int width, int height)
     QImage image(width, height, QImage::Format_Mono);
     image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     const size_t rowBytes = size_t(width + 7) / 8;
+    if (bitmap.size() < rowBytes * size_t(height))
+        image.fill(0); // the rows the bitmap does not reach are white
     for (int y = 0; y < height && size_t(y + 1) * rowBytes <= bitmap.size(); ++y)
         std::memcpy(image.scanLine(y), bitmap.data() + size_t(y) * rowBytes, rowBytes);
     return image;
