@@ -17,6 +17,7 @@
 
 #include "calcsimulator.h"
 #include "portlinks.h"
+#include "smalldisk.h"
 #include "windowtest.h"
 
 using namespace std::chrono_literals;
@@ -150,6 +151,26 @@ TEST_F(CaptureCommand, AFileThatCannotBeWrittenFailsBeforeTheCapture)
     EXPECT_EQ(simulator.requestsServed(), 0);
 }
 
+TEST_F(CaptureCommand, AFullDiskFailsAndKeepsTheEarlierPicture)
+{
+    const QString folder = file("disk");
+    QDir().mkpath(folder);
+    SmallDisk disk(folder.toStdString());
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system is not allowed here";
+    const QString picture = folder + "/shot.png";
+    QFile old(picture);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("an earlier screen") == 17);
+    old.close();
+    ASSERT_TRUE(disk.fillLeaving(0));
+    const Outcome full = run({"--zoom", "5", picture});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.errors, "ekrano-capture: cannot write " + picture.toUtf8() + ": No space left on device\n");
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "an earlier screen");
+    EXPECT_EQ(filesBeside(picture), QStringList({"filler", "shot.png"}));
+}
+
 TEST_F(CaptureCommand, ADeviceOrAPipeIsWrittenIntoAndNeverReplaced)
 {
     // A named pipe, its reader already there: the picture fits in its buffer.
@@ -162,6 +183,21 @@ TEST_F(CaptureCommand, ADeviceOrAPipeIsWrittenIntoAndNeverReplaced)
     const QByteArray piped = reader.readAll();
     EXPECT_EQ(intoPipe.status, 0) << intoPipe.errors.toStdString();
     EXPECT_EQ(QImage::fromData(piped, "PNG").size(), QSize(290, 194));
+
+    // Standard output by its name, appended to a file by the shell.
+    const QString log = file("log");
+    QFile earlier(log);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier\n") == 8);
+    earlier.close();
+    QProcess appending;
+    appending.setStandardOutputFile(log, QIODevice::Append);
+    appending.start(kProgram, {"/dev/stdout"});
+    ASSERT_TRUE(appending.waitForFinished(20000));
+    EXPECT_EQ(appending.exitCode(), 0);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    const QByteArray logged = earlier.readAll();
+    EXPECT_TRUE(logged.startsWith("earlier\n")) << "replaced, not written into";
+    EXPECT_EQ(QImage::fromData(logged.mid(8), "PNG").size(), QSize(290, 194));
 
     // A device of the test's own (only root may make one), the null device's twin.
     const QString device = file("null");
@@ -189,7 +225,10 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
         {{"--foreground", "red", "x.png"}, "--foreground takes a colour as #rrggbb, not 'red'"},
         {{"--border", "--no-border", "x.png"}, "--border and --no-border exclude each other"},
         {{"--shiny", "x.png"}, "Unknown option 'shiny'"},
+        {{"--background", "#ff0000\n", "x.png"}, "--background takes a colour as #rrggbb"},
+        {{"--zoom", "5\n", "x.png"}, "--zoom takes 0.1 to 5"},
         {{}, "say which FILE"},
+        {{""}, "FILE is empty"},
         {{"a.png", "b.png"}, "give one FILE, not 2"},
     };
     for (const auto &c : cases) {

@@ -22,6 +22,7 @@
 
 #include "devicenames.h"
 #include "storedvalue.h"
+#include "wholefile.h"
 
 namespace settingsfile {
 
@@ -142,24 +143,6 @@ Loaded load(const QString &file)
     return loaded;
 }
 
-// Writes all of `bytes` to `out`, opened unbuffered so that every write
-// reaches the system and its failure is seen here rather than lost in a
-// flush. Returns the empty text or the system's reason.
-QString writeAll(QFileDevice &out, const QByteArray &bytes)
-{
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        // A short write is followed by one more, which reports the reason.
-        const qint64 n = out.write(bytes.constData() + written, bytes.size() - written);
-        if (n < 0)
-            return out.errorString();
-        if (n == 0)
-            return systemReason(EIO);
-        written += n;
-    }
-    return {};
-}
-
 // QSettings reads and writes only files, opens them without care for what
 // they are, and keeps what it read of a file by its name, size and time. So
 // it only ever sees a private copy, in a folder of its own, under a name
@@ -175,7 +158,7 @@ public:
         static std::atomic<unsigned long> count{0};
         file_ = folder_.filePath(QString::number(count++) + ".conf");
         QFile copy(file_);
-        const QString reason = copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ? writeAll(copy, bytes)
+        const QString reason = copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ? wholefile::writeAll(copy, bytes)
                                                                                         : copy.errorString();
         if (!reason.isEmpty())
             problem_ = reason + " (writing " + file_ + ")";
@@ -368,19 +351,11 @@ QString replace(const QString &file, const QByteArray &bytes)
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return out.errorString();
-    const auto cancel = [&out](const QString &reason) {
+    if (const QString reason = wholefile::writeAll(out, bytes); !reason.isEmpty()) {
         out.cancelWriting(); // the destructor removes the temporary file
         return reason;
-    };
-    if (const QString reason = writeAll(out, bytes); !reason.isEmpty())
-        return cancel(reason);
-    // commit() ignores a failing fsync(), which is how some file systems
-    // report that the data did not reach the disk.
-    if (::fsync(out.handle()) != 0 && errno != EINVAL)
-        return cancel(systemReason(errno));
-    if (!out.commit())
-        return out.errorString();
-    return {};
+    }
+    return wholefile::commit(out);
 }
 
 } // namespace settingsfile

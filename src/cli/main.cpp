@@ -15,10 +15,13 @@
 #include <atomic>
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <optional>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +29,7 @@
 #include "linkerror.h"
 #include "render.h"
 #include "settingsfile.h"
+#include "wholefile.h"
 
 namespace {
 
@@ -65,7 +69,7 @@ Request storedRequest()
 // The option's value as a colour "#rrggbb", or nothing.
 std::optional<raster::Colour> colourOf(const QString &text)
 {
-    static const QRegularExpression form("^#[0-9A-Fa-f]{6}$");
+    static const QRegularExpression form(QRegularExpression::anchoredPattern("#[0-9A-Fa-f]{6}"));
     if (!form.match(text).hasMatch())
         return std::nullopt;
     const QColor colour(text);
@@ -75,7 +79,7 @@ std::optional<raster::Colour> colourOf(const QString &text)
 // The zoom 0.1 to 5 in steps of 0.1, as ten times itself, or nothing.
 std::optional<int> scrollValueOf(const QString &text)
 {
-    static const QRegularExpression form("^[0-9](\\.[0-9])?$|^\\.[0-9]$");
+    static const QRegularExpression form(QRegularExpression::anchoredPattern("[0-9](\\.[0-9])?|\\.[0-9]"));
     if (!form.match(text).hasMatch())
         return std::nullopt;
     const int value = int(std::lround(text.toDouble() * 10));
@@ -91,6 +95,8 @@ std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
         return files.isEmpty() ? QString("say which FILE to write the picture to (- for standard output)")
                                : QString("give one FILE, not %1").arg(files.size());
     request.file = files.first();
+    if (request.file.isEmpty())
+        return QString("FILE is empty: say which file to write the picture to (- for standard output)");
 
     if (parser.isSet("port")) {
         static const QStringList ports{"COM1", "COM2", "COM3", "COM4"};
@@ -159,17 +165,39 @@ QString failureLine(const calclink::CaptureResult &result)
     return line;
 }
 
-// Where the picture goes. A file, new or old, is replaced whole through a
-// temporary file beside it, so that a half-written picture never appears
-// under its name. Anything else that is named (a device, a named pipe,
-// /dev/stdout) is written into as it is, and never replaced by a file.
+// The program's own open descriptor that FILE names, if it names one: "-",
+// /dev/stdout, /dev/stderr, /dev/fd/N or /proc/self/fd/N. Opened anew by
+// its name, a file there would be emptied or replaced instead of written
+// where the shell's redirection points (after what is already there).
+std::optional<int> descriptorNamed(const QString &file)
+{
+    if (file == "-" || file == "/dev/stdout")
+        return STDOUT_FILENO;
+    if (file == "/dev/stderr")
+        return STDERR_FILENO;
+    static const QRegularExpression form(QRegularExpression::anchoredPattern("/(?:dev|proc/self)/fd/([0-9]{1,9})"));
+    if (const QRegularExpressionMatch match = form.match(file); match.hasMatch())
+        return match.captured(1).toInt();
+    return std::nullopt;
+}
+
+// Where the picture goes, opened unbuffered so that every failed write is
+// seen. A file, new or old, is replaced whole through a temporary file
+// beside it, so that a half-written picture never appears under its name.
+// A descriptor of the program's, and anything else that is not a file (a
+// device, a named pipe), is written into as it is and never replaced.
 std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
 {
+    constexpr QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     std::unique_ptr<QFileDevice> output;
     bool opened;
-    if (file == "-") {
+    if (const std::optional<int> descriptor = descriptorNamed(file)) {
+        if (::fcntl(*descriptor, F_GETFL) < 0) {
+            failure = QString::fromLocal8Bit(std::strerror(errno));
+            return nullptr;
+        }
         auto out = std::make_unique<QFile>();
-        opened = out->open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+        opened = out->open(*descriptor, mode, QFileDevice::DontCloseHandle);
         output = std::move(out);
     } else {
         struct stat info;
@@ -179,7 +207,7 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
             output = std::make_unique<QFile>(file);
         else
             output = std::make_unique<QSaveFile>(file);
-        opened = output->open(QIODevice::WriteOnly);
+        opened = output->open(mode);
     }
     if (!opened) {
         failure = output->errorString();
@@ -188,7 +216,22 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
     return output;
 }
 
-QString nameOf(const QString &file) { return file == "-" ? QString("standard output") : file; }
+// What the picture was written by, whole or not at all: the empty text or the reason.
+QString finish(QFileDevice &output, const QByteArray &png)
+{
+    auto *const whole = qobject_cast<QSaveFile *>(&output);
+    if (const QString reason = wholefile::writeAll(output, png); !reason.isEmpty()) {
+        if (whole)
+            whole->cancelWriting();
+        return reason;
+    }
+    return whole ? wholefile::commit(*whole) : QString();
+}
+
+QString nameOf(const QString &file)
+{
+    return descriptorNamed(file) == STDOUT_FILENO ? QString("standard output") : file;
+}
 
 std::atomic<calclink::Stop *> running{nullptr};
 
@@ -247,18 +290,27 @@ int main(int argc, char *argv[])
     if (!output)
         return fail(QString("cannot write %1: %2").arg(nameOf(request.file), failure));
 
+    // The signals cancel the capture; before and after it they do what
+    // they did when the program started (end it, as a rule).
     calclink::Stop stop;
     running = &stop;
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
-        sigaction(signal, &action, nullptr);
+    constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction previous[std::size(kSignals)];
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+        sigaction(kSignals[i], nullptr, &previous[i]);
+        if (previous[i].sa_handler != SIG_IGN)
+            sigaction(kSignals[i], &action, nullptr);
+    }
     // A closed standard output is an error to report, not a signal that ends the program.
     std::signal(SIGPIPE, SIG_IGN);
 
     const calclink::CaptureResult result = calclink::capture(
         calclink::cableCodeOf(request.cable), calclink::deviceNameOf(request.cable, request.port), stop);
+    for (size_t i = 0; i < std::size(kSignals); ++i)
+        sigaction(kSignals[i], &previous[i], nullptr);
     running = nullptr;
     if (!result.screen)
         return fail(result.cancelled() ? QString("cancelled") : failureLine(result));
@@ -268,8 +320,7 @@ int main(int argc, char *argv[])
     QImageWriter writer(&png, "png");
     if (!writer.write(pictureOf(*result.screen, request)))
         return fail(QString("cannot make the picture: %1").arg(writer.errorString()));
-    auto *const whole = qobject_cast<QSaveFile *>(output.get());
-    if (output->write(png.data()) != png.data().size() || !(whole ? whole->commit() : output->flush()))
-        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), output->errorString()));
+    if (const QString reason = finish(*output, png.data()); !reason.isEmpty())
+        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), reason));
     return 0;
 }
