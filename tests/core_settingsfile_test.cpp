@@ -155,3 +155,25 @@ TEST_F(SettingsFile, AFullFolderForTemporaryFilesNeverEmptiesTheFile)
         }
     }
 }
+
+TEST_F(SettingsFile, WhatCouldNotBeReadOrReadBackIsNotReplaced)
+{
+    // Refused when the program started, for a reason that has gone since:
+    // the file holds settings the program never saw, and keeps them.
+    const QString file = settingsfile::path();
+    put(file, "[settings]\nport=3\n");
+    const QString failure = settingsfile::write(kTexts, "No space left on device");
+    EXPECT_EQ(failure, "Ekrano could not save its settings to " + file +
+                           ": they could not be read when it started (No space left on device), so the file is "
+                           "kept as it is.");
+    EXPECT_EQ(bytesOf(file), "[settings]\nport=3\n");
+
+    // Just under the limit, in a form QSettings writes longer: saved, it
+    // would be taken to be damaged at the next start.
+    QByteArray sections;
+    for (int i = 0; sections.size() < settingsfile::kLargest - 32; ++i)
+        sections += "[s" + QByteArray::number(i) + "]\nk=1\n";
+    put(file, sections);
+    EXPECT_TRUE(settingsfile::write(kTexts).contains("more than Ekrano reads back"));
+    EXPECT_EQ(bytesOf(file), sections);
+}

@@ -340,3 +340,46 @@ TEST_F(SettingsTest, ClosingTheWindowSavesOnceAndEndsTheProgram)
     form.mnuExit->trigger();
     EXPECT_FALSE(QFile::exists(settingsFile()));
 }
+
+TEST_F(SettingsTest, AnEarlyCloseOrAnUnreadFileNeverStoresTheDefaults)
+{
+    // A close (the session ending, SIGTERM) before start-up has applied the
+    // stored settings, or while it does: they are applied, then saved.
+    store({{"port", "3"}, {"border", "1"}, {"scrollbar", "45"}});
+    for (bool duringStartUp : {false, true}) {
+        SCOPED_TRACE(duringStartUp ? "during start-up" : "before start-up");
+        Form1 &form = window();
+        EXPECT_TRUE(runUntilProgramEnds([&] {
+            form.start();
+            if (duringStartUp)
+                QTimer::singleShot(0, &form, [&] { form.endSession(); }); // runs in its processEvents
+            else
+                form.endSession();
+        }));
+        EXPECT_EQ(stored("port"), "3");
+        EXPECT_EQ(stored("border"), "1");
+        EXPECT_EQ(stored("scrollbar"), "45");
+    }
+
+    // Not read at start (the folder for temporary files is a file), readable
+    // at the end: what the file holds was never shown, and it is kept.
+    const QByteArray kept = contentsOf(settingsFile());
+    const QByteArray temporary = qgetenv("TMPDIR");
+    const bool hadTemporary = qEnvironmentVariableIsSet("TMPDIR");
+    QFile notAFolder(configPath() + "/tmp");
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    qputenv("TMPDIR", notAFolder.fileName().toUtf8());
+    testing::internal::CaptureStderr();
+    Form1 &form = startedWindow();
+    const std::string said = testing::internal::GetCapturedStderr();
+    hadTemporary ? qputenv("TMPDIR", temporary) : qunsetenv("TMPDIR");
+    EXPECT_NE(said.find("did not read its settings"), std::string::npos) << said;
+    ModalHand hand;
+    ModalHand::Box box;
+    hand.pressOk(&box);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(exitStatusOf([&] { form.mnuExit->trigger(); }), 1);
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(box.text.contains("could not be read when it started")) << box.text.toStdString();
+    EXPECT_EQ(contentsOf(settingsFile()), kept);
+}

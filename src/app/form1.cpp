@@ -244,9 +244,11 @@ void Form1::Form_Load()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // A capture under way is cancelled and its message box closed; the
-    // window closes when the handler has ended.
-    if (capture_ || report_) {
+    // Before the stored settings are applied, saving would store a mix of
+    // them and the defaults: the window closes once they are. A capture
+    // under way is cancelled and its message box closed; the window closes
+    // when the handler has ended.
+    if (!activated_ || capture_ || report_) {
         closeRequested_ = true;
         if (capture_)
             capture_->cancel();

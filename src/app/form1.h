@@ -112,10 +112,12 @@ private:
 
     ScreenMetrics screen_;
     bool ended_ = false;                  // mnuExit_Click has saved and ended the program
+    QString settingsRefused_;             // why the stored settings could not be read at start, if so
     bool endingSession_ = false;          // nobody is there to answer a message box
     QMessageBox *failureBox_ = nullptr;   // while it shows that the settings were not saved
     int dragStartValue_ = 0;              // HScroll1's value when the user took hold of the thumb
     calclink::Stop *capture_ = nullptr;   // the capture under way, if any
     QMessageBox *report_ = nullptr;       // a capture's message box, while it is open
-    bool closeRequested_ = false;         // a close came during either: the window closes after
+    bool activated_ = false;              // Form_Activate has applied the stored settings
+    bool closeRequested_ = false;         // a close came before that, or during either: the window closes after
 };

@@ -17,7 +17,7 @@
 
 void Form1::Form_Activate()
 {
-    const settingsfile::Choices stored = settingsfile::choices(settingsfile::read());
+    const settingsfile::Choices stored = settingsfile::choices(settingsfile::read(&settingsRefused_));
     int port = stored.port;
     const int cable = stored.cable;
     const int border = stored.border;
@@ -46,6 +46,9 @@ void Form1::Form_Activate()
         HScroll1->setValue(scroll); // a change raises HScroll1's Change
 
     Redraw();
+    activated_ = true;
+    if (closeRequested_)
+        close();
 }
 
 void Form1::mnuExit_Click()
@@ -67,7 +70,7 @@ void Form1::mnuExit_Click()
     texts.backcolor = QString::number(Picture1->BackColor());
     texts.scrollbar = QString::number(HScroll1->value());
 
-    const QString failure = settingsfile::write(texts);
+    const QString failure = settingsfile::write(texts, settingsRefused_);
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failure));
         // A person who chose to leave is told before the window goes; a

@@ -143,16 +143,24 @@ Loaded load(const QString &file)
     return loaded;
 }
 
+// The folder for temporary files. Qt gives none when TMPDIR names a folder
+// that is not there, and the copies would then go to the root folder.
+QString temporaryFolder()
+{
+    const QString folder = QDir::tempPath();
+    return folder.isEmpty() ? QString("/tmp") : folder;
+}
+
 // QSettings reads and writes only files, opens them without care for what
 // they are, and keeps what it read of a file by its name, size and time. So
 // it only ever sees a private copy, in a folder of its own, under a name
 // this process never used before.
 class Scratch {
 public:
-    explicit Scratch(const QByteArray &bytes) : folder_(QDir::tempPath() + "/ekrano-settings-XXXXXX")
+    explicit Scratch(const QByteArray &bytes) : folder_(temporaryFolder() + "/ekrano-settings-XXXXXX")
     {
         if (!folder_.isValid()) {
-            problem_ = folder_.errorString() + " (making a folder in " + QDir::tempPath() + ")";
+            problem_ = folder_.errorString() + " (making a folder in " + temporaryFolder() + ")";
             return;
         }
         static std::atomic<unsigned long> count{0};
@@ -220,7 +228,7 @@ QString merge(const QByteArray &old, const Texts &texts, QByteArray &merged)
     if (!check.problem().isEmpty())
         return check.problem();
     if (merged.isEmpty() || parse(check.file()) != texts)
-        return "the new settings could not be prepared in " + QDir::tempPath() + ", which may be full";
+        return "the new settings could not be prepared in " + temporaryFolder() + ", which may be full";
     return {};
 }
 
@@ -300,12 +308,14 @@ Choices choices(const Texts &texts)
 
 QString path() { return QFile::decodeName(QByteArray::fromStdString(calclink::configFolder())) + "/Ekrano/Ekrano.conf"; }
 
-Texts read()
+Texts read(QString *refused)
 {
     const QString file = path();
     const auto refuse = [&](const QString &reason) {
         std::fprintf(stderr, "Ekrano did not read its settings from %s: %s; the defaults are used.\n",
                      qPrintable(file), qPrintable(reason));
+        if (refused)
+            *refused = reason;
         return Texts{};
     };
     const Loaded loaded = load(file);
@@ -319,7 +329,7 @@ Texts read()
     return parse(scratch.file());
 }
 
-QString write(const Texts &texts)
+QString write(const Texts &texts, const QString &refusedAtStart)
 {
     const QString file = path();
     const auto failure = [&](const QString &reason) {
@@ -332,9 +342,17 @@ QString write(const Texts &texts)
     const Loaded old = load(target.file);
     if (!old.problem.isEmpty())
         return failure(old.problem);
+    // The defaults in place of what could not be read would lose it all.
+    if (!refusedAtStart.isEmpty())
+        return failure("they could not be read when it started (" + refusedAtStart +
+                       "), so the file is kept as it is");
     QByteArray merged;
     if (const QString problem = merge(old.bytes, texts, merged); !problem.isEmpty())
         return failure(problem);
+    // What would not be read back is not written.
+    if (merged.size() > kLargest)
+        return failure("the new file would be " + QString::number(merged.size()) +
+                       " bytes, more than Ekrano reads back");
     if (target.file == file)
         QDir().mkpath(QFileInfo(file).absolutePath()); // a failure shows as the reason below
     if (const QString reason = replace(target.file, merged); !reason.isEmpty())

@@ -39,9 +39,10 @@ QString path();
 // The texts of path()'s [settings] section. No file means nothing stored.
 // A file that cannot be read, is not a regular file (or a link to one) or is
 // larger than kLargest gives empty texts too, and one line on stderr that
-// names it and says why. Never blocks on a named pipe or a device: only a
-// regular file is opened for reading.
-Texts read();
+// names it and says why; `refused`, where given, is set to the reason.
+// Never blocks on a named pipe or a device: only a regular file is opened
+// for reading.
+Texts read(QString *refused = nullptr);
 
 // Stores `texts` in path()'s [settings] section and keeps every other key
 // and section the file holds. The file is replaced whole, through a
@@ -50,8 +51,10 @@ Texts read();
 // replaced. Returns the empty text on success, otherwise one sentence that
 // names the file and the reason, and the file is as it was: a file that
 // cannot be read, that is not a regular file, or a link to anything but a
-// regular file, is never written.
-QString write(const Texts &texts);
+// regular file, is never written, nor one that would grow past kLargest.
+// `refusedAtStart`, the reason read() gave when the program started, means
+// that `texts` are not what the file holds: it is then kept as it is.
+QString write(const Texts &texts, const QString &refusedAtStart = {});
 
 // The last step of write(): replaces the regular file `file` (or creates
 // it) with `bytes` through QSaveFile, every write checked, the temporary
