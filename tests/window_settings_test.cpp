@@ -25,6 +25,23 @@ protected:
             texts << stored(key);
         return texts;
     }
+    // Ends the program through File, Exit when the save fails: the box that
+    // tells it (answered with OK), the exit status and what went to stderr.
+    struct FailedExit {
+        ModalHand::Box box;
+        std::optional<int> status;
+        std::string said;
+    };
+    static FailedExit exitThroughTheBox(Form1 &form)
+    {
+        FailedExit ended;
+        ModalHand hand;
+        hand.pressOk(&ended.box);
+        testing::internal::CaptureStderr();
+        ended.status = exitStatusOf([&] { form.mnuExit->trigger(); });
+        ended.said = testing::internal::GetCapturedStderr();
+        return ended;
+    }
     static int tickedPort(Form1 &form) { return tickedItem(form.mnuport).value_or(0); }
     static int tickedCable(Form1 &form) { return tickedItem(form.mnuCableType).value_or(-1); }
     static QByteArray contentsOf(const QString &file)
@@ -189,13 +206,10 @@ TEST_F(SettingsTest, AFailedSaveIsToldInABoxAndEndsWithStatus1)
     Form1 &form = startedWindow();
     EXPECT_EQ(form.HScroll1->value(), 30);
     const QString sentence = "Ekrano could not save its settings to " + settingsFile() + ": Not a directory.";
-    ModalHand hand;
-    ModalHand::Box box;
-    hand.pressOk(&box);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(exitStatusOf([&] { form.mnuExit->trigger(); }), 1);
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said.substr(0, said.find('\n') + 1), sentence.toStdString() + "\n");
+    const FailedExit ended = exitThroughTheBox(form);
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_EQ(ended.said.substr(0, ended.said.find('\n') + 1), sentence.toStdString() + "\n");
+    const ModalHand::Box &box = ended.box;
     EXPECT_EQ(box.title, "Ekrano");
     EXPECT_EQ(box.text, sentence);
     EXPECT_FALSE(box.hasIcon);
@@ -245,13 +259,9 @@ TEST_F(SettingsTest, ANearlyFullDiskNeverEmptiesTheSettingsFile)
     const QByteArray saved = contentsOf(settingsFile());
     Form1 &full = startedWindow();
     groupItem(full.mnuport, 4)->trigger();
-    ModalHand hand;
-    ModalHand::Box box;
-    hand.pressOk(&box);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(exitStatusOf([&] { full.mnuExit->trigger(); }), 1);
-    testing::internal::GetCapturedStderr();
-    EXPECT_EQ(box.text, "Ekrano could not save its settings to " + settingsFile() + ": No space left on device.");
+    const FailedExit ended = exitThroughTheBox(full);
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_EQ(ended.box.text, "Ekrano could not save its settings to " + settingsFile() + ": No space left on device.");
     EXPECT_EQ(contentsOf(settingsFile()), saved);
     EXPECT_NE(saved, kept);
     EXPECT_EQ(QDir(configPath() + "/Ekrano").entryList(QDir::Files | QDir::Hidden),
@@ -294,14 +304,10 @@ TEST_F(SettingsTest, OnlyARegularSettingsFileIsReadOrReplaced)
         Form1 &form = startedWindow();
         EXPECT_NE(testing::internal::GetCapturedStderr().find(settingsFile().toStdString()), std::string::npos);
         EXPECT_EQ(form.HScroll1->value(), 30);
-        ModalHand hand;
-        ModalHand::Box box;
-        hand.pressOk(&box);
-        testing::internal::CaptureStderr();
-        EXPECT_EQ(exitStatusOf([&] { form.mnuExit->trigger(); }), 1);
-        testing::internal::GetCapturedStderr();
+        const FailedExit ended = exitThroughTheBox(form);
+        EXPECT_EQ(ended.status, 1);
         EXPECT_FALSE(rescue && rescue->stop()) << "the window waited on the pipe";
-        EXPECT_TRUE(box.text.contains(c.told)) << box.text.toStdString();
+        EXPECT_TRUE(ended.box.text.contains(c.told)) << ended.box.text.toStdString();
 
         struct stat after;
         ASSERT_EQ(::stat(qPrintable(settingsFile()), &after), 0);
@@ -374,12 +380,8 @@ TEST_F(SettingsTest, AnEarlyCloseOrAnUnreadFileNeverStoresTheDefaults)
     const std::string said = testing::internal::GetCapturedStderr();
     hadTemporary ? qputenv("TMPDIR", temporary) : qunsetenv("TMPDIR");
     EXPECT_NE(said.find("did not read its settings"), std::string::npos) << said;
-    ModalHand hand;
-    ModalHand::Box box;
-    hand.pressOk(&box);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(exitStatusOf([&] { form.mnuExit->trigger(); }), 1);
-    testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(box.text.contains("could not be read when it started")) << box.text.toStdString();
+    const FailedExit ended = exitThroughTheBox(form);
+    EXPECT_EQ(ended.status, 1);
+    EXPECT_TRUE(ended.box.text.contains("could not be read when it started")) << ended.box.text.toStdString();
     EXPECT_EQ(contentsOf(settingsFile()), kept);
 }
