@@ -146,6 +146,19 @@ TEST_F(ZoomTest, AClickInTheTroughIsOneChange)
     EXPECT_EQ(form->Label1->text(), " 3.5");
 }
 
+TEST_F(ZoomTest, TheArrowKeysMoveTheZoomTheWayTheyPoint)
+{
+    QScrollBar *bar = form->HScroll1;
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(bar->value(), 31);
+    EXPECT_EQ(form->Label1->text(), " 3.1") << "one Change";
+    QTest::keyClick(bar, Qt::Key_Left);
+    QTest::keyClick(bar, Qt::Key_Left);
+    EXPECT_EQ(bar->value(), 29);
+    QTest::keyClick(bar, Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), 34);
+}
+
 TEST_F(ZoomTest, TheNewestZoomWinsWhenAnotherRunsInside)
 {
     // Step 9 lets this queued change run to its end inside the outer one.

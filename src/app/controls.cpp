@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 
 int checkBoxValue(const QCheckBox *box)
 {
@@ -60,6 +61,28 @@ private:
     QPushButton *button_;
 };
 
+class ArrowSteps : public QObject {
+public:
+    explicit ArrowSteps(QScrollBar *bar) : QObject(bar), bar_(bar) {}
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Left && key->key() != Qt::Key_Right) || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        const bool onward = (key->key() == Qt::Key_Right) != (bar_->layoutDirection() == Qt::RightToLeft);
+        bar_->triggerAction(onward ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        return true;
+    }
+
+private:
+    QScrollBar *bar_;
+};
+
 } // namespace
+
+void arrowsAlongTheBar(QScrollBar *bar) { bar->installEventFilter(new ArrowSteps(bar)); }
 
 void pressOnEnter(QPushButton *button) { button->installEventFilter(new EnterPresses(button)); }

@@ -6,6 +6,7 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QPushButton;
+class QScrollBar;
 
 // Small adapters that give Qt's widgets the behaviour the window's handlers
 // are written against.
@@ -24,3 +25,8 @@ std::optional<int> tickedItem(const QActionGroup *group);
 // Return and Enter press `button` while it has the focus, as they press a
 // dialog's buttons; Qt leaves them to dialogs only.
 void pressOnEnter(QPushButton *button);
+
+// Left and Right move a horizontal scroll bar's thumb, and its value, the
+// way the arrow points. Qt inverts a scroll bar's controls so that the wheel
+// turned down moves it on, and with them these two keys alone.
+void arrowsAlongTheBar(QScrollBar *bar);

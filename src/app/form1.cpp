@@ -188,6 +188,7 @@ void Form1::wireEvents()
     // - Change: every other change of value (arrows, trough, keyboard, the
     //   program), and once when a drag ends on a value other than the one it
     //   started from.
+    arrowsAlongTheBar(HScroll1);
     connect(HScroll1, &QScrollBar::sliderPressed, this, [this] { dragStartValue_ = HScroll1->value(); });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] {
         if (HScroll1->isSliderDown())
