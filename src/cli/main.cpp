@@ -216,7 +216,7 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
     return output;
 }
 
-// What the picture was written by, whole or not at all: the empty text or the reason.
+// Writes the picture whole, or not at all: the empty text, or why not.
 QString finish(QFileDevice &output, const QByteArray &png)
 {
     auto *const whole = qobject_cast<QSaveFile *>(&output);
