@@ -383,6 +383,26 @@ struct BlackCable : ::testing::Test {
     {
         return ::failsWithNoAnswer(action, detailPart, [this] { return bus->hostPulls(); });
     }
+    // The host sends `bytes` and the calculator sends them back: each side's
+    // bytes must be the ones sent.
+    void expectEcho(const std::vector<uint8_t> &bytes, bool jitter, bool polls)
+    {
+        SimCalculator calc(bus, jitter);
+        std::vector<uint8_t> got;
+        calc.play([&](SimCalculator &c) {
+            got = c.getBytes(bytes.size());
+            c.putBytes(bytes);
+        });
+        auto link = host(kBlack.bit, polls);
+        link->send(bytes.data(), bytes.size());
+        std::vector<uint8_t> back;
+        uint8_t byte;
+        while (back.size() < bytes.size() && link->receive(&byte, 1, kBlack.reply) == 1)
+            back.push_back(byte);
+        calc.finish();
+        EXPECT_EQ(got, bytes) << "host to calculator";
+        EXPECT_EQ(back, bytes) << "calculator to host";
+    }
 };
 
 TEST_F(BlackCable, ReadsAScreenThroughThePacketLayer)
@@ -404,43 +424,14 @@ TEST_F(BlackCable, EveryByteValueCrossesBothWays)
     std::vector<uint8_t> all(256);
     for (int i = 0; i < 256; ++i)
         all[size_t(i)] = uint8_t(i);
-    SimCalculator calc(bus, /*jitter=*/true);
-    std::vector<uint8_t> got;
-    calc.play([&](SimCalculator &c) {
-        got = c.getBytes(all.size());
-        c.putBytes(all);
-    });
-    auto link = host();
-    link->send(all.data(), all.size());
-    std::vector<uint8_t> back;
-    uint8_t byte;
-    while (back.size() < all.size() && link->receive(&byte, 1, kBlack.reply) == 1)
-        back.push_back(byte);
-    calc.finish();
-    EXPECT_EQ(got, all) << "host to calculator";
-    EXPECT_EQ(back, all) << "calculator to host";
+    expectEcho(all, /*jitter=*/true, /*polls=*/false);
 }
 
 // Wires that cannot notify a change, as on a serial port, read back by
 // polling; a few bytes, since a busy machine makes every poll slow.
 TEST_F(BlackCable, PolledWiresCarryBytesBothWays)
 {
-    const std::vector<uint8_t> bytes{0x00, 0xFF, 0x6D, 0x92, 0x01, 0x80, 0x55, 0xAA};
-    SimCalculator calc(bus);
-    std::vector<uint8_t> got;
-    calc.play([&](SimCalculator &c) {
-        got = c.getBytes(bytes.size());
-        c.putBytes(bytes);
-    });
-    auto link = host(kBlack.bit, /*polls=*/true);
-    link->send(bytes.data(), bytes.size());
-    std::vector<uint8_t> back;
-    uint8_t byte;
-    while (back.size() < bytes.size() && link->receive(&byte, 1, kBlack.reply) == 1)
-        back.push_back(byte);
-    calc.finish();
-    EXPECT_EQ(got, bytes) << "host to calculator";
-    EXPECT_EQ(back, bytes) << "calculator to host";
+    expectEcho({0x00, 0xFF, 0x6D, 0x92, 0x01, 0x80, 0x55, 0xAA}, /*jitter=*/false, /*polls=*/true);
 }
 
 TEST_F(BlackCable, SendsLeastSignificantBitFirstRedForZero)

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <functional>
+
 int checkBoxValue(const QCheckBox *box)
 {
     switch (box->checkState()) {
@@ -41,48 +43,45 @@ std::optional<int> tickedItem(const QActionGroup *group)
 
 namespace {
 
-class EnterPresses : public QObject {
+// Takes a widget's presses of two keys (on the keypad too, with no other
+// modifier) and hands each to `act` instead of the widget.
+class KeyPair : public QObject {
 public:
-    explicit EnterPresses(QPushButton *button) : QObject(button), button_(button) {}
+    KeyPair(QWidget *widget, Qt::Key first, Qt::Key second, bool repeats, std::function<void(Qt::Key)> act)
+        : QObject(widget), first_(first), second_(second), repeats_(repeats), act_(std::move(act))
+    {
+        widget->installEventFilter(this);
+    }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto *key = static_cast<const QKeyEvent *>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat() ||
+        if ((key->key() != first_ && key->key() != second_) || (key->isAutoRepeat() && !repeats_) ||
             (key->modifiers() & ~Qt::KeypadModifier))
             return false;
-        button_->click();
+        act_(Qt::Key(key->key()));
         return true;
     }
 
 private:
-    QPushButton *button_;
-};
-
-class ArrowSteps : public QObject {
-public:
-    explicit ArrowSteps(QScrollBar *bar) : QObject(bar), bar_(bar) {}
-
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<const QKeyEvent *>(event);
-        if ((key->key() != Qt::Key_Left && key->key() != Qt::Key_Right) || (key->modifiers() & ~Qt::KeypadModifier))
-            return false;
-        const bool onward = (key->key() == Qt::Key_Right) != (bar_->layoutDirection() == Qt::RightToLeft);
-        bar_->triggerAction(onward ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
-        return true;
-    }
-
-private:
-    QScrollBar *bar_;
+    const Qt::Key first_, second_;
+    const bool repeats_;
+    const std::function<void(Qt::Key)> act_;
 };
 
 } // namespace
 
-void arrowsAlongTheBar(QScrollBar *bar) { bar->installEventFilter(new ArrowSteps(bar)); }
+void arrowsAlongTheBar(QScrollBar *bar)
+{
+    new KeyPair(bar, Qt::Key_Left, Qt::Key_Right, /*repeats=*/true, [bar](Qt::Key key) {
+        const bool onward = (key == Qt::Key_Right) != (bar->layoutDirection() == Qt::RightToLeft);
+        bar->triggerAction(onward ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+    });
+}
 
-void pressOnEnter(QPushButton *button) { button->installEventFilter(new EnterPresses(button)); }
+void pressOnEnter(QPushButton *button)
+{
+    new KeyPair(button, Qt::Key_Return, Qt::Key_Enter, /*repeats=*/false, [button](Qt::Key) { button->click(); });
+}
