@@ -157,7 +157,7 @@ QString failureLine(const calclink::CaptureResult &result)
 {
     const calclink::CaptureMessage message = calclink::captureMessage(result.number, result.description);
     QString line = QString::fromStdString(message.text).replace("\r\n", " ");
-    const QString number = QString::number(result.number, 16).toUpper();
+    const QString number = QString::fromStdString(calclink::hexadecimal(result.number));
     if (!line.startsWith(number))
         line += " (" + number + ")";
     if (!result.detail.empty())

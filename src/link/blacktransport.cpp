@@ -1,6 +1,5 @@
 #include "blacktransport.h"
 
-#include <cstdio>
 #include <thread>
 
 #include "linkerror.h"
@@ -23,13 +22,6 @@ const char *whichLow(Wires levels)
     if (!levels.red && !levels.white)
         return "both wires stay low";
     return levels.red ? "the white wire stays low" : "the red wire stays low";
-}
-
-std::string hex(uint8_t byte)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", byte);
-    return text;
 }
 
 } // namespace
@@ -88,7 +80,7 @@ void BlackTransport::send(const uint8_t *data, size_t size)
 void BlackTransport::sendByte(uint8_t byte, size_t index, bool last)
 {
     const auto where = [&](int bit) {
-        return " (bit " + std::to_string(bit) + " of byte " + std::to_string(index) + ", " + hex(byte) + ")";
+        return " (bit " + std::to_string(bit) + " of byte " + std::to_string(index) + ", 0x" + hexadecimal(byte, 2) + ")";
     };
     for (int bit = 0; bit < 8; ++bit) {
         const Wire mine = (byte >> bit & 1) ? Wire::White : Wire::Red;

@@ -1,7 +1,5 @@
 #include "capture.h"
 
-#include <cstdio>
-
 #include "calclink.h"
 #include "linkerror.h"
 #include "transports.h"
@@ -9,13 +7,6 @@
 namespace calclink {
 
 namespace {
-
-std::string hexadecimal(uint32_t number)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%X", unsigned(number));
-    return text;
-}
 
 bool equalsIgnoringCase(const std::string &text, const char *word)
 {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <stdexcept>
 
 #include "linkerror.h"
@@ -11,12 +10,7 @@ namespace calclink {
 
 namespace {
 
-std::string hex(unsigned value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value & 0xFF);
-    return text;
-}
+std::string hex(uint8_t value) { return "0x" + hexadecimal(value, 2); }
 
 // Reads the bytes of one packet: its first byte within `firstByte`, each
 // further one within `nextByte`, and all of them within `wholePacket` of the
@@ -98,7 +92,15 @@ std::string commandName(uint8_t command)
 
 bool isCalculatorId(uint8_t machineId)
 {
-    return machineId == 0x73 || machineId == 0x83 || machineId == 0x82 || machineId == 0x74;
+    switch (machineId) {
+    case kCalculatorId: // the current models
+    case 0x83:          // the generation before them, with the same 96 x 64 screen
+    case 0x82:          // an earlier generation of the same 96 x 64 screen family
+    case 0x74:          // a smaller model of the same 96 x 64 screen family
+        return true;
+    default:
+        return false;
+    }
 }
 
 uint16_t checksum(std::span<const uint8_t> data)

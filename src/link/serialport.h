@@ -26,7 +26,6 @@ public:
     SerialPort(const SerialPort &) = delete;
     SerialPort &operator=(const SerialPort &) = delete;
 
-    int fd() const { return fd_; }
     const std::string &deviceName() const { return deviceName_; }
     const std::string &path() const { return path_; }
 
