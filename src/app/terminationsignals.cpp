@@ -2,14 +2,12 @@
 
 #include <QSocketNotifier>
 
-#include <csignal>
-#include <iterator>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "stopsignals.h"
+
 static int pipeEnds[2] = {-1, -1};
-static constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
-static struct sigaction previous[std::size(kSignals)];
 
 static void onSignal(int)
 {
@@ -28,23 +26,9 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
         }
         emit terminationRequested();
     });
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (size_t i = 0; i < std::size(kSignals); ++i) {
-        sigaction(kSignals[i], nullptr, &previous[i]);
-        // Started with the signal ignored (nohup, or in the background of a
-        // shell without job control), the program is meant to outlive it.
-        if (previous[i].sa_handler != SIG_IGN)
-            sigaction(kSignals[i], &action, nullptr);
-    }
+    // SA_RESTART: the event loop's own system calls go on after the byte is
+    // written; the loop then sees it on the pipe.
+    handlers_ = std::make_unique<calclink::StopSignals>(onSignal, SA_RESTART);
 }
 
-TerminationSignals::~TerminationSignals()
-{
-    if (!notifier_)
-        return;
-    for (size_t i = 0; i < std::size(kSignals); ++i)
-        sigaction(kSignals[i], &previous[i], nullptr);
-}
+TerminationSignals::~TerminationSignals() = default;

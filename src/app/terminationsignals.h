@@ -2,7 +2,12 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QSocketNotifier;
+namespace calclink {
+class StopSignals;
+}
 
 // Turns SIGTERM and SIGHUP (the system or the desktop session ending the
 // program) and SIGINT (Ctrl-C in the terminal that started it) into a Qt
@@ -21,4 +26,5 @@ signals:
 
 private:
     QSocketNotifier *notifier_ = nullptr;
+    std::unique_ptr<calclink::StopSignals> handlers_; // the previous actions come back with it
 };

@@ -28,6 +28,7 @@
 #include "capture.h"
 #include "linkerror.h"
 #include "render.h"
+#include "stopsignals.h"
 #include "settingsfile.h"
 #include "wholefile.h"
 
@@ -294,23 +295,13 @@ int main(int argc, char *argv[])
     // they did when the program started (end it, as a rule).
     calclink::Stop stop;
     running = &stop;
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction previous[std::size(kSignals)];
-    for (size_t i = 0; i < std::size(kSignals); ++i) {
-        sigaction(kSignals[i], nullptr, &previous[i]);
-        if (previous[i].sa_handler != SIG_IGN)
-            sigaction(kSignals[i], &action, nullptr);
-    }
+    std::optional<calclink::StopSignals> handlers(std::in_place, onSignal, 0);
     // A closed standard output is an error to report, not a signal that ends the program.
     std::signal(SIGPIPE, SIG_IGN);
 
     const calclink::CaptureResult result = calclink::capture(
         calclink::cableCodeOf(request.cable), calclink::deviceNameOf(request.cable, request.port), stop);
-    for (size_t i = 0; i < std::size(kSignals); ++i)
-        sigaction(kSignals[i], &previous[i], nullptr);
+    handlers.reset();
     running = nullptr;
     if (!result.screen)
         return fail(result.cancelled() ? QString("cancelled") : failureLine(result));
