@@ -47,9 +47,11 @@ std::optional<Wires> BlackTransport::waitUntil(Pred done, SteadyClock::duration 
     }
 }
 
-void BlackTransport::fail(const std::string &detail)
+void BlackTransport::fail(const std::string &detail, std::optional<Millis> firstBitLimit)
 {
-    throw noAnswer("Black cable: " + detail);
+    const std::string limit = firstBitLimit ? std::to_string(firstBitLimit->count()) + " ms limit of this wait"
+                                            : "bit limit of " + std::to_string(bitLimit_.count()) + " ms";
+    throw noAnswer("Black cable: " + detail + ": the " + limit + " ran out");
 }
 
 void BlackTransport::releaseQuietly()
@@ -136,7 +138,7 @@ std::optional<uint8_t> BlackTransport::receiveByte(Millis firstBitLimit)
                     return std::nullopt;
                 fail("the calculator stopped in the middle of a byte" + where());
             }
-            fail(whichLow(now) + where());
+            fail(whichLow(now) + where(), bit == 0 ? std::optional(firstBitLimit) : std::nullopt);
         }
         const Wire theirs = start->red ? Wire::White : Wire::Red;
         const Wire mine = other(theirs);

@@ -43,7 +43,9 @@ private:
     void sendByte(uint8_t byte, size_t index, bool last);
     std::optional<uint8_t> receiveByte(Millis firstBitLimit);
     template <typename Pred> std::optional<Wires> waitUntil(Pred done, SteadyClock::duration limit);
-    [[noreturn]] void fail(const std::string &detail);
+    // Throws kNoAnswer with `detail` and the limit that ran out: the bit
+    // limit, or the caller's for the first bit of a byte.
+    [[noreturn]] void fail(const std::string &detail, std::optional<Millis> firstBitLimit = std::nullopt);
     void releaseQuietly();
 
     std::unique_ptr<BlackWires> wires_;

@@ -15,7 +15,8 @@ std::string hex(uint8_t value) { return "0x" + hexadecimal(value, 2); }
 // Reads the bytes of one packet: its first byte within `firstByte`, each
 // further one within `nextByte`, and all of them within `wholePacket` of the
 // first, so that a device that trickles bytes just inside the byte limit
-// cannot hold the window for minutes.
+// cannot hold the window for minutes. A failure names the limit that ran
+// out, with its value.
 class PacketBytes {
 public:
     PacketBytes(Transport &transport, Millis firstByte, Millis nextByte, Millis wholePacket)
@@ -25,35 +26,42 @@ public:
     void read(uint8_t *buffer, size_t size, const std::string &what)
     {
         for (size_t done = 0; done < size;) {
-            const Millis limit = received_ == 0 ? firstByte_ : std::min(nextByte_, left(what));
+            Millis limit = firstByte_;
+            bool packetLimit = false;
+            if (received_ > 0) {
+                const auto left = std::chrono::ceil<Millis>(deadline_ - SteadyClock::now());
+                if (left.count() <= 0)
+                    throw tookTooLong(what);
+                packetLimit = left < nextByte_;
+                limit = packetLimit ? left : nextByte_;
+            }
             const size_t got = transport_.receive(buffer + done, size - done, limit);
             if (got == 0) {
                 if (received_ == 0)
-                    throw noAnswer("no reply within " + std::to_string(limit.count()) + " ms");
-                throw noAnswer(what + " stopped after " + std::to_string(received_) +
-                               " bytes: nothing for " + std::to_string(limit.count()) + " ms");
+                    throw noAnswer("no reply within " + std::to_string(limit.count()) + " ms (the reply limit)");
+                if (packetLimit)
+                    throw tookTooLong(what);
+                throw noAnswer(what + " stopped after " + std::to_string(received_) + " bytes: nothing for " +
+                               std::to_string(limit.count()) + " ms (the byte limit)");
             }
             if (received_ == 0)
-                deadline_ = std::chrono::steady_clock::now() + wholePacket_;
+                deadline_ = SteadyClock::now() + wholePacket_;
             done += got;
             received_ += got;
         }
     }
 
 private:
-    Millis left(const std::string &what) const
+    LinkError tookTooLong(const std::string &what) const
     {
-        const auto left = std::chrono::duration_cast<Millis>(deadline_ - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            throw noAnswer(what + " took longer than " + std::to_string(wholePacket_.count()) + " ms (" +
-                           std::to_string(received_) + " bytes so far)");
-        return left;
+        return noAnswer(what + " took longer than " + std::to_string(wholePacket_.count()) +
+                        " ms (the packet limit; " + std::to_string(received_) + " bytes so far)");
     }
 
     Transport &transport_;
     const Millis firstByte_, nextByte_, wholePacket_;
     size_t received_ = 0;
-    std::chrono::steady_clock::time_point deadline_;
+    SteadyClock::time_point deadline_;
 };
 
 } // namespace

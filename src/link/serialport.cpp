@@ -196,7 +196,7 @@ void SerialPort::write(const uint8_t *data, size_t size, Millis limit)
         if (revents < 0)
             fail(errno, "writing to");
         if (revents == 0)
-            throw noAnswer("the port took no byte for " + std::to_string(limit.count()) + " ms");
+            throw noAnswer("the port took no byte for " + std::to_string(limit.count()) + " ms (the write limit)");
         if (revents & (POLLHUP | POLLERR | POLLNVAL))
             fail(EIO, "writing to");
     }

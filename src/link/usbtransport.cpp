@@ -99,7 +99,7 @@ void UsbTransport::send(const uint8_t *data, size_t size)
             failed(transfer, "writing to");
         if (done < size && SteadyClock::now() >= deadline)
             throw noAnswer("USB cable: the calculator took " + std::to_string(done) + " of " + std::to_string(size) +
-                           " bytes within " + std::to_string(writeLimit_.count()) + " ms");
+                           " bytes within " + std::to_string(writeLimit_.count()) + " ms (the write limit)");
     }
 }
 
