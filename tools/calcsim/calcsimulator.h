@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -25,6 +26,8 @@ enum class Fault {
     WrongMachineId,    // DATA from a machine id no calculator uses
     HangUp,            // closes the terminal halfway through the DATA packet
     Trickle,           // sends its replies one byte at a time, the delay given to setFault between bytes
+    SlowReader,        // after sending the screen, reads nothing for the delay given to setFault, its
+                       // input backed up meanwhile, so that what the host sends last waits in the kernel
 };
 
 // A calculator on a pseudo-terminal, speaking the Gray cable's byte stream.
@@ -55,6 +58,17 @@ public:
     int requestsServed() const { return requests_; } // screen requests received
     int errorsReceived() const { return errors_; }   // ERR packets received
 
+    // The host's final ACK, due within kAckLimit of a screen sent with the
+    // right checksum. A screen with none before that limit, before the
+    // host's next request or before stop() is a missing ACK: the fault of a
+    // host that gave up on the screen or lost its last bytes. stop() waits
+    // for an ACK still due, so that one on its way is counted.
+    static constexpr std::chrono::milliseconds kAckLimit{2000};
+    int acksReceived() const { return acks_; }
+    int missingAcks() const { return missingAcks_; }
+    // Called on the serving thread with a sentence for each fault of the host's.
+    void setFaultReport(std::function<void(const std::string &)> report);
+
 private:
     void openTerminal();
     void closeTerminal();
@@ -62,6 +76,7 @@ private:
     void answerScreenRequest();
     void sendData(bool badChecksum);
     bool readByte(uint8_t &byte);
+    void missedAck(const std::string &why);
     bool writeAll(const std::vector<uint8_t> &bytes);
     bool pause(std::chrono::milliseconds duration);
 
@@ -82,10 +97,15 @@ private:
     calclink::Bitmap sentScreen_{};
     Fault requestFault_ = Fault::None;
     std::chrono::milliseconds requestLateBy_{0};
-    bool awaitingAck_ = false;
+    bool awaitingAck_ = false; // a DATA went out: its ACK or ERR is due
+    bool ackDue_ = false;      // and it was whole and right: only an ACK will do
+    std::chrono::steady_clock::time_point ackDeadline_;
 
     std::atomic<int> requests_{0};
     std::atomic<int> errors_{0};
+    std::atomic<int> acks_{0};
+    std::atomic<int> missingAcks_{0};
+    std::function<void(const std::string &)> report_; // set before start()
 };
 
 // Reads a 96 x 64 picture (PNG, PBM or any format Qt reads); a pixel darker
