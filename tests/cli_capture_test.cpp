@@ -67,6 +67,8 @@ protected:
         return QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden);
     }
 
+    void TearDown() override { expectEveryAckDelivered(simulator); }
+
     CalcSimulator simulator;
 };
 

@@ -59,6 +59,8 @@ protected:
 
     bool pictureIs(const calclink::Bitmap &bitmap) const { return holdsScreen(form->Picture2, bitmap); }
 
+    void TearDown() override { expectEveryAckDelivered(simulator); }
+
     CalcSimulator simulator{testScreen()};
     Form1 *form = nullptr;
 };

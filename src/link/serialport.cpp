@@ -1,9 +1,12 @@
 #include "serialport.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <thread>
 
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -44,6 +47,24 @@ std::string openAdvice(int err, const std::string &path)
     default:
         return {};
     }
+}
+
+// How long one byte takes on the wire at `speed`: a start bit, 8 data bits
+// and a stop bit. A speed not in the table counts as the slowest the link
+// uses, 9600 baud.
+std::chrono::microseconds byteTimeAt(speed_t speed)
+{
+    static const struct {
+        speed_t code;
+        long baud;
+    } speeds[] = {{B300, 300},       {B600, 600},       {B1200, 1200},     {B2400, 2400},     {B4800, 4800},
+                  {B19200, 19200},   {B38400, 38400},   {B57600, 57600},   {B115200, 115200}, {B230400, 230400},
+                  {B460800, 460800}, {B921600, 921600}};
+    long baud = 9600;
+    for (const auto &entry : speeds)
+        if (entry.code == speed)
+            baud = entry.baud;
+    return std::chrono::microseconds(10 * 1000000L / baud);
 }
 
 int remainingMs(SteadyClock::time_point deadline)
@@ -119,23 +140,64 @@ SerialPort::SerialPort(const std::string &deviceName, const std::string &path, s
         throw systemError(err, deviceName_, path_, "setting up", openAdvice(err, path_));
     }
     ::tcflush(fd_, TCIFLUSH);
+    byteTime_ = byteTimeAt(::cfgetospeed(&raw));
 }
 
 SerialPort::~SerialPort()
 {
-    // The last bytes written (the final acknowledgement) may still be on
-    // their way out; restoring another speed under them would garble them.
-    // tcdrain() could wait without end on a broken adapter, so the wait is
-    // bounded, and what is left is dropped so that close() does not wait for
-    // it either. A cancelled capture does not wait at all.
-    const auto deadline = SteadyClock::now() + Millis(200);
-    int queued = 0;
-    while (!stop_.cancelled() && ::ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0 && SteadyClock::now() < deadline)
-        ::usleep(1000);
-    ::tcflush(fd_, TCIOFLUSH);
+    // Input is discarded, so that nothing of this capture is left for the
+    // next program; output only when it could not get out in time, or the
+    // capture was cancelled, so that close() does not wait for it either.
+    const bool drained = !stop_.cancelled() && drainOutput();
+    ::tcflush(fd_, drained ? TCIFLUSH : TCIOFLUSH);
     // Fails harmlessly (EIO) when the device has gone.
     ::tcsetattr(fd_, TCSANOW, &saved_);
     ::close(fd_);
+}
+
+// The last bytes written (the final ACK) must reach the calculator before
+// the port is closed or gets its old settings back: another speed under
+// them would garble them, and a flush would drop them. tcdrain() could wait
+// without end on a broken adapter, so each step here is bounded. What the
+// ports report:
+// - a UART: TIOCOUTQ counts the kernel's buffer but not the chip's transmit
+//   FIFO (16 bytes and more), and the transmitter-empty bit of the line
+//   status register (TIOCSERGETLSR) is set once the FIFO and the shift
+//   register are empty, that is when the last stop bit is on the wire;
+// - a USB serial adapter: TIOCOUTQ counts the driver's buffer and the USB
+//   transfers under way, and the adapter has no line status register
+//   (ENOTTY); once the transfers are done, the bytes are in the adapter's
+//   chip, which sends them in the time they take at the port's speed;
+// - a pseudo-terminal: TIOCOUTQ reads 0 as soon as the bytes are written,
+//   because they are already in the other side's queue, where they stay
+//   unless TCOFLUSH discards what that side has not read yet; it has no line
+//   status register either (ENOTTY).
+// So: the kernel's queue empty, then the transmitter empty where the port
+// can say so, otherwise the time of the last write's bytes at the port's
+// speed (with a little more for a USB adapter's frame). False when the wait
+// ran out first.
+bool SerialPort::drainOutput() const
+{
+    const auto deadline = SteadyClock::now() + kDrainLimit;
+    const auto waitUntil = [&](const auto &done) {
+        for (;;) {
+            if (done())
+                return true;
+            if (SteadyClock::now() >= deadline)
+                return false;
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        }
+    };
+    int queued = 0;
+    // A failure here is a device that has gone: nothing is waiting.
+    if (!waitUntil([&] { return ::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0; }))
+        return false;
+    unsigned status = 0;
+    if (::ioctl(fd_, TIOCSERGETLSR, &status) == 0)
+        return waitUntil([&] { return ::ioctl(fd_, TIOCSERGETLSR, &status) != 0 || (status & TIOCSER_TEMT); });
+    const auto sent = lastWrite_ + byteTime_ * long(writtenLast_) + kAdapterFrame;
+    std::this_thread::sleep_until(std::min(sent, deadline));
+    return sent <= deadline;
 }
 
 void SerialPort::fail(int err, const std::string &doing) const
@@ -186,6 +248,8 @@ void SerialPort::write(const uint8_t *data, size_t size, Millis limit)
         const ssize_t n = ::write(fd_, data + done, size - done);
         if (n > 0) {
             done += size_t(n);
+            writtenLast_ = size_t(n);
+            lastWrite_ = SteadyClock::now();
             continue;
         }
         if (n < 0 && errno == EINTR)

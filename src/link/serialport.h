@@ -22,7 +22,10 @@ public:
     // membership of the dialout group; busy; absent).
     SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud,
                const Stop &stop = Stop::never());
-    ~SerialPort(); // restores the termios settings it found, then closes
+    // Waits, bounded, for the bytes written to leave the port, unless the
+    // capture was cancelled; discards the input, and the output only if it
+    // did not leave in time; restores the termios settings it found; closes.
+    ~SerialPort();
     SerialPort(const SerialPort &) = delete;
     SerialPort &operator=(const SerialPort &) = delete;
 
@@ -42,14 +45,24 @@ public:
     // systemError.
     size_t read(uint8_t *buffer, size_t max, Millis timeout);
 
+    // The longest the port's closing waits for the bytes written to leave:
+    // far more than the host's packets of 4 bytes take at any speed.
+    static constexpr Millis kDrainLimit{500};
+    // What a USB serial adapter adds to that: one frame of the bus.
+    static constexpr std::chrono::microseconds kAdapterFrame{2000};
+
 private:
     [[noreturn]] void fail(int err, const std::string &doing) const;
+    bool drainOutput() const;
 
     std::string deviceName_;
     std::string path_;
     int fd_ = -1;
     termios saved_{};
     const Stop &stop_;
+    std::chrono::microseconds byteTime_{0}; // one byte on the wire at the port's speed
+    size_t writtenLast_ = 0;                // the bytes the last write() took, and when
+    SteadyClock::time_point lastWrite_;
 };
 
 } // namespace calclink
