@@ -214,6 +214,25 @@ TEST_F(CaptureCommand, ADeviceOrAPipeIsWrittenIntoAndNeverReplaced)
     }
 }
 
+TEST_F(CaptureCommand, NothingBeforeTheCaptureWaitsOrWritesAstray)
+{
+    // A named pipe that nobody reads would block open() for ever.
+    const QString lone = file("lone");
+    ASSERT_EQ(::mkfifo(qPrintable(lone), 0644), 0);
+    const Outcome unread = run({lone});
+    EXPECT_EQ(unread.status, 1);
+    EXPECT_EQ(unread.errors, "ekrano-capture: cannot write " + lone.toUtf8() + ": nothing reads from the named pipe\n");
+
+    // Closed, standard output's number would go to a descriptor Qt opens.
+    QProcess closed;
+    closed.start("/bin/sh", {"-c", "exec \"$0\" - >&-", kProgram});
+    ASSERT_TRUE(closed.waitForFinished(20000));
+    EXPECT_EQ(closed.exitCode(), 1);
+    EXPECT_EQ(closed.readAllStandardError(),
+              "ekrano-capture: cannot write standard output: it was closed when ekrano-capture started\n");
+    EXPECT_EQ(simulator.requestsServed(), 0);
+}
+
 TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
 {
     const struct {

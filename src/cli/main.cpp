@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
-#include <atomic>
 #include <cmath>
 #include <csignal>
 #include <cstring>
@@ -26,6 +25,7 @@
 #include <unistd.h>
 
 #include "capture.h"
+#include "fileopen.h"
 #include "linkerror.h"
 #include "render.h"
 #include "stopsignals.h"
@@ -36,6 +36,9 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kBadOption = 2;
+
+// The standard descriptors that the program was started without.
+bool closedAtStart[3] = {};
 
 // What one run captures and how it draws it: the stored choices, then the
 // options over them.
@@ -187,12 +190,17 @@ std::optional<int> descriptorNamed(const QString &file)
 // beside it, so that a half-written picture never appears under its name.
 // A descriptor of the program's, and anything else that is not a file (a
 // device, a named pipe), is written into as it is and never replaced.
+// Nothing here waits: a named pipe that nobody reads is refused at once.
 std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
 {
     constexpr QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     std::unique_ptr<QFileDevice> output;
     bool opened;
     if (const std::optional<int> descriptor = descriptorNamed(file)) {
+        if (*descriptor <= STDERR_FILENO && closedAtStart[*descriptor]) {
+            failure = "it was closed when ekrano-capture started";
+            return nullptr;
+        }
         if (::fcntl(*descriptor, F_GETFL) < 0) {
             failure = QString::fromLocal8Bit(std::strerror(errno));
             return nullptr;
@@ -201,14 +209,22 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
         opened = out->open(*descriptor, mode, QFileDevice::DontCloseHandle);
         output = std::move(out);
     } else {
+        const QByteArray name = QFile::encodeName(file);
         struct stat info;
-        const bool stream = ::stat(QFile::encodeName(file).constData(), &info) == 0 && !S_ISREG(info.st_mode) &&
-                            !S_ISDIR(info.st_mode);
-        if (stream)
-            output = std::make_unique<QFile>(file);
-        else
+        if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+            const int fd = calclink::openWithoutWaiting(name.toStdString(), O_WRONLY);
+            if (fd < 0) {
+                failure = errno == ENXIO && S_ISFIFO(info.st_mode) ? QString("nothing reads from the named pipe")
+                                                                    : QString::fromLocal8Bit(std::strerror(errno));
+                return nullptr;
+            }
+            auto out = std::make_unique<QFile>();
+            opened = out->open(fd, mode, QFileDevice::AutoCloseHandle);
+            output = std::move(out);
+        } else {
             output = std::make_unique<QSaveFile>(file);
-        opened = output->open(mode);
+            opened = output->open(mode);
+        }
     }
     if (!opened) {
         failure = output->errorString();
@@ -234,12 +250,12 @@ QString nameOf(const QString &file)
     return descriptorNamed(file) == STDOUT_FILENO ? QString("standard output") : file;
 }
 
-std::atomic<calclink::Stop *> running{nullptr};
+// What the signals cancel: the capture, or, before it, the whole run.
+calclink::Stop stop;
 
 void onSignal(int)
 {
-    if (calclink::Stop *stop = running.load())
-        stop->cancel();
+    stop.cancel();
 }
 
 int fail(const QString &why, int status = kFailed)
@@ -252,6 +268,21 @@ int fail(const QString &why, int status = kFailed)
 
 int main(int argc, char *argv[])
 {
+    // Before anything that could wait: until the capture has ended, the
+    // signals cancel the run, which then says so and ends with status 1.
+    std::optional<calclink::StopSignals> handlers(std::in_place, onSignal, 0);
+    // A closed standard output is an error to report, not a signal that ends the program.
+    std::signal(SIGPIPE, SIG_IGN);
+    // A standard descriptor the program was started without gets /dev/null
+    // before Qt opens anything, which would otherwise take its number: "-"
+    // would write the picture into Qt's own descriptor.
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
+            closedAtStart[fd] = true;
+            ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY); // the lowest free number: fd
+        }
+    }
+
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("ekrano-capture");
     QCoreApplication::setApplicationVersion(EKRANO_VERSION);
@@ -291,18 +322,14 @@ int main(int argc, char *argv[])
     if (!output)
         return fail(QString("cannot write %1: %2").arg(nameOf(request.file), failure));
 
-    // The signals cancel the capture; before and after it they do what
-    // they did when the program started (end it, as a rule).
-    calclink::Stop stop;
-    running = &stop;
-    std::optional<calclink::StopSignals> handlers(std::in_place, onSignal, 0);
-    // A closed standard output is an error to report, not a signal that ends the program.
-    std::signal(SIGPIPE, SIG_IGN);
+    if (stop.cancelled())
+        return fail("cancelled");
 
     const calclink::CaptureResult result = calclink::capture(
         calclink::cableCodeOf(request.cable), calclink::deviceNameOf(request.cable, request.port), stop);
+    // From here on the signals do what they did when the program started
+    // (end it, as a rule).
     handlers.reset();
-    running = nullptr;
     if (!result.screen)
         return fail(result.cancelled() ? QString("cancelled") : failureLine(result));
 

@@ -59,6 +59,7 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
 {
     CaptureResult result;
     try {
+        stop.check(); // cancelled already: no port is opened
         CalcScreen screen;
         screen.Configure(26);
         CalcLink link(stop, timeouts);
