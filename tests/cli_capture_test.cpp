@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
@@ -231,6 +232,31 @@ TEST_F(CaptureCommand, NothingBeforeTheCaptureWaitsOrWritesAstray)
     EXPECT_EQ(closed.readAllStandardError(),
               "ekrano-capture: cannot write standard output: it was closed when ekrano-capture started\n");
     EXPECT_EQ(simulator.requestsServed(), 0);
+}
+
+TEST_F(CaptureCommand, TheTraceTellsEachStepOnALineWithItsTime)
+{
+    const Outcome traced = run({"--trace", file("trace.txt"), file("shot.png")});
+    ASSERT_EQ(traced.status, 0) << traced.errors.toStdString();
+    QFile trace(file("trace.txt"));
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    const QStringList lines = QString(trace.readAll()).split('\n', Qt::SkipEmptyParts);
+    static const QRegularExpression form("^ *[0-9]+\\.[0-9]{3} ms  \\S");
+    const QString link = QString::fromStdString(calclink::portLinkPath(1));
+    const QString data = "received 73 15 00 03" + QString(" ..").repeated(770) + " DATA, checksum right";
+    // Each of these in this order, among the others.
+    const QStringList steps = {"capture: COM1, cable code 1 (Gray)", "limits: reply 2000 ms, byte 1000 ms",
+                               "device: COM1 is " + link + " -> " + QString::fromStdString(simulator.path()),
+                               "port: set 9600 baud, 8 data bits, no parity, 1 stop bit", "sent 23 6D 00 00 SCR",
+                               "received 73 56 00 00 ACK", data, "sent 23 56 00 00 ACK",
+                               "port: input discarded", "result: the screen"};
+    qsizetype at = 0;
+    for (const QString &step : steps) {
+        const QRegularExpression wanted("^ *[0-9.]+ ms  " + QRegularExpression::escape(step).replace("\\.\\.", "[0-9A-F]{2}"));
+        for (; at < lines.size() && !wanted.match(lines[at]).hasMatch(); ++at)
+            EXPECT_TRUE(form.match(lines[at]).hasMatch()) << lines[at].toStdString();
+        EXPECT_LT(at++, lines.size()) << "no line " << step.toStdString();
+    }
 }
 
 TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include <cstdio>
+#include <cstdlib>
 #include <system_error>
 #include <thread>
 
@@ -16,6 +17,7 @@
 #include "heldinput.h"
 #include "linkerror.h"
 #include "render.h"
+#include "trace.h"
 
 namespace {
 
@@ -69,10 +71,15 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode)
     const auto connected = [this] {
         QMetaObject::invokeMethod(Command1, [this] { Command1->setText(kGrabbing); }, Qt::QueuedConnection);
     };
+    // EKRANO_TRACE names a file that every capture's trace is added to.
+    std::string traceError;
+    const calclink::Trace trace(std::getenv("EKRANO_TRACE"), true, traceError);
+    if (!traceError.empty())
+        std::fprintf(stderr, "Ekrano: %s\n", traceError.c_str());
     std::thread worker;
     try {
         worker = std::thread([&] {
-            result = calclink::capture(cableCode, device, stop, connected);
+            result = calclink::capture(cableCode, device, stop, connected, std::nullopt, trace);
             // Queued after the caption: the loop ends once both have been seen.
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });

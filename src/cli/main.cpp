@@ -29,6 +29,7 @@
 #include "linkerror.h"
 #include "render.h"
 #include "stopsignals.h"
+#include "trace.h"
 #include "settingsfile.h"
 #include "wholefile.h"
 
@@ -303,6 +304,7 @@ int main(int argc, char *argv[])
         {"foreground", "The colour of the dark pixels and the frame.", "#rrggbb"},
         {"background", "The colour behind them.", "#rrggbb"},
         {"raw", "The bare 96 x 64 screen, one pixel a calculator pixel, black on white."},
+        {"trace", "Write what the capture does, for a bug report, to TFILE (- for standard error).", "TFILE"},
     });
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText() + "; see ekrano-capture --help", kBadOption);
@@ -322,11 +324,24 @@ int main(int argc, char *argv[])
     if (!output)
         return fail(QString("cannot write %1: %2").arg(nameOf(request.file), failure));
 
+    std::optional<calclink::Trace> trace;
+    if (const QString name = parser.value("trace"); name == "-") {
+        trace.emplace(stderr);
+    } else if (!name.isEmpty()) {
+        std::string error;
+        trace.emplace(QFile::encodeName(name).constData(), false, error);
+        if (!error.empty())
+            return fail(QString::fromLocal8Bit(error.c_str()));
+    }
+    if (trace)
+        trace->event("ekrano-capture " EKRANO_VERSION);
+
     if (stop.cancelled())
         return fail("cancelled");
 
-    const calclink::CaptureResult result = calclink::capture(
-        calclink::cableCodeOf(request.cable), calclink::deviceNameOf(request.cable, request.port), stop);
+    const calclink::CaptureResult result =
+        calclink::capture(calclink::cableCodeOf(request.cable), calclink::deviceNameOf(request.cable, request.port),
+                          stop, {}, std::nullopt, trace ? *trace : calclink::Trace::off());
     // From here on the signals do what they did when the program started
     // (end it, as a rule).
     handlers.reset();

@@ -26,8 +26,9 @@ const char *whichLow(Wires levels)
 
 } // namespace
 
-BlackTransport::BlackTransport(std::unique_ptr<BlackWires> wires, Millis bitLimit, const Stop &stop)
-    : wires_(std::move(wires)), bitLimit_(bitLimit), stop_(stop)
+BlackTransport::BlackTransport(std::unique_ptr<BlackWires> wires, Millis bitLimit, const Stop &stop,
+                               const Trace &trace)
+    : wires_(std::move(wires)), bitLimit_(bitLimit), stop_(stop), trace_(trace)
 {
     wires_->drive(kReleased);
 }
@@ -71,8 +72,12 @@ void BlackTransport::send(const uint8_t *data, size_t size)
             std::this_thread::sleep_until(*receivedAt_ + kTurnaroundGap);
             receivedAt_.reset();
         }
-        for (size_t i = 0; i < size; ++i)
+        for (size_t i = 0; i < size; ++i) {
+            const auto start = SteadyClock::now();
             sendByte(data[i], i, i + 1 == size);
+            if (trace_.on())
+                trace_.event("black: sent " + hexadecimal(data[i], 2) + " in " + milliseconds(SteadyClock::now() - start));
+        }
     } catch (...) {
         releaseQuietly();
         throw;
@@ -112,11 +117,15 @@ size_t BlackTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
     if (max == 0)
         return 0;
     try {
+        const auto start = SteadyClock::now();
         const std::optional<uint8_t> byte = receiveByte(timeout);
         if (!byte)
             return 0;
         buffer[0] = *byte;
         receivedAt_ = SteadyClock::now();
+        if (trace_.on())
+            trace_.event("black: received " + hexadecimal(*byte, 2) + " in " + milliseconds(*receivedAt_ - firstBitAt_) +
+                         ", its first bit after " + milliseconds(firstBitAt_ - start));
         return 1;
     } catch (...) {
         releaseQuietly();
@@ -140,6 +149,8 @@ std::optional<uint8_t> BlackTransport::receiveByte(Millis firstBitLimit)
             }
             fail(whichLow(now) + where(), bit == 0 ? std::optional(firstBitLimit) : std::nullopt);
         }
+        if (bit == 0)
+            firstBitAt_ = SteadyClock::now();
         const Wire theirs = start->red ? Wire::White : Wire::Red;
         const Wire mine = other(theirs);
         wires_->drive(pulling(mine));

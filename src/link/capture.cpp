@@ -1,5 +1,7 @@
 #include "capture.h"
 
+#include <ctime>
+
 #include "calclink.h"
 #include "linkerror.h"
 #include "transports.h"
@@ -55,14 +57,22 @@ std::string CaptureResult::why() const
 }
 
 CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
-                      const std::function<void()> &connected, std::optional<LinkTimeouts> timeouts)
+                      const std::function<void()> &connected, std::optional<LinkTimeouts> timeouts,
+                      const Trace &trace)
 {
+    if (trace.on()) {
+        const std::time_t now = std::time(nullptr);
+        char when[32];
+        std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S %z", std::localtime(&now));
+        const char *cable = cableCode == kCableGray ? "Gray" : cableCode == kCableBlack ? "Black" : cableCode == kCableUsb ? "USB" : "unknown";
+        trace.event("capture: " + deviceName + ", cable code " + std::to_string(cableCode) + " (" + cable + "), at " + when);
+    }
     CaptureResult result;
     try {
         stop.check(); // cancelled already: no port is opened
         CalcScreen screen;
         screen.Configure(26);
-        CalcLink link(stop, timeouts);
+        CalcLink link(stop, timeouts, trace);
         link.Connect(cableCode, deviceName);
         if (connected)
             connected();
@@ -76,6 +86,8 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
         result.number = kNoAnswer;
         result.description = error.what();
     }
+    if (trace.on())
+        trace.event(result.screen ? "result: the screen" : result.cancelled() ? "result: cancelled" : "result: " + result.why());
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include "bitmap.h"
 #include "stop.h"
 #include "timeouts.h"
+#include "trace.h"
 
 namespace calclink {
 
@@ -36,10 +37,11 @@ std::string deviceNameOf(int cableIndex, int portIndex);
 // calling thread), GetScreen and GetPicture. Both objects are released,
 // and the port restored, before it returns, on every path. Waits end early
 // when `stop` is cancelled (the result is then kCancelled) and never last
-// past the cable's limits, or `timeouts` where given.
+// past the cable's limits, or `timeouts` where given. What it does, from the
+// device opened to the result, goes to `trace`.
 CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
                       const std::function<void()> &connected = {},
-                      std::optional<LinkTimeouts> timeouts = std::nullopt);
+                      std::optional<LinkTimeouts> timeouts = std::nullopt, const Trace &trace = Trace::off());
 
 // The message box that reports a failed capture.
 struct CaptureMessage {

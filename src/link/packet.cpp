@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "linkerror.h"
+#include "trace.h"
 
 namespace calclink {
 
@@ -19,8 +20,11 @@ std::string hex(uint8_t value) { return "0x" + hexadecimal(value, 2); }
 // out, with its value.
 class PacketBytes {
 public:
-    PacketBytes(Transport &transport, Millis firstByte, Millis nextByte, Millis wholePacket)
-        : transport_(transport), firstByte_(firstByte), nextByte_(nextByte), wholePacket_(wholePacket) {}
+    PacketBytes(Transport &transport, Millis firstByte, Millis nextByte, Millis wholePacket, bool keep)
+        : transport_(transport), firstByte_(firstByte), nextByte_(nextByte), wholePacket_(wholePacket), keep_(keep) {}
+
+    // Every byte read so far, when asked to keep them (for the trace).
+    const std::vector<uint8_t> &kept() const { return kept_; }
 
     // Fills `buffer` completely or throws; `what` names the packet for the message.
     void read(uint8_t *buffer, size_t size, const std::string &what)
@@ -46,6 +50,8 @@ public:
             }
             if (received_ == 0)
                 deadline_ = SteadyClock::now() + wholePacket_;
+            if (keep_)
+                kept_.insert(kept_.end(), buffer + done, buffer + done + got);
             done += got;
             received_ += got;
         }
@@ -60,9 +66,47 @@ private:
 
     Transport &transport_;
     const Millis firstByte_, nextByte_, wholePacket_;
+    const bool keep_;
     size_t received_ = 0;
     SteadyClock::time_point deadline_;
+    std::vector<uint8_t> kept_;
 };
+
+Packet readPacketFrom(PacketBytes &bytes, size_t maxData)
+{
+    uint8_t header[4];
+
+    // Each header byte is checked as it arrives, so that noise on the line
+    // fails at once instead of after the byte limit.
+    bytes.read(header, 1, "The reply");
+    if (!isCalculatorId(header[0]))
+        throw noAnswer("a reply from the unknown machine id " + hex(header[0]));
+
+    bytes.read(header + 1, 1, "The reply");
+    const std::optional<bool> carriesData = commandCarriesData(header[1]);
+    if (!carriesData)
+        throw noAnswer("a reply with the unknown command id " + hex(header[1]));
+
+    Packet packet;
+    packet.machineId = header[0];
+    packet.command = header[1];
+    const std::string what = "The " + commandName(packet.command) + " packet";
+    bytes.read(header + 2, 2, what);
+    packet.length = uint16_t(header[2] | (header[3] << 8));
+
+    if (!*carriesData || packet.length == 0)
+        return packet;
+    if (packet.length > maxData)
+        throw noAnswer(what + " announced " + std::to_string(packet.length) +
+                       " data bytes, more than the " + std::to_string(maxData) + " expected");
+
+    packet.data.resize(packet.length);
+    bytes.read(packet.data.data(), packet.data.size(), what);
+    uint8_t sum[2];
+    bytes.read(sum, 2, what);
+    packet.checksumOk = checksum(packet.data) == uint16_t(sum[0] | (sum[1] << 8));
+    return packet;
+}
 
 } // namespace
 
@@ -144,41 +188,24 @@ std::vector<uint8_t> encodePacket(uint8_t machineId, uint8_t command, std::span<
     return bytes;
 }
 
-Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData, Millis wholePacket)
+Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData, Millis wholePacket,
+                  const Trace &trace)
 {
-    PacketBytes bytes(transport, firstByte, nextByte, wholePacket);
-    uint8_t header[4];
-
-    // Each header byte is checked as it arrives, so that noise on the line
-    // fails at once instead of after the byte limit.
-    bytes.read(header, 1, "The reply");
-    if (!isCalculatorId(header[0]))
-        throw noAnswer("a reply from the unknown machine id " + hex(header[0]));
-
-    bytes.read(header + 1, 1, "The reply");
-    const std::optional<bool> carriesData = commandCarriesData(header[1]);
-    if (!carriesData)
-        throw noAnswer("a reply with the unknown command id " + hex(header[1]));
-
-    Packet packet;
-    packet.machineId = header[0];
-    packet.command = header[1];
-    const std::string what = "The " + commandName(packet.command) + " packet";
-    bytes.read(header + 2, 2, what);
-    packet.length = uint16_t(header[2] | (header[3] << 8));
-
-    if (!*carriesData || packet.length == 0)
+    PacketBytes bytes(transport, firstByte, nextByte, wholePacket, trace.on());
+    try {
+        const Packet packet = readPacketFrom(bytes, maxData);
+        if (trace.on()) {
+            std::string name = commandName(packet.command);
+            if (!packet.data.empty())
+                name += packet.checksumOk ? ", checksum right" : ", checksum wrong";
+            trace.event("received " + hexBytes(bytes.kept()) + " " + name);
+        }
         return packet;
-    if (packet.length > maxData)
-        throw noAnswer(what + " announced " + std::to_string(packet.length) +
-                       " data bytes, more than the " + std::to_string(maxData) + " expected");
-
-    packet.data.resize(packet.length);
-    bytes.read(packet.data.data(), packet.data.size(), what);
-    uint8_t sum[2];
-    bytes.read(sum, 2, what);
-    packet.checksumOk = checksum(packet.data) == uint16_t(sum[0] | (sum[1] << 8));
-    return packet;
+    } catch (const LinkError &) {
+        if (trace.on() && !bytes.kept().empty())
+            trace.event("received " + hexBytes(bytes.kept()) + ", not a whole packet");
+        throw;
+    }
 }
 
 } // namespace calclink

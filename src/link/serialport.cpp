@@ -49,10 +49,9 @@ std::string openAdvice(int err, const std::string &path)
     }
 }
 
-// How long one byte takes on the wire at `speed`: a start bit, 8 data bits
-// and a stop bit. A speed not in the table counts as the slowest the link
-// uses, 9600 baud.
-std::chrono::microseconds byteTimeAt(speed_t speed)
+// The bits a second of a termios speed; one not in the table counts as the
+// slowest the link uses, 9600.
+long baudOf(speed_t speed)
 {
     static const struct {
         speed_t code;
@@ -60,11 +59,34 @@ std::chrono::microseconds byteTimeAt(speed_t speed)
     } speeds[] = {{B300, 300},       {B600, 600},       {B1200, 1200},     {B2400, 2400},     {B4800, 4800},
                   {B19200, 19200},   {B38400, 38400},   {B57600, 57600},   {B115200, 115200}, {B230400, 230400},
                   {B460800, 460800}, {B921600, 921600}};
-    long baud = 9600;
     for (const auto &entry : speeds)
         if (entry.code == speed)
-            baud = entry.baud;
-    return std::chrono::microseconds(10 * 1000000L / baud);
+            return entry.baud;
+    return 9600;
+}
+
+// How long one byte takes on the wire at `speed`: a start bit, 8 data bits
+// and a stop bit.
+std::chrono::microseconds byteTimeAt(speed_t speed)
+{
+    return std::chrono::microseconds(10 * 1000000L / baudOf(speed));
+}
+
+// Termios settings as the trace shows them: the words, then the flags.
+std::string describe(const termios &t)
+{
+    const tcflag_t size = t.c_cflag & CSIZE;
+    std::string text = std::to_string(baudOf(::cfgetospeed(&t))) + " baud, " +
+                       (size == CS8 ? "8" : size == CS7 ? "7" : size == CS6 ? "6" : "5") + " data bits, " +
+                       (t.c_cflag & PARENB ? "parity" : "no parity") + ", " +
+                       (t.c_cflag & CSTOPB ? "2 stop bits" : "1 stop bit") + ", " +
+                       (t.c_cflag & CRTSCTS ? "RTS/CTS flow control" : "no RTS/CTS") + ", " +
+                       (t.c_iflag & (IXON | IXOFF) ? "XON/XOFF" : "no XON/XOFF") + ", " +
+                       (t.c_lflag & ICANON ? "canonical;" : "raw;");
+    for (const auto &[name, flags] : {std::pair{" iflag ", t.c_iflag}, {" oflag ", t.c_oflag},
+                                      {" cflag ", t.c_cflag}, {" lflag ", t.c_lflag}})
+        text += name + hexadecimal(uint32_t(flags));
+    return text + " VMIN " + std::to_string(t.c_cc[VMIN]) + " VTIME " + std::to_string(t.c_cc[VTIME]);
 }
 
 int remainingMs(SteadyClock::time_point deadline)
@@ -95,8 +117,8 @@ int waitFor(int fd, short events, SteadyClock::time_point deadline, const Stop &
 } // namespace
 
 SerialPort::SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud,
-                       const Stop &stop)
-    : deviceName_(deviceName), path_(path), stop_(stop)
+                       const Stop &stop, const Trace &trace)
+    : deviceName_(deviceName), path_(path), stop_(stop), trace_(trace)
 {
     do {
         fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
@@ -141,6 +163,11 @@ SerialPort::SerialPort(const std::string &deviceName, const std::string &path, s
     }
     ::tcflush(fd_, TCIFLUSH);
     byteTime_ = byteTimeAt(::cfgetospeed(&raw));
+    if (trace_.on()) {
+        trace_.event("port: opened " + path_ + " and locked it; found " + describe(saved_));
+        trace_.event(std::string("port: set ") + describe(raw) + (baud ? "" : " (the speed as found)") +
+                     "; waiting input discarded");
+    }
 }
 
 SerialPort::~SerialPort()
@@ -153,6 +180,9 @@ SerialPort::~SerialPort()
     // Fails harmlessly (EIO) when the device has gone.
     ::tcsetattr(fd_, TCSANOW, &saved_);
     ::close(fd_);
+    trace_.event(std::string("port: ") +
+                 (drained ? "input" : stop_.cancelled() ? "input and output (cancelled)" : "input and output") +
+                 " discarded, the settings found put back, closed");
 }
 
 // The last bytes written (the final ACK) must reach the calculator before
@@ -178,7 +208,14 @@ SerialPort::~SerialPort()
 // ran out first.
 bool SerialPort::drainOutput() const
 {
-    const auto deadline = SteadyClock::now() + kDrainLimit;
+    if (writtenLast_ == 0)
+        return true; // nothing was written (the Black cable only moves the modem lines)
+    const auto start = SteadyClock::now();
+    const auto deadline = start + kDrainLimit;
+    const auto said = [&](const std::string &what, bool done) {
+        trace_.event("port: " + what + (done ? " after " : ", still not after ") + milliseconds(SteadyClock::now() - start));
+        return done;
+    };
     const auto waitUntil = [&](const auto &done) {
         for (;;) {
             if (done())
@@ -190,14 +227,19 @@ bool SerialPort::drainOutput() const
     };
     int queued = 0;
     // A failure here is a device that has gone: nothing is waiting.
-    if (!waitUntil([&] { return ::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0; }))
+    if (!said("the kernel's output queue empty",
+              waitUntil([&] { return ::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0; })))
         return false;
     unsigned status = 0;
     if (::ioctl(fd_, TIOCSERGETLSR, &status) == 0)
-        return waitUntil([&] { return ::ioctl(fd_, TIOCSERGETLSR, &status) != 0 || (status & TIOCSER_TEMT); });
+        return said("the transmitter empty", waitUntil([&] {
+                        return ::ioctl(fd_, TIOCSERGETLSR, &status) != 0 || (status & TIOCSER_TEMT);
+                    }));
     const auto sent = lastWrite_ + byteTime_ * long(writtenLast_) + kAdapterFrame;
     std::this_thread::sleep_until(std::min(sent, deadline));
-    return sent <= deadline;
+    return said("no line status register; the last write's " + std::to_string(writtenLast_) +
+                    " bytes out at the port's speed",
+                sent <= deadline);
 }
 
 void SerialPort::fail(int err, const std::string &doing) const

@@ -6,6 +6,7 @@
 #include <termios.h>
 
 #include "stop.h"
+#include "trace.h"
 #include "transport.h"
 
 namespace calclink {
@@ -20,8 +21,9 @@ public:
     // at `baud` when given (B9600 for Gray; the Black cable passes nothing and keeps the speed);
     // input already waiting is discarded. Throws systemError(...) with advice (permission denied:
     // membership of the dialout group; busy; absent).
+    // What it sets up and how it closes goes to `trace`.
     SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud,
-               const Stop &stop = Stop::never());
+               const Stop &stop = Stop::never(), const Trace &trace = Trace::off());
     // Waits, bounded, for the bytes written to leave the port, unless the
     // capture was cancelled; discards the input, and the output only if it
     // did not leave in time; restores the termios settings it found; closes.
@@ -60,6 +62,7 @@ private:
     int fd_ = -1;
     termios saved_{};
     const Stop &stop_;
+    const Trace &trace_;
     std::chrono::microseconds byteTime_{0}; // one byte on the wire at the port's speed
     size_t writtenLast_ = 0;                // the bytes the last write() took, and when
     SteadyClock::time_point lastWrite_;

@@ -76,6 +76,7 @@ private:
                                             &done, ms);
         UsbTransfer result;
         result.count = size_t(std::max(done, 0));
+        result.libusbStatus = libusb_error_name(rc);
         if (rc == LIBUSB_ERROR_TIMEOUT)
             result.status = UsbTransfer::TimedOut;
         else if (rc == LIBUSB_ERROR_NO_DEVICE)
