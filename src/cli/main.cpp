@@ -27,6 +27,7 @@
 #include "capture.h"
 #include "fileopen.h"
 #include "linkerror.h"
+#include "portcheck.h"
 #include "render.h"
 #include "stopsignals.h"
 #include "trace.h"
@@ -305,6 +306,7 @@ int main(int argc, char *argv[])
         {"background", "The colour behind them.", "#rrggbb"},
         {"raw", "The bare 96 x 64 screen, one pixel a calculator pixel, black on white."},
         {"trace", "Write what the capture does, for a bug report, to TFILE (- for standard error).", "TFILE"},
+        {"list", "Show where COM1 to COM4 and the USB cable lead and whether they can be opened now, then exit."},
     });
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText() + "; see ekrano-capture --help", kBadOption);
@@ -312,6 +314,12 @@ int main(int argc, char *argv[])
         parser.showHelp(); // exits
     if (parser.isSet("version"))
         parser.showVersion(); // exits
+
+    if (parser.isSet("list")) {
+        for (const std::string &line : calclink::checkPorts())
+            std::printf("%s\n", line.c_str());
+        return 0;
+    }
 
     Request request = storedRequest();
     if (const std::optional<QString> wrong = parse(parser, request))

@@ -17,9 +17,7 @@
 
 namespace calclink {
 
-namespace {
-
-std::string openAdvice(int err, const std::string &path)
+std::string portAdvice(int err, const std::string &path)
 {
     switch (err) {
     case EACCES:
@@ -48,6 +46,8 @@ std::string openAdvice(int err, const std::string &path)
         return {};
     }
 }
+
+namespace {
 
 // The bits a second of a termios speed; one not in the table counts as the
 // slowest the link uses, 9600.
@@ -125,20 +125,20 @@ SerialPort::SerialPort(const std::string &deviceName, const std::string &path, s
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) {
         const int err = errno;
-        throw systemError(err, deviceName_, path_, "opening", openAdvice(err, path_));
+        throw systemError(err, deviceName_, path_, "opening", portAdvice(err, path_));
     }
 
     // Two programs sharing a port would interleave their bytes; the lock is
     // advisory, which is what other serial programs check as well.
     if (::flock(fd_, LOCK_EX | LOCK_NB) < 0 && errno == EWOULDBLOCK) {
         ::close(fd_);
-        throw systemError(EBUSY, deviceName_, path_, "opening", openAdvice(EBUSY, path_));
+        throw systemError(EBUSY, deviceName_, path_, "opening", portAdvice(EBUSY, path_));
     }
 
     if (::tcgetattr(fd_, &saved_) < 0) {
         const int err = errno;
         ::close(fd_);
-        throw systemError(err, deviceName_, path_, "setting up", openAdvice(err, path_));
+        throw systemError(err, deviceName_, path_, "setting up", portAdvice(err, path_));
     }
 
     termios raw = saved_;
@@ -159,7 +159,7 @@ SerialPort::SerialPort(const std::string &deviceName, const std::string &path, s
     if (rc < 0) {
         const int err = errno;
         ::close(fd_);
-        throw systemError(err, deviceName_, path_, "setting up", openAdvice(err, path_));
+        throw systemError(err, deviceName_, path_, "setting up", portAdvice(err, path_));
     }
     ::tcflush(fd_, TCIFLUSH);
     byteTime_ = byteTimeAt(::cfgetospeed(&raw));

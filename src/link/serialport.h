@@ -68,4 +68,8 @@ private:
     SteadyClock::time_point lastWrite_;
 };
 
+// What the user can do when opening the port `path` fails with `err`
+// (errno), if anything: the dialout group, a port link that points nowhere ...
+std::string portAdvice(int err, const std::string &path);
+
 } // namespace calclink

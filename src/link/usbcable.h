@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,19 @@ struct UsbOpening {
 // Looks for the cables with libusb, in a stable order (bus, then port), and
 // opens the one at `index`.
 UsbOpening openLibusbCable(int index);
+
+// Where one cable sits: its bus, its address and its device node.
+struct UsbCablePlace {
+    int bus = 0;
+    int address = 0;
+    std::string path;
+};
+// The cables present, in the same order, found without opening any; nothing,
+// with the USB library's words in `reason`, when USB cannot be used.
+std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason);
+
+// What the user can do when opening a cable fails with `err` (errno), if anything.
+std::string usbAdvice(int err);
 
 // Turns an opening into the USB transport, or throws the LinkError the user
 // reads (no cable, only k cables, permission and how to get it, busy ...).

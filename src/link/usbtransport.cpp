@@ -18,7 +18,9 @@ const std::string kUdevAdvice =
     "`sudo make install-udev` in Ekrano's source folder, then plug the cable in again.";
 const std::string kUnpluggedAdvice = "The cable was pulled out; plug it in again and retry.";
 
-std::string adviceFor(int err)
+} // namespace
+
+std::string usbAdvice(int err)
 {
     switch (err) {
     case EACCES:
@@ -32,6 +34,8 @@ std::string adviceFor(int err)
         return {};
     }
 }
+
+namespace {
 
 std::string ordinal(int index)
 {
@@ -66,7 +70,7 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
         break;
     }
     const int err = opening.error ? opening.error : EIO;
-    throw systemError(err, deviceName, opening.path, "opening", adviceFor(err));
+    throw systemError(err, deviceName, opening.path, "opening", usbAdvice(err));
 }
 
 UsbTransport::UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName, Millis writeLimit,
@@ -92,7 +96,7 @@ void UsbTransport::traced(const char *direction, size_t size, const UsbTransfer 
 void UsbTransport::failed(const UsbTransfer &transfer, const std::string &doing)
 {
     const int err = transfer.status == UsbTransfer::NoDevice ? ENODEV : (transfer.error ? transfer.error : EIO);
-    throw systemError(err, deviceName_, cable_->path(), doing, adviceFor(err));
+    throw systemError(err, deviceName_, cable_->path(), doing, usbAdvice(err));
 }
 
 // The time left until the end of the next step of a wait that lasts until
