@@ -49,11 +49,10 @@ int hexValue(char16_t c)
 
 int octalValue(char c) { return c >= '0' && c <= '7' ? c - '0' : -1; }
 
-// How the text ends, when a line ends with it: what a line break appended
-// there would do.
+// How a line ends: what a line break put right after it would do.
 enum class Ending {
-    Plain,      // a break ends the line
-    Backslash,  // a lone backslash: it would escape the break
+    Plain,      // the break ends the line
+    Backslash,  // a lone backslash, at the end of the text: it would escape the break
     EscapedCR,  // a backslash and a carriage return: a "\n" would join them as one escaped break
 };
 
@@ -84,6 +83,7 @@ public:
         Line line;
         line.begin = i;
         bool quoted = false;
+        qsizetype afterEscapedCR = -1;
         while (i < n) {
             if (!is(p[i], LineMark)) {
                 ++i;
@@ -106,8 +106,8 @@ public:
                 const char escaped = p[i++];
                 if (i < n && ((escaped == '\n' && p[i] == '\r') || (escaped == '\r' && p[i] == '\n')))
                     ++i;
-                else if (i == n && escaped == '\r')
-                    line.ending = Ending::EscapedCR;
+                else if (escaped == '\r')
+                    afterEscapedCR = i;
             } else if (c == '"') {
                 quoted = !quoted;
             } else if (c == ';') {
@@ -126,6 +126,8 @@ public:
         next_ = i;
         line.end = i;
         line.quoteOpen = quoted && i == n;
+        if (afterEscapedCR == i)
+            line.ending = Ending::EscapedCR;
         if (line.end == line.begin)
             return std::nullopt;
         return line;
@@ -449,16 +451,14 @@ QByteArray write(QByteArrayView text, const QString &section, const std::vector<
                 found[k].push_back(*line);
     }
 
-    // Where the text ends, a line break that really ends its last line.
-    const auto breakAtEnd = [&]() -> QByteArray {
-        if (!last)
-            return text.isEmpty() ? QByteArray() : eol;
+    // A line break that really ends `line`, put right after it.
+    const auto breakAfter = [&](const Line &line) {
         QByteArray end;
-        if (last->ending == Ending::Backslash)
+        if (line.ending == Ending::Backslash)
             end += '\n'; // now an escaped break, which the value skips
-        if (last->quoteOpen)
+        if (line.quoteOpen)
             end += '"';
-        end += last->ending == Ending::EscapedCR && !last->quoteOpen ? eol + eol : eol;
+        end += line.ending == Ending::EscapedCR && !line.quoteOpen ? eol + eol : eol;
         return end;
     };
     const auto lineOf = [&](const std::pair<QString, QString> &value) {
@@ -482,10 +482,11 @@ QByteArray write(QByteArrayView text, const QString &section, const std::vector<
     }
     if (!added.isEmpty()) {
         if (header) {
-            const bool atEnd = header->end == text.size();
-            edits.push_back({header->end, header->end, (atEnd ? breakAtEnd() : eol) + added.sliced(eol.size())});
+            edits.push_back({header->end, header->end, breakAfter(*header) + added.sliced(eol.size())});
         } else {
-            edits.push_back({text.size(), text.size(), breakAtEnd() + '[' + section.toUtf8() + ']' + added + eol});
+            // After the last line, or (what is left after it being blank or comments) after the whole text.
+            const QByteArray before = text.isEmpty() ? QByteArray() : last ? breakAfter(*last) : eol;
+            edits.push_back({text.size(), text.size(), before + '[' + section.toUtf8() + ']' + added + eol});
         }
     }
 
