@@ -50,8 +50,7 @@ std::optional<raster::Colour> colourOf(const QString &text)
     static const QRegularExpression form(QRegularExpression::anchoredPattern("#[0-9A-Fa-f]{6}"));
     if (!form.match(text).hasMatch())
         return std::nullopt;
-    const QColor colour(text);
-    return raster::rgb(colour.red(), colour.green(), colour.blue());
+    return display::colourOf(QColor(text));
 }
 
 // The zoom 0.1 to 5 in steps of 0.1, as ten times itself, or nothing.
