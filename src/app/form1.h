@@ -106,6 +106,7 @@ private:
     void createMenus();
     void wireEvents();
     void place(QWidget *control, int left, int top, int width, int height) const;
+    void sizeDisplay(); // Picture1 as large as the display at zoomFactor
     void applyZoom(bool centre);
     calclink::CaptureResult captureOffThread(int cableCode);
     void reportCaptureFailure(const calclink::CaptureResult &result);

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 
+#include "capture.h"
 #include "controls.h"
 #include "form1.h"
 #include "settingsfile.h"
@@ -18,32 +19,19 @@
 void Form1::Form_Activate()
 {
     const settingsfile::Choices stored = settingsfile::choices(settingsfile::read(&settingsRefused_));
-    int port = stored.port;
-    const int cable = stored.cable;
-    const int border = stored.border;
-    const int scroll = stored.scrollbar;
-    const raster::Colour fore = stored.forecolor;
-    raster::Colour back = stored.backcolor;
-
-    if (fore == back)
-        back = raster::kWhite;
-    Picture1->setForeColor(fore);
-    Picture1->setBackColor(back);
+    Picture1->setForeColor(stored.forecolor);
+    Picture1->setBackColor(stored.backcolor);
 
     // Ticking an item of a group unticks the others.
-    if (port == 0)
-        port = 1;
-    groupItem(mnuport, port)->setChecked(true);
-    groupItem(mnuCableType, cable)->setChecked(true);
-
-    if (cable == 2)
+    groupItem(mnuport, stored.port)->setChecked(true);
+    groupItem(mnuCableType, stored.cable)->setChecked(true);
+    if (stored.cable == calclink::kMenuUsb)
         mnuport->setEnabled(false);
 
     QCoreApplication::processEvents();
 
-    setCheckBoxValue(Check1, border); // a change raises Check1's Click
-    if (scroll > 0)
-        HScroll1->setValue(scroll); // a change raises HScroll1's Change
+    setCheckBoxValue(Check1, stored.border); // a change raises Check1's Click
+    HScroll1->setValue(stored.scrollbar);    // a change raises HScroll1's Change
 
     Redraw();
     activated_ = true;

@@ -29,9 +29,9 @@
 #include "linkerror.h"
 #include "portcheck.h"
 #include "render.h"
+#include "settingsfile.h"
 #include "stopsignals.h"
 #include "trace.h"
-#include "settingsfile.h"
 #include "wholefile.h"
 
 namespace {
@@ -45,32 +45,10 @@ bool closedAtStart[3] = {};
 // What one run captures and how it draws it: the stored choices, then the
 // options over them.
 struct Request {
-    int port = 1;
-    int cable = calclink::kMenuBlack;
-    bool border = false;
-    int scrollbar = 30; // ten times the zoom
-    raster::Colour foreColor = raster::kBlack;
-    raster::Colour backColor = raster::kWhite;
+    settingsfile::Choices look; // the stored choices as the window applies them at start
     bool raw = false;
     QString file;
 };
-
-// The stored choices as the window applies them at start: no port counts as
-// COM1, a zoom of 0 leaves the starting 3, and a background equal to the
-// foreground becomes white.
-Request storedRequest()
-{
-    const settingsfile::Choices stored = settingsfile::choices(settingsfile::read());
-    Request request;
-    request.port = stored.port == 0 ? 1 : stored.port;
-    request.cable = stored.cable;
-    request.border = stored.border == 1;
-    if (stored.scrollbar > 0)
-        request.scrollbar = stored.scrollbar;
-    request.foreColor = stored.forecolor;
-    request.backColor = stored.backcolor == stored.forecolor ? raster::kWhite : stored.backcolor;
-    return request;
-}
 
 // The option's value as a colour "#rrggbb", or nothing.
 std::optional<raster::Colour> colourOf(const QString &text)
@@ -78,8 +56,7 @@ std::optional<raster::Colour> colourOf(const QString &text)
     static const QRegularExpression form(QRegularExpression::anchoredPattern("#[0-9A-Fa-f]{6}"));
     if (!form.match(text).hasMatch())
         return std::nullopt;
-    const QColor colour(text);
-    return raster::rgb(colour.red(), colour.green(), colour.blue());
+    return display::colourOf(QColor(text));
 }
 
 // The zoom 0.1 to 5 in steps of 0.1, as ten times itself, or nothing.
@@ -109,26 +86,26 @@ std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
         const int index = int(ports.indexOf(parser.value("port").toUpper()));
         if (index < 0)
             return QString("--port takes COM1, COM2, COM3 or COM4, not '%1'").arg(parser.value("port"));
-        request.port = index + 1;
+        request.look.port = index + 1;
     }
     if (parser.isSet("cable")) {
         static const QStringList cables{"black", "gray", "usb"};
         const int index = int(cables.indexOf(parser.value("cable").toLower()));
         if (index < 0)
             return QString("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));
-        request.cable = index;
+        request.look.cable = index;
     }
     if (parser.isSet("zoom")) {
         const std::optional<int> value = scrollValueOf(parser.value("zoom"));
         if (!value)
             return QString("--zoom takes 0.1 to 5 in steps of 0.1, not '%1'").arg(parser.value("zoom"));
-        request.scrollbar = *value;
+        request.look.scrollbar = *value;
     }
     if (parser.isSet("border") && parser.isSet("no-border"))
         return QString("--border and --no-border exclude each other");
     if (parser.isSet("border") || parser.isSet("no-border"))
-        request.border = parser.isSet("border");
-    for (const auto &[name, colour] : {std::pair{"foreground", &request.foreColor}, {"background", &request.backColor}}) {
+        request.look.border = parser.isSet("border");
+    for (const auto &[name, colour] : {std::pair{"foreground", &request.look.forecolor}, {"background", &request.look.backcolor}}) {
         if (!parser.isSet(name))
             continue;
         const std::optional<raster::Colour> value = colourOf(parser.value(name));
@@ -148,12 +125,12 @@ QImage pictureOf(const calclink::Bitmap &bitmap, const Request &request)
     if (request.raw)
         return screen;
     display::Look look;
-    look.zoomFactor = request.scrollbar / 10.0;
+    look.zoomFactor = request.look.scrollbar / 10.0;
     look.twipsPerPixelX = look.twipsPerPixelY = 15;
     look.size = display::drawingArea(look.zoomFactor, look.twipsPerPixelX, look.twipsPerPixelY);
-    look.foreColor = request.foreColor;
-    look.backColor = request.backColor;
-    look.border = request.border;
+    look.foreColor = request.look.forecolor;
+    look.backColor = request.look.backcolor;
+    look.border = request.look.border == 1;
     return display::render(screen, look);
 }
 
@@ -321,7 +298,8 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    Request request = storedRequest();
+    Request request;
+    request.look = settingsfile::choices(settingsfile::read());
     if (const std::optional<QString> wrong = parse(parser, request))
         return fail(*wrong + "; see ekrano-capture --help", kBadOption);
 
@@ -347,9 +325,9 @@ int main(int argc, char *argv[])
     if (stop.cancelled())
         return fail("cancelled");
 
-    const calclink::CaptureResult result =
-        calclink::capture(calclink::cableCodeOf(request.cable), calclink::deviceNameOf(request.cable, request.port),
-                          stop, {}, std::nullopt, trace ? *trace : calclink::Trace::off());
+    const calclink::CaptureResult result = calclink::capture(
+        calclink::cableCodeOf(request.look.cable), calclink::deviceNameOf(request.look.cable, request.look.port), stop,
+        {}, std::nullopt, trace ? *trace : calclink::Trace::off());
     // From here on the signals do what they did when the program started
     // (end it, as a rule).
     handlers.reset();

@@ -12,8 +12,6 @@ namespace {
 using raster::Colour;
 using raster::Span;
 
-QRgb toRgb(Colour c) { return qRgb(raster::red(c), raster::green(c), raster::blue(c)); }
-
 bool isBlack(QRgb rgb) { return (rgb & RGB_MASK) == 0; }
 
 // Pixels [first, first + count) of a row in one colour: the loop that
@@ -45,7 +43,7 @@ std::vector<QRgb> Gradient(const GradedBackground &g, int across, QRgb back)
         const double red = std::nearbyint(redDifference / 255 * i + g.startRed);
         const double green = std::nearbyint(greenDifference / 255 * i + g.startGreen);
         const double blue = std::nearbyint(blueDifference / 255 * i + g.startBlue);
-        const QRgb rgb = toRgb(Colour(red + 256 * green + 65536 * blue));
+        const QRgb rgb = rgbOf(Colour(red + 256 * green + 65536 * blue));
         const int centre = raster::pixelOf(double(float(i)) * pixelsPerBand);
         const Span pen = clipped({centre - 1, centre + 1}, across);
         for (int p = pen.first; p <= pen.last; ++p)
@@ -215,8 +213,8 @@ QImage render(const QImage &screen, const Look &look, QImage reuse)
     uchar *const bits = image.bits(); // once: every scanLine() asks whether the image is shared
     const qsizetype stride = image.bytesPerLine();
     const auto row = [&](int y) { return reinterpret_cast<QRgb *>(bits + y * stride); };
-    const QRgb fore = toRgb(look.foreColor);
-    const QRgb back = toRgb(look.backColor);
+    const QRgb fore = rgbOf(look.foreColor);
+    const QRgb back = rgbOf(look.backColor);
 
     // The background of each row: one row for all (solid, or vertical
     // bands), or one colour a row (horizontal bands).
@@ -275,19 +273,28 @@ QImage render(const QImage &screen, const Look &look, QImage reuse)
     return image;
 }
 
-QSize drawingArea(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY)
+QSize displaySize(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY)
 {
     const int width = raster::pixelsFromTwips(float(zoomFactor * (98 * twipsPerPixelX)), twipsPerPixelX);
     const float appliedWidth = float(width * twipsPerPixelX);
     const int height = raster::pixelsFromTwips(float((66.0 / 98.0) * appliedWidth), twipsPerPixelY);
-    constexpr int frame = 2;
-    return {std::max(0, width - 2 * frame), std::max(0, height - 2 * frame)};
+    return {std::max(0, width), std::max(0, height)};
 }
+
+QSize drawingArea(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY)
+{
+    const QSize outer = displaySize(zoomFactor, twipsPerPixelX, twipsPerPixelY);
+    return {std::max(0, outer.width() - 2 * kFrameWidth), std::max(0, outer.height() - 2 * kFrameWidth)};
+}
+
+QRgb rgbOf(raster::Colour colour) { return qRgb(raster::red(colour), raster::green(colour), raster::blue(colour)); }
+
+raster::Colour colourOf(const QColor &colour) { return raster::rgb(colour.red(), colour.green(), colour.blue()); }
 
 QImage blankScreen(int width, int height, raster::Colour colour)
 {
     QImage image(width, height, QImage::Format_Mono);
-    image.setColorTable({toRgb(colour), qRgb(0, 0, 0)});
+    image.setColorTable({rgbOf(colour), qRgb(0, 0, 0)});
     image.fill(0);
     return image;
 }

@@ -37,12 +37,15 @@ int cableCodeOf(int cableIndex)
     }
 }
 
-std::string deviceNameOf(int cableIndex, int portIndex)
+std::string portName(int portIndex)
 {
-    if (cableIndex == kMenuUsb)
-        return "\\\\.\\Usb0";
     const std::string digits = std::to_string(portIndex);
     return "COM" + digits.substr(digits.size() - 1);
+}
+
+std::string deviceNameOf(int cableIndex, int portIndex)
+{
+    return cableIndex == kMenuUsb ? "\\\\.\\Usb0" : portName(portIndex);
 }
 
 bool CaptureResult::cancelled() const { return !screen && number == kCancelled; }
