@@ -17,13 +17,6 @@ namespace calclink {
 
 namespace {
 
-// The pseudo-terminals' device numbers (UNIX98_PTY_SLAVE_MAJOR and the
-// seven after it): they have no modem lines.
-bool isPseudoTerminal(const struct stat &info)
-{
-    return major(info.st_rdev) >= 136 && major(info.st_rdev) <= 143;
-}
-
 // What the kernel's device list says of a character device: the first line
 // of one of its attributes, or of the link `subsystem`, its last part; empty
 // when it has none.
@@ -71,7 +64,7 @@ std::string checkSerial(int port)
     if (!S_ISCHR(info.st_mode))
         return cannot("it is not a serial port but a " + std::string(S_ISDIR(info.st_mode) ? "folder" : "file") +
                       ". Point the port link at one: " + setLink);
-    const bool pseudoTerminal = isPseudoTerminal(info);
+    const bool pseudoTerminal = isPseudoTerminal(info.st_rdev);
     if (!pseudoTerminal) {
         if (const std::string kind = deviceAttribute(info, "subsystem"); !kind.empty() && kind != "tty")
             return cannot("it is not a serial port but a device of the kind \"" + kind +

@@ -11,11 +11,17 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "linkerror.h"
 
 namespace calclink {
+
+bool isPseudoTerminal(dev_t device)
+{
+    return major(device) >= 136 && major(device) <= 143;
+}
 
 std::string portAdvice(int err, const std::string &path)
 {
@@ -163,6 +169,8 @@ SerialPort::SerialPort(const std::string &deviceName, const std::string &path, s
     }
     ::tcflush(fd_, TCIFLUSH);
     byteTime_ = byteTimeAt(::cfgetospeed(&raw));
+    struct stat info;
+    pseudoTerminal_ = ::fstat(fd_, &info) == 0 && isPseudoTerminal(info.st_rdev);
     if (trace_.on()) {
         trace_.event("port: opened " + path_ + " and locked it; found " + describe(saved_));
         trace_.event(std::string("port: set ") + describe(raw) + (baud ? "" : " (the speed as found)") +
@@ -199,47 +207,47 @@ SerialPort::~SerialPort()
 //   (ENOTTY); once the transfers are done, the bytes are in the adapter's
 //   chip, which sends them in the time they take at the port's speed;
 // - a pseudo-terminal: TIOCOUTQ reads 0 as soon as the bytes are written,
-//   because they are already in the other side's queue, where they stay
-//   unless TCOFLUSH discards what that side has not read yet; it has no line
-//   status register either (ENOTTY).
-// So: the kernel's queue empty, then the transmitter empty where the port
-// can say so, otherwise the time of the last write's bytes at the port's
-// speed (with a little more for a USB adapter's frame). False when the wait
-// ran out first.
+//   because they are already on their way to the other side's queue, where
+//   they stay unless TCOFLUSH discards what the kernel has not handed over
+//   yet; it has no transmitter and no line status register (ENOTTY).
+// So: the kernel's queue empty; then, but for a pseudo-terminal, the
+// transmitter empty where the port can say so, otherwise the time of the
+// last write's bytes at the port's speed (with a little more for a USB
+// adapter's frame). False when the wait ran out first.
 bool SerialPort::drainOutput() const
 {
     if (writtenLast_ == 0)
         return true; // nothing was written (the Black cable only moves the modem lines)
     const auto start = SteadyClock::now();
     const auto deadline = start + kDrainLimit;
-    const auto said = [&](const std::string &what, bool done) {
-        trace_.event("port: " + what + (done ? " after " : ", still not after ") + milliseconds(SteadyClock::now() - start));
-        return done;
-    };
-    const auto waitUntil = [&](const auto &done) {
+    const auto waitUntil = [&](const char *what, const auto &done) {
         for (;;) {
-            if (done())
+            if (done()) {
+                trace_.event(std::string("port: ") + what + " after " + milliseconds(SteadyClock::now() - start));
                 return true;
-            if (SteadyClock::now() >= deadline)
+            }
+            if (SteadyClock::now() >= deadline) {
+                trace_.event(std::string("port: not ") + what + " within " + milliseconds(kDrainLimit));
                 return false;
+            }
             std::this_thread::sleep_for(std::chrono::microseconds(500));
         }
     };
     int queued = 0;
     // A failure here is a device that has gone: nothing is waiting.
-    if (!said("the kernel's output queue empty",
-              waitUntil([&] { return ::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0; })))
+    if (!waitUntil("the kernel's output queue empty",
+                   [&] { return ::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0; }))
         return false;
+    if (pseudoTerminal_)
+        return true;
     unsigned status = 0;
     if (::ioctl(fd_, TIOCSERGETLSR, &status) == 0)
-        return said("the transmitter empty", waitUntil([&] {
-                        return ::ioctl(fd_, TIOCSERGETLSR, &status) != 0 || (status & TIOCSER_TEMT);
-                    }));
+        return waitUntil("the transmitter empty", [&] {
+            return ::ioctl(fd_, TIOCSERGETLSR, &status) != 0 || (status & TIOCSER_TEMT);
+        });
     const auto sent = lastWrite_ + byteTime_ * long(writtenLast_) + kAdapterFrame;
-    std::this_thread::sleep_until(std::min(sent, deadline));
-    return said("no line status register; the last write's " + std::to_string(writtenLast_) +
-                    " bytes out at the port's speed",
-                sent <= deadline);
+    return waitUntil("no line status register: the last bytes written out at the port's speed",
+                     [&] { return SteadyClock::now() >= sent; });
 }
 
 void SerialPort::fail(int err, const std::string &doing) const

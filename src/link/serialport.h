@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include <sys/types.h>
 #include <termios.h>
 
 #include "stop.h"
@@ -66,7 +67,13 @@ private:
     std::chrono::microseconds byteTime_{0}; // one byte on the wire at the port's speed
     size_t writtenLast_ = 0;                // the bytes the last write() took, and when
     SteadyClock::time_point lastWrite_;
+    bool pseudoTerminal_ = false;
 };
+
+// Whether `device` is a pseudo-terminal's number (majors 136 to 143): it has
+// no modem lines and no transmitter, and what is written to it is at once on
+// its way to the other side.
+bool isPseudoTerminal(dev_t device);
 
 // What the user can do when opening the port `path` fails with `err`
 // (errno), if anything: the dialout group, a port link that points nowhere ...
