@@ -252,7 +252,8 @@ TEST_F(CaptureCommand, TheTraceTellsEachStepOnALineWithItsTime)
                                "port: input discarded", "result: the screen"};
     qsizetype at = 0;
     for (const QString &step : steps) {
-        const QRegularExpression wanted("^ *[0-9.]+ ms  " + QRegularExpression::escape(step).replace("\\.\\.", "[0-9A-F]{2}"));
+        const QString pattern = QRegularExpression::escape(step).replace("\\.\\.", "[0-9A-F]{2}");
+        const QRegularExpression wanted("^ *[0-9.]+ ms  " + pattern);
         for (; at < lines.size() && !wanted.match(lines[at]).hasMatch(); ++at)
             EXPECT_TRUE(form.match(lines[at]).hasMatch()) << lines[at].toStdString();
         EXPECT_LT(at++, lines.size()) << "no line " << step.toStdString();

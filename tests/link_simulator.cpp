@@ -195,7 +195,8 @@ TEST_F(OverPty, TheCaptureKeepsToTheLimitsItIsGiven)
     result = calclink::capture(kCableGray, "COM1", again, {}, trickle);
     EXPECT_FALSE(result.screen);
     EXPECT_EQ(result.number, kNoAnswer);
-    EXPECT_NE(result.detail.find("the capture took longer than 300 ms (the capture limit)"), std::string::npos) << result.why();
+    EXPECT_NE(result.detail.find("the capture took longer than 300 ms (the capture limit)"), std::string::npos)
+        << result.why();
 }
 
 TEST_F(OverPty, ACancelledCaptureEndsAsCancelledAndFreesThePort)

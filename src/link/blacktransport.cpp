@@ -76,7 +76,8 @@ void BlackTransport::send(const uint8_t *data, size_t size)
             const auto start = SteadyClock::now();
             sendByte(data[i], i, i + 1 == size);
             if (trace_.on())
-                trace_.event("black: sent " + hexadecimal(data[i], 2) + " in " + milliseconds(SteadyClock::now() - start));
+                trace_.event("black: sent " + hexadecimal(data[i], 2) + " in " +
+                             milliseconds(SteadyClock::now() - start));
         }
     } catch (...) {
         releaseQuietly();
@@ -87,7 +88,8 @@ void BlackTransport::send(const uint8_t *data, size_t size)
 void BlackTransport::sendByte(uint8_t byte, size_t index, bool last)
 {
     const auto where = [&](int bit) {
-        return " (bit " + std::to_string(bit) + " of byte " + std::to_string(index) + ", 0x" + hexadecimal(byte, 2) + ")";
+        return " (bit " + std::to_string(bit) + " of byte " + std::to_string(index) + ", 0x" + hexadecimal(byte, 2) +
+               ")";
     };
     for (int bit = 0; bit < 8; ++bit) {
         const Wire mine = (byte >> bit & 1) ? Wire::White : Wire::Red;
@@ -124,8 +126,9 @@ size_t BlackTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
         buffer[0] = *byte;
         receivedAt_ = SteadyClock::now();
         if (trace_.on())
-            trace_.event("black: received " + hexadecimal(*byte, 2) + " in " + milliseconds(*receivedAt_ - firstBitAt_) +
-                         ", its first bit after " + milliseconds(firstBitAt_ - start));
+            trace_.event("black: received " + hexadecimal(*byte, 2) + " in " +
+                         milliseconds(*receivedAt_ - firstBitAt_) + ", its first bit after " +
+                         milliseconds(firstBitAt_ - start));
         return 1;
     } catch (...) {
         releaseQuietly();

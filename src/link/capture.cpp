@@ -67,8 +67,12 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
         const std::time_t now = std::time(nullptr);
         char when[32];
         std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S %z", std::localtime(&now));
-        const char *cable = cableCode == kCableGray ? "Gray" : cableCode == kCableBlack ? "Black" : cableCode == kCableUsb ? "USB" : "unknown";
-        trace.event("capture: " + deviceName + ", cable code " + std::to_string(cableCode) + " (" + cable + "), at " + when);
+        const char *cable = cableCode == kCableGray    ? "Gray"
+                            : cableCode == kCableBlack ? "Black"
+                            : cableCode == kCableUsb   ? "USB"
+                                                       : "unknown";
+        trace.event("capture: " + deviceName + ", cable code " + std::to_string(cableCode) + " (" + cable + "), at " +
+                    when);
     }
     CaptureResult result;
     try {
@@ -90,7 +94,9 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
         result.description = error.what();
     }
     if (trace.on())
-        trace.event(result.screen ? "result: the screen" : result.cancelled() ? "result: cancelled" : "result: " + result.why());
+        trace.event(result.screen      ? "result: the screen"
+                    : result.cancelled() ? "result: cancelled"
+                                         : "result: " + result.why());
     return result;
 }
 

@@ -87,7 +87,8 @@ std::string checkSerial(int port)
 // Where udev finds the USB cable's rule, if it is installed anywhere it looks.
 std::string installedUdevRule()
 {
-    for (const char *folder : {"/etc/udev/rules.d", "/run/udev/rules.d", "/usr/lib/udev/rules.d", "/lib/udev/rules.d"}) {
+    for (const char *folder :
+         {"/etc/udev/rules.d", "/run/udev/rules.d", "/usr/lib/udev/rules.d", "/lib/udev/rules.d"}) {
         const std::string rule = std::string(folder) + "/60-ekrano.rules";
         if (::access(rule.c_str(), F_OK) == 0)
             return rule;

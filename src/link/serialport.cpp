@@ -1,6 +1,5 @@
 #include "serialport.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <thread>
@@ -298,8 +297,6 @@ void SerialPort::write(const uint8_t *data, size_t size, Millis limit)
         const ssize_t n = ::write(fd_, data + done, size - done);
         if (n > 0) {
             done += size_t(n);
-            writtenLast_ = size_t(n);
-            lastWrite_ = SteadyClock::now();
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -314,6 +311,8 @@ void SerialPort::write(const uint8_t *data, size_t size, Millis limit)
         if (revents & (POLLHUP | POLLERR | POLLNVAL))
             fail(EIO, "writing to");
     }
+    writtenLast_ = size;
+    lastWrite_ = SteadyClock::now();
 }
 
 size_t SerialPort::read(uint8_t *buffer, size_t max, Millis timeout)

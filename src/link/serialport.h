@@ -65,7 +65,7 @@ private:
     const Stop &stop_;
     const Trace &trace_;
     std::chrono::microseconds byteTime_{0}; // one byte on the wire at the port's speed
-    size_t writtenLast_ = 0;                // the bytes the last write() took, and when
+    size_t writtenLast_ = 0;                // the bytes of the last write(), and when the port took them all
     SteadyClock::time_point lastWrite_;
     bool pseudoTerminal_ = false;
 };

@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <stdexcept>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -205,7 +205,8 @@ bool CalcSimulator::readByte(uint8_t &byte)
             fail("reading the pseudo-terminal");
         int timeout = -1;
         if (ackDue_) {
-            const auto left = std::chrono::ceil<std::chrono::milliseconds>(ackDeadline_ - std::chrono::steady_clock::now());
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(ackDeadline_ - std::chrono::steady_clock::now());
             if (left <= 0ms) {
                 missedAck("none within " + std::to_string(kAckLimit.count()) + " ms");
                 continue;
