@@ -10,7 +10,6 @@
 #include <system_error>
 #include <thread>
 
-#include "blockedclose.h"
 #include "capture.h"
 #include "controls.h"
 #include "form1.h"
@@ -41,7 +40,7 @@ void Form1::Command1_Click()
     // and its message box, so that no handler runs in the middle of this one.
     HeldInput input(this);
     const calclink::CaptureResult result = captureOffThread(cableCode);
-    if (!closeRequested_) {
+    if (!closePending_) {
         if (result.screen) {
             Picture2 = display::screenImage(*result.screen, calclink::kScreenWidth, calclink::kScreenHeight);
             Command1->setText(kReady);
@@ -52,11 +51,9 @@ void Form1::Command1_Click()
             Command1->setText(kFailed);
         }
     }
-    if (closeRequested_) {
-        close();
-        return;
-    }
-    input.release();
+    enter(State::Ready); // closes the window if a close came meanwhile
+    if (state_ == State::Ready)
+        input.release();
 }
 
 // The link library's capture on a thread of its own, while this one goes on
@@ -89,6 +86,7 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode)
         result.description = std::string("The capture could not start: ") + error.what() + ".";
         return result;
     }
+    enter(State::Capturing);
     capture_ = &stop;
     loop.exec();
     worker.join();
@@ -101,10 +99,8 @@ void Form1::reportCaptureFailure(const calclink::CaptureResult &result)
     const calclink::CaptureMessage message = calclink::captureMessage(result.number, result.description);
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.title), QString::fromStdString(message.text),
                     QMessageBox::Ok, this);
-    // While the box is open, the window manager's request to close the
-    // window would be dropped; it is kept for when the box closes.
-    const BlockedClose blocked(this, [this] { closeRequested_ = true; });
-    report_ = &box;
+    enter(State::Reporting);
+    box_ = &box;
     box.exec();
-    report_ = nullptr;
+    box_ = nullptr;
 }

@@ -246,22 +246,37 @@ void Form1::sizeDisplay()
     Picture1->setHeight(float(size.height() * screen_.twipsPerPixelY));
 }
 
+void Form1::enter(State next)
+{
+    state_ = next;
+    if (next == State::Ready && closePending_) {
+        closePending_ = false;
+        close();
+    }
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // Before the stored settings are applied, saving would store a mix of
-    // them and the defaults: the window closes once they are. A capture
-    // under way is cancelled and its message box closed; the window closes
-    // when the handler has ended.
-    if (!activated_ || capture_ || report_) {
-        closeRequested_ = true;
+    switch (state_) {
+    case State::Starting:
+    case State::Capturing:
+    case State::Reporting:
+        // Before the stored settings are applied, saving would store a mix
+        // of them and the defaults. A capture under way is cancelled and its
+        // message box closed, and the handler ends first.
+        closePending_ = true;
         if (capture_)
             capture_->cancel();
-        if (report_)
-            report_->reject();
+        if (box_)
+            box_->reject();
         event->ignore();
         return;
-    }
-    if (!ended_)
+    case State::Ready:
         mnuExit_Click();
+        break;
+    case State::Ending:
+    case State::Ended:
+        break;
+    }
     event->accept();
 }

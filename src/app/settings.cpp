@@ -34,18 +34,16 @@ void Form1::Form_Activate()
     HScroll1->setValue(stored.scrollbar);    // a change raises HScroll1's Change
 
     Redraw();
-    activated_ = true;
-    if (closeRequested_)
-        close();
+    enter(State::Ready);
 }
 
 void Form1::mnuExit_Click()
 {
     // Whatever comes after (the close that follows quitting, a second close
     // request) finds the settings written and the program ending.
-    if (ended_)
+    if (state_ == State::Ending || state_ == State::Ended)
         return;
-    ended_ = true;
+    enter(State::Ending);
 
     // The ticked items; none ticked is saved as the empty text.
     settingsfile::Texts texts;
@@ -63,21 +61,22 @@ void Form1::mnuExit_Click()
         std::fprintf(stderr, "%s\n", qPrintable(failure));
         // A person who chose to leave is told before the window goes; a
         // session that is ending has nobody to press OK.
-        if (!endingSession_) {
+        if (!unattended_) {
             QMessageBox box(QMessageBox::NoIcon, "Ekrano", failure, QMessageBox::Ok, this);
-            failureBox_ = &box;
+            box_ = &box;
             box.exec();
-            failureBox_ = nullptr;
+            box_ = nullptr;
         }
     }
+    enter(State::Ended);
     QCoreApplication::exit(failure.isEmpty() ? 0 : 1);
 }
 
 void Form1::endSession()
 {
-    endingSession_ = true;
-    if (failureBox_)
-        failureBox_->reject();
+    unattended_ = true;
+    if (state_ == State::Ending && box_)
+        box_->reject();
     else
         close();
 }
