@@ -4,7 +4,6 @@
 // never writes the settings.
 
 #include <QBuffer>
-#include <QColor>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -12,7 +11,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
-#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <cstdio>
@@ -25,6 +23,7 @@
 #include <unistd.h>
 
 #include "capture.h"
+#include "choiceoptions.h"
 #include "fileopen.h"
 #include "linkerror.h"
 #include "portcheck.h"
@@ -38,6 +37,7 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kBadOption = 2;
+constexpr int kChoiceOptions = choiceoptions::Link | choiceoptions::Picture | choiceoptions::Colours;
 
 // The standard descriptors that the program was started without.
 bool closedAtStart[3] = {};
@@ -49,25 +49,6 @@ struct Request {
     bool raw = false;
     QString file;
 };
-
-// The option's value as a colour "#rrggbb", or nothing.
-std::optional<raster::Colour> colourOf(const QString &text)
-{
-    static const QRegularExpression form(QRegularExpression::anchoredPattern("#[0-9A-Fa-f]{6}"));
-    if (!form.match(text).hasMatch())
-        return std::nullopt;
-    return display::colourOf(QColor(text));
-}
-
-// The zoom 0.1 to 5 in steps of 0.1, as ten times itself, or nothing.
-std::optional<int> scrollValueOf(const QString &text)
-{
-    static const QRegularExpression form(QRegularExpression::anchoredPattern("[0-9](\\.[0-9])?|\\.[0-9]"));
-    if (!form.match(text).hasMatch())
-        return std::nullopt;
-    const int value = int(std::lround(text.toDouble() * 10));
-    return value >= 1 && value <= 50 ? std::optional(value) : std::nullopt;
-}
 
 // Fills `request` from the command line over the stored choices; a
 // sentence that says which option is wrong and why, or nothing.
@@ -81,38 +62,8 @@ std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
     if (request.file.isEmpty())
         return QString("FILE is empty: say which file to write the picture to (- for standard output)");
 
-    if (parser.isSet("port")) {
-        static const QStringList ports{"COM1", "COM2", "COM3", "COM4"};
-        const int index = int(ports.indexOf(parser.value("port").toUpper()));
-        if (index < 0)
-            return QString("--port takes COM1, COM2, COM3 or COM4, not '%1'").arg(parser.value("port"));
-        request.look.port = index + 1;
-    }
-    if (parser.isSet("cable")) {
-        static const QStringList cables{"black", "gray", "usb"};
-        const int index = int(cables.indexOf(parser.value("cable").toLower()));
-        if (index < 0)
-            return QString("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));
-        request.look.cable = index;
-    }
-    if (parser.isSet("zoom")) {
-        const std::optional<int> value = scrollValueOf(parser.value("zoom"));
-        if (!value)
-            return QString("--zoom takes 0.1 to 5 in steps of 0.1, not '%1'").arg(parser.value("zoom"));
-        request.look.scrollbar = *value;
-    }
-    if (parser.isSet("border") && parser.isSet("no-border"))
-        return QString("--border and --no-border exclude each other");
-    if (parser.isSet("border") || parser.isSet("no-border"))
-        request.look.border = parser.isSet("border");
-    for (const auto &[name, colour] : {std::pair{"foreground", &request.look.forecolor}, {"background", &request.look.backcolor}}) {
-        if (!parser.isSet(name))
-            continue;
-        const std::optional<raster::Colour> value = colourOf(parser.value(name));
-        if (!value)
-            return QString("--%1 takes a colour as #rrggbb, not '%2'").arg(name, parser.value(name));
-        *colour = *value;
-    }
+    if (const std::optional<QString> wrong = choiceoptions::apply(parser, kChoiceOptions, request.look))
+        return wrong;
     request.raw = parser.isSet("raw");
     return std::nullopt;
 }
@@ -124,14 +75,8 @@ QImage pictureOf(const calclink::Bitmap &bitmap, const Request &request)
     const QImage screen = display::screenImage(bitmap, calclink::kScreenWidth, calclink::kScreenHeight);
     if (request.raw)
         return screen;
-    display::Look look;
-    look.zoomFactor = request.look.scrollbar / 10.0;
-    look.twipsPerPixelX = look.twipsPerPixelY = 15;
-    look.size = display::drawingArea(look.zoomFactor, look.twipsPerPixelX, look.twipsPerPixelY);
-    look.foreColor = request.look.forecolor;
-    look.backColor = request.look.backcolor;
-    look.border = request.look.border == 1;
-    return display::render(screen, look);
+    return display::render(screen, display::solidLook(request.look.scrollbar / 10.0, 15, 15, request.look.forecolor,
+                                                      request.look.backcolor, request.look.border == 1));
 }
 
 // The words the window's message box would show, on one line, with the
@@ -273,14 +218,8 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument("FILE", "The PNG to write; - for standard output.");
+    choiceoptions::add(parser, kChoiceOptions);
     parser.addOptions({
-        {"port", "The serial port: COM1 to COM4.", "COMn"},
-        {"cable", "The cable: black, gray or usb.", "cable"},
-        {"zoom", "The side of a calculator pixel in screen pixels: 0.1 to 5, in steps of 0.1.", "factor"},
-        {"border", "Draw the frame."},
-        {"no-border", "Draw no frame."},
-        {"foreground", "The colour of the dark pixels and the frame.", "#rrggbb"},
-        {"background", "The colour behind them.", "#rrggbb"},
         {"raw", "The bare 96 x 64 screen, one pixel a calculator pixel, black on white."},
         {"trace", "Write what the capture does, for a bug report, to TFILE (- for standard error).", "TFILE"},
         {"list", "Show where COM1 to COM4 and the USB cable lead and whether they can be opened now, then exit."},

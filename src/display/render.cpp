@@ -143,6 +143,20 @@ QImage render(const QImage &screen, const Look &look, QImage reuse)
     return image;
 }
 
+Look solidLook(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY, raster::Colour foreColor,
+               raster::Colour backColor, bool border)
+{
+    Look look;
+    look.size = drawingArea(zoomFactor, twipsPerPixelX, twipsPerPixelY);
+    look.zoomFactor = zoomFactor;
+    look.twipsPerPixelX = twipsPerPixelX;
+    look.twipsPerPixelY = twipsPerPixelY;
+    look.foreColor = foreColor;
+    look.backColor = backColor;
+    look.border = border;
+    return look;
+}
+
 QSize displaySize(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY)
 {
     const int width = raster::pixelsFromTwips(float(zoomFactor * (98 * twipsPerPixelX)), twipsPerPixelX);

@@ -32,6 +32,11 @@ struct Look {
     bool border = false;      // a one-pixel frame just inside the edges
 };
 
+// A solid background at a zoom, in a drawing area of the display's size:
+// the picture of the Ekrano window with the same choices.
+Look solidLook(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY, raster::Colour foreColor,
+               raster::Colour backColor, bool border);
+
 // The display's size at a zoom, frame included: 98 by 66 calculator pixels
 // (the screen and a margin of one pixel around it) at the zoom, in whole
 // pixels of the screen, the height following the width as applied. The
