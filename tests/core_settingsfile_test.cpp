@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "settingsfile.h"
+#include "wholefile.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ TEST_F(SettingsFile, AFailingWriteLeavesTheFileAsItWas)
     rlimit small = saved;
     small.rlim_cur = 4096;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString reason = settingsfile::replace(file, QByteArray(10000, 'x'));
+    const QString reason = wholefile::replace(file, QByteArray(10000, 'x'));
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, savedSignal);
 

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <climits>
@@ -293,25 +292,9 @@ QString write(const Texts &texts, const QString &refusedAtStart)
                        " bytes, more than Ekrano reads back");
     if (target.file == file)
         QDir().mkpath(QFileInfo(file).absolutePath()); // a failure shows as the reason below
-    if (const QString reason = replace(target.file, *text); !reason.isEmpty())
+    if (const QString reason = wholefile::replace(target.file, *text); !reason.isEmpty())
         return failure(reason);
     return {};
-}
-
-QString replace(const QString &file, const QByteArray &bytes)
-{
-    // QSaveFile's own refusal of a read-only file gives no system reason.
-    if (QFileInfo::exists(file) && ::access(QFile::encodeName(file).constData(), W_OK) != 0)
-        return systemReason(errno);
-
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return out.errorString();
-    if (const QString reason = wholefile::writeAll(out, bytes); !reason.isEmpty()) {
-        out.cancelWriting(); // the destructor removes the temporary file
-        return reason;
-    }
-    return wholefile::commit(out);
 }
 
 } // namespace settingsfile

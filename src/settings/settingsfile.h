@@ -70,9 +70,4 @@ Texts read(QString *refused = nullptr);
 // what the file holds: it is then kept as it is.
 QString write(const Texts &texts, const QString &refusedAtStart = {});
 
-// The last step of write(): replaces the regular file `file` (or creates
-// it) with `bytes` through QSaveFile, every write checked, the temporary
-// file removed on failure. Returns the empty text or the system's reason.
-QString replace(const QString &file, const QByteArray &bytes);
-
 } // namespace settingsfile
