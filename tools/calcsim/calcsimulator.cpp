@@ -127,6 +127,12 @@ void CalcSimulator::setScreen(const calclink::Bitmap &screen)
     screen_ = screen;
 }
 
+void CalcSimulator::setAnimated(bool animated)
+{
+    std::lock_guard lock(mutex_);
+    animated_ = animated;
+}
+
 void CalcSimulator::setFault(Fault fault, std::chrono::milliseconds lateBy)
 {
     std::lock_guard lock(mutex_);
@@ -304,7 +310,7 @@ void CalcSimulator::answerScreenRequest()
     {
         std::lock_guard lock(mutex_);
         requestFault_ = fault_;
-        sentScreen_ = screen_;
+        sentScreen_ = animated_ ? animatedScreen(frame_++) : screen_;
         lateBy = lateBy_;
         requestLateBy_ = lateBy_;
     }

@@ -13,6 +13,10 @@
 
 // Axes and a curve, the way a calculator shows a graph.
 calclink::Bitmap builtinScreen();
+// The same graph being drawn: frame n shows its first 4 (n % 24 + 1)
+// columns, so that each frame differs from the one before.
+inline constexpr int kAnimationFrames = 24;
+calclink::Bitmap animatedScreen(int frame);
 
 // How the simulated calculator misbehaves, for every screen request until changed.
 enum class Fault {
@@ -46,6 +50,9 @@ public:
     const std::string &path() const { return path_; }
 
     void setScreen(const calclink::Bitmap &);
+    // Animated, every request gets the next frame of animatedScreen() in
+    // place of the screen set.
+    void setAnimated(bool animated);
     // `lateBy`: the delay of Late, or the pause between the bytes of Trickle.
     void setFault(Fault, std::chrono::milliseconds lateBy = std::chrono::milliseconds(2500));
 
@@ -91,6 +98,8 @@ private:
     mutable std::mutex mutex_; // guards what the setters change
     calclink::Bitmap screen_;
     Fault fault_ = Fault::None;
+    bool animated_ = false;
+    int frame_ = 0;
     std::chrono::milliseconds lateBy_{2500};
 
     // The exchange in progress, touched only by the serving thread.

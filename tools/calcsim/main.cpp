@@ -26,6 +26,8 @@ Gray cable's byte stream, and prints the terminal's path on one line.
                         example ~/.config/Ekrano/ports/COM1 (folders are made;
                         an existing symbolic link is replaced, anything else
                         is left alone); the link is removed on exit
+  --animate             serve a graph being drawn, a step further at every
+                        request, instead of the built-in graph
   --screen FILE         serve this 96 x 64 PNG or PBM picture instead of the
                         built-in graph (dark = below half luminance)
   --silent              never answer
@@ -59,6 +61,7 @@ int main(int argc, char **argv)
     Fault fault = Fault::None;
     std::chrono::milliseconds lateBy{0};
     int faults = 0;
+    bool animate = false;
 
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -74,6 +77,8 @@ int main(int argc, char **argv)
             return 0;
         } else if (arg == "--link") {
             linkPath = value("a path");
+        } else if (arg == "--animate") {
+            animate = true;
         } else if (arg == "--screen") {
             screenFile = value("a file");
         } else if (arg == "--silent") {
@@ -134,6 +139,7 @@ int main(int argc, char **argv)
     try {
         CalcSimulator simulator(screen);
         simulator.setFault(fault, lateBy);
+        simulator.setAnimated(animate);
         simulator.setFaultReport([](const std::string &fault) { std::cerr << "ekrano-calc: " << fault << std::endl; });
         if (!linkPath.empty()) {
             std::string error;
