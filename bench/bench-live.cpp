@@ -1,0 +1,303 @@
+// Ekrano Live's reading, against a calculator on a pseudo-terminal that does
+// nothing but the screen exchange:
+// - the screens a second it reads, beside the bare exchanges a second of a
+//   plain thread that moves the same bytes in the same turns, both counted by
+//   the calculator, at full speed and on a modelled Gray cable of 9600 baud;
+// - the idle gap between two captures: from the host's last ACK to its next
+//   request, as the calculator sees them, on average (the calculator's own
+//   thread may read one late, the next early);
+// - the processor time the live window takes, its reading thread included,
+//   while the screen does not change, at 9600 baud.
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+
+#include "bitmap.h"
+#include "capture.h"
+#include "devicenames.h"
+#include "livereader.h"
+#include "livewindow.h"
+#include "portlink.h"
+#include "transports.h"
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kRequest = 4, kReply = 4 + 4 + calclink::kBitmapSize + 2, kAck = 4;
+
+double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+double threadCpuSeconds(clockid_t clock)
+{
+    timespec t{};
+    ::clock_gettime(clock, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+double processCpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto of = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return of(usage.ru_utime) + of(usage.ru_stime);
+}
+
+// The calculator: a plain thread on the pseudo-terminal's master that reads a
+// request, sends the ACK and the screen's DATA, and reads the host's ACK. At
+// `baud`, every byte takes 10 bits' time on a modelled wire that carries one
+// byte at a time in either direction: a reply goes out no sooner than the
+// wire would have carried the request and the reply.
+class Calculator {
+public:
+    struct Exchange {
+        Clock::time_point request, ack; // when each arrived whole
+    };
+
+    explicit Calculator(long baud) : byteTime_(baud ? std::chrono::nanoseconds(10'000'000'000L / baud) : 0ns)
+    {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master_ < 0 || ::grantpt(master_) < 0 || ::unlockpt(master_) < 0 || ::pipe2(quit_, O_CLOEXEC) < 0)
+            throw std::runtime_error("no pseudo-terminal");
+        path_ = ::ptsname(master_);
+        // Held open, so that the host's closing it never hangs the master up.
+        slave_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios raw;
+        ::tcgetattr(slave_, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(slave_, TCSANOW, &raw);
+        thread_ = std::thread([this] { serve(); });
+    }
+    ~Calculator()
+    {
+        [[maybe_unused]] const ssize_t n = ::write(quit_[1], "q", 1);
+        thread_.join();
+        for (int fd : {slave_, master_, quit_[0], quit_[1]})
+            ::close(fd);
+    }
+
+    const std::string &path() const { return path_; }
+    std::vector<Exchange> exchanges()
+    {
+        std::lock_guard lock(mutex_);
+        return exchanges_;
+    }
+    void forget()
+    {
+        std::lock_guard lock(mutex_);
+        exchanges_.clear();
+    }
+    double cpuSeconds() const { return cpu_.load(); }
+
+private:
+    bool read(uint8_t *buffer, size_t size)
+    {
+        for (size_t done = 0; done < size;) {
+            pollfd p[2] = {{quit_[0], POLLIN, 0}, {master_, POLLIN, 0}};
+            if (::poll(p, 2, -1) < 0 || p[0].revents)
+                return false;
+            const ssize_t n = ::read(master_, buffer + done, size - done);
+            if (n <= 0)
+                return false;
+            done += size_t(n);
+        }
+        return true;
+    }
+    // The wire's carrying `bytes` starting no sooner than `from`; returns when it is done.
+    Clock::time_point carry(Clock::time_point from, size_t bytes)
+    {
+        wireFree_ = std::max(wireFree_, from) + byteTime_ * long(bytes);
+        return wireFree_;
+    }
+    void serve()
+    {
+        clockid_t clock;
+        ::pthread_getcpuclockid(::pthread_self(), &clock);
+        std::vector<uint8_t> reply(kReply, 0);
+        const uint8_t head[8] = {0x73, 0x56, 0, 0, 0x73, 0x15, 0x00, 0x03}; // ACK, then DATA of 768 bytes
+        std::copy(std::begin(head), std::end(head), reply.begin());
+        uint8_t request[kRequest], ack[kAck];
+        while (read(request, kRequest)) {
+            Exchange exchange;
+            exchange.request = Clock::now();
+            std::this_thread::sleep_until(carry(exchange.request, kRequest));
+            // Each piece appears when the wire has carried it whole.
+            for (size_t done = 0; done < reply.size();) {
+                const size_t piece = byteTime_.count() ? std::min<size_t>(32, reply.size() - done) : reply.size();
+                std::this_thread::sleep_until(carry(Clock::now(), piece));
+                if (::write(master_, reply.data() + done, piece) != ssize_t(piece))
+                    return;
+                done += piece;
+            }
+            if (!read(ack, kAck))
+                break;
+            exchange.ack = Clock::now();
+            carry(exchange.ack, kAck);
+            std::lock_guard lock(mutex_);
+            exchanges_.push_back(exchange);
+            cpu_ = threadCpuSeconds(clock);
+        }
+        cpu_ = threadCpuSeconds(clock);
+    }
+
+    const std::chrono::nanoseconds byteTime_;
+    Clock::time_point wireFree_;
+    int master_ = -1, slave_ = -1, quit_[2] = {-1, -1};
+    std::string path_;
+    std::mutex mutex_;
+    std::vector<Exchange> exchanges_;
+    std::atomic<double> cpu_{0};
+    std::thread thread_;
+};
+
+// Exchanges a second, from the first to the last ACK the calculator saw.
+double exchangesPerSecond(const std::vector<Calculator::Exchange> &exchanges)
+{
+    if (exchanges.size() < 2)
+        return 0;
+    return double(exchanges.size() - 1) / seconds(exchanges.back().ack - exchanges.front().ack);
+}
+
+// A plain thread doing the capture's turns and nothing else on the
+// calculator's terminal: the request out, the reply in, the ACK out.
+void bareExchanges(Calculator &calculator, size_t count, Clock::duration longest)
+{
+    const int fd = ::open(calculator.path().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const uint8_t request[kRequest] = {0x23, 0x6D, 0, 0}, ack[kAck] = {0x23, 0x56, 0, 0};
+    std::vector<uint8_t> reply(kReply);
+    const auto end = Clock::now() + longest;
+    for (size_t i = 0; i < count && Clock::now() < end; ++i) {
+        if (::write(fd, request, kRequest) != ssize_t(kRequest))
+            break;
+        for (size_t done = 0; done < reply.size();) {
+            const ssize_t n = ::read(fd, reply.data() + done, reply.size() - done);
+            if (n <= 0)
+                throw std::runtime_error("the bare exchange failed");
+            done += size_t(n);
+        }
+        if (::write(fd, ack, kAck) != ssize_t(kAck))
+            break;
+    }
+    ::close(fd);
+}
+
+// A configuration folder whose COM1 is the calculator, for as long as it lives.
+class PortOne {
+public:
+    explicit PortOne(const Calculator &calculator)
+    {
+        char pattern[] = "/tmp/ekrano-bench-XXXXXX";
+        if (!::mkdtemp(pattern))
+            throw std::runtime_error("no temporary folder");
+        folder_ = pattern;
+        ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+        std::string error;
+        if (!makeLink(calclink::portLinkPath(1), calculator.path(), error))
+            throw std::runtime_error(error);
+    }
+    ~PortOne()
+    {
+        ::unsetenv("XDG_CONFIG_HOME");
+        fs::remove_all(folder_);
+    }
+
+private:
+    fs::path folder_;
+};
+
+void LiveAtFullSpeed(benchmark::State &state)
+{
+    Calculator calculator(0);
+    const PortOne port(calculator);
+    for (auto _ : state) {
+        calculator.forget();
+        bareExchanges(calculator, 1'000'000, 1s);
+        const double bare = exchangesPerSecond(calculator.exchanges());
+
+        calculator.forget();
+        {
+            const LiveReader reader(calclink::kCableGray, "COM1", {});
+            std::this_thread::sleep_for(1s);
+        }
+        const std::vector<Calculator::Exchange> exchanges = calculator.exchanges();
+        double gaps = 0;
+        for (size_t i = 1; i < exchanges.size(); ++i)
+            gaps += seconds(exchanges[i].request - exchanges[i - 1].ack);
+        state.counters["live_per_s"] = exchangesPerSecond(exchanges);
+        state.counters["bare_per_s"] = bare;
+        state.counters["gap_ms"] = exchanges.size() > 1 ? 1000 * gaps / double(exchanges.size() - 1) : 0;
+    }
+}
+BENCHMARK(LiveAtFullSpeed)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void LiveAtGray9600(benchmark::State &state)
+{
+    Calculator calculator(9600);
+    const PortOne port(calculator);
+    settingsfile::Choices choices;
+    choices.cable = calclink::kMenuGray;
+    for (auto _ : state) {
+        calculator.forget();
+        bareExchanges(calculator, 6, 30s);
+        const double bare = exchangesPerSecond(calculator.exchanges());
+
+        // The window, its screen unchanging, for as many screens again.
+        calculator.forget();
+        double cpu;
+        Clock::duration took;
+        {
+            LiveWindow window(choices, ScreenMetrics{15, 15});
+            window.show();
+            QCoreApplication::processEvents();
+            const double before = processCpuSeconds() - calculator.cpuSeconds();
+            const auto start = Clock::now();
+            QEventLoop loop;
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                if (calculator.exchanges().size() >= 6)
+                    loop.quit();
+            });
+            poll.start(1000); // seldom, so as not to add to what is measured
+            loop.exec();
+            took = Clock::now() - start;
+            cpu = processCpuSeconds() - calculator.cpuSeconds() - before;
+        }
+        state.counters["live_per_s"] = exchangesPerSecond(calculator.exchanges());
+        state.counters["bare_per_s"] = bare;
+        state.counters["wire_per_s"] = 9600.0 / 10 / (kRequest + kReply + kAck);
+        state.counters["idle_cpu_percent"] = 100 * cpu / seconds(took);
+    }
+}
+BENCHMARK(LiveAtGray9600)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
