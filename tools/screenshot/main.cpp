@@ -1,11 +1,15 @@
 // ekrano-screenshot: the window as a person sees it after a capture, saved as
-// a PNG. The window runs on Qt's offscreen platform with settings of its own,
-// the simulated calculator answers on a pseudo-terminal linked as COM1, and
-// the capture goes through the real button and the real Gray cable code.
+// a PNG, and, when a second file is named, Ekrano Live's window as it follows
+// the calculator drawing a graph at the Gray cable's pace. The windows run on
+// Qt's offscreen platform with settings of their own, the simulated
+// calculator answers on a pseudo-terminal linked as COM1, and the captures go
+// through the real button, the real reader and the real Gray cable code.
 //
-// Usage: ekrano-screenshot OUTPUT.png
+// Usage: ekrano-screenshot WINDOW.png [LIVE.png]
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -16,6 +20,7 @@
 #include "calcsimulator.h"
 #include "devicenames.h"
 #include "form1.h"
+#include "livewindow.h"
 #include "portlink.h"
 
 namespace {
@@ -45,8 +50,8 @@ int fail(const char *message)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage: ekrano-screenshot OUTPUT.png\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "Usage: ekrano-screenshot WINDOW.png [LIVE.png]\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
@@ -88,5 +93,22 @@ int main(int argc, char *argv[])
     // The whole window below its title bar: the menu bar and the client area.
     if (!form.grab().save(output, "PNG"))
         return fail("cannot write the picture");
+    if (argc == 2)
+        return 0;
+
+    // Ekrano Live halfway through the graph, a screen about every 0.82 s as
+    // on the Gray cable, once the screens a second have settled.
+    simulator.setScreen(animatedScreen(kAnimationFrames / 2));
+    simulator.setFault(Fault::Late, std::chrono::milliseconds(819));
+    LiveWindow live(settingsfile::choices(settingsfile::read()), ScreenMetrics{15, 15});
+    live.resize(640, 460);
+    live.show();
+    QEventLoop settle;
+    QTimer::singleShot(LiveReader::kRateSpan + std::chrono::seconds(1), &settle, &QEventLoop::quit);
+    settle.exec();
+    if (!live.status().endsWith("Reading") || live.picture().isNull())
+        return fail(("the live window did not follow the simulated calculator: " + live.status()).toLocal8Bit());
+    if (!live.grab().save(QString::fromLocal8Bit(argv[2]), "PNG"))
+        return fail("cannot write the live window's picture");
     return 0;
 }
