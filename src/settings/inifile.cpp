@@ -1,7 +1,6 @@
 #include "inifile.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -337,44 +336,52 @@ QString valueText(QByteArrayView raw)
     return text.startsWith(QStringLiteral("@@")) ? text.sliced(1) : text;
 }
 
-// `value` as QSettings writes a text: in quotes when it holds ';', ',' or
-// '=' or has a blank at either end; C's escapes for control characters,
-// '"' and '\'; a text beginning with '@' with a second '@' before it.
-QByteArray escapedValue(const QString &value)
+// `value` as QSettings writes a text, added to `out`: in quotes when it
+// holds ';', ',' or '=' or has a blank at either end; C's escapes for control
+// characters, '"' and '\'; a text beginning with '@' with a second '@'
+// before it.
+void appendValue(QByteArray &out, const QString &value)
 {
-    const QString text = value.startsWith(u'@') ? u'@' + value : value;
-    QByteArray out;
-    QStringEncoder utf8(QStringEncoder::Utf8);
+    const bool plain = std::all_of(value.begin(), value.end(), [](QChar c) {
+        return c.unicode() > ' ' && c.unicode() < 0x7F && c != u'"' && c != u'\\' && c != u';' && c != u',' &&
+               c != u'=';
+    });
+    if (plain && !value.startsWith(u'@')) {
+        for (const QChar c : value)
+            out += char(c.unicode());
+        return;
+    }
+    QString text = value.startsWith(u'@') ? QStringLiteral("@") : QString();
     bool quote = false;
     bool hexFollows = false; // after \0 or \xHH a hex digit would be read as part of the escape
-    for (const QChar qc : text) {
+    for (const QChar qc : value) {
         const char16_t c = qc.unicode();
         if (c == ';' || c == ',' || c == '=')
             quote = true;
         if (hexFollows && hexValue(c) >= 0) {
-            out += "\\x" + QByteArray::number(c, 16);
+            text += QStringLiteral("\\x") + QString::number(c, 16);
             continue;
         }
         hexFollows = false;
         // C's escape letter of each control character up to '\r' that has one.
         static constexpr char kLetters[] = "0......abtnvfr";
         if (c == '\0' || (c >= '\a' && c <= '\r')) {
-            out += '\\';
-            out += kLetters[c];
+            text += u'\\';
+            text += QLatin1Char(kLetters[c]);
             hexFollows = c == '\0';
         } else if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
+            text += u'\\';
+            text += qc;
         } else if (c < 0x20) {
-            out += "\\x" + QByteArray::number(c, 16);
+            text += QStringLiteral("\\x") + QString::number(c, 16);
             hexFollows = true;
         } else {
-            out += utf8(QStringView(&qc, 1));
+            text += qc;
         }
     }
-    if (quote || out.startsWith(' ') || out.endsWith(' '))
-        out = '"' + out + '"';
-    return out;
+    if (quote || text.startsWith(u' ') || text.endsWith(u' '))
+        text = u'"' + text + u'"';
+    out += text.toUtf8();
 }
 
 } // namespace
@@ -383,6 +390,9 @@ namespace {
 
 // Calls `take(section, key, value)` for every key line of `text` in a
 // section that `wanted(section)` accepts.
+// Calls `take(section, key, value)` for every key line of `text` in a
+// section that `wanted(section)` accepts, with the key and the value as they
+// are written, to be unescaped where they are needed.
 template <typename Wanted, typename Take> void forEachKey(QByteArrayView text, Wanted wanted, Take take)
 {
     QString section;
@@ -395,34 +405,68 @@ template <typename Wanted, typename Take> void forEachKey(QByteArrayView text, W
             inWanted = wanted(section);
         } else if (inWanted && line->equals >= 0) {
             const qsizetype equals = line->equals - line->begin;
-            take(section, unescapedKey(words.first(equals).trimmed()), valueText(words.sliced(equals + 1)));
+            take(section, words.first(equals).trimmed(), words.sliced(equals + 1));
         }
     }
 }
 
+// Whether the key written `raw` is `name`, a plain word.
+template <typename Name> bool isKey(QByteArrayView raw, const Name &name)
+{
+    if (raw.contains('%') || raw.contains('\\'))
+        return unescapedKey(raw) == name;
+    return QLatin1StringView(raw) == name;
+}
+
 } // namespace
 
-QHash<Key, QString> read(QByteArrayView text)
+bool sameOtherKeys(QByteArrayView before, QByteArrayView after, QLatin1StringView section,
+                   const QList<QLatin1StringView> &names)
 {
-    QHash<Key, QString> keys;
-    forEachKey(
-        text, [](const QString &) { return true; },
-        [&](const QString &section, QString key, QString value) { keys.insert({section, key}, value); });
-    return keys;
+    // Every other key line of each text, as written: most are alike to the
+    // letter, and only the others are read to compare what they mean.
+    struct Written {
+        QString section;
+        QByteArrayView key, value;
+    };
+    const auto others = [&](QByteArrayView text) {
+        std::vector<Written> lines;
+        forEachKey(
+            text, [](const QString &) { return true; },
+            [&](const QString &in, QByteArrayView key, QByteArrayView value) {
+                if (in != section || std::none_of(names.begin(), names.end(),
+                                                  [&](QLatin1StringView name) { return isKey(key, name); }))
+                    lines.push_back({in, key, value});
+            });
+        return lines;
+    };
+    const std::vector<Written> a = others(before), b = others(after);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Written &x, const Written &y) {
+        return x.section == y.section && (x.key == y.key || unescapedKey(x.key) == unescapedKey(y.key)) &&
+               (x.value == y.value || valueText(x.value) == valueText(y.value));
+    });
 }
 
-QHash<QString, QString> read(QByteArrayView text, const QString &section)
+QStringList values(QByteArrayView text, QLatin1StringView section, const QList<QLatin1StringView> &names)
 {
-    QHash<QString, QString> keys;
+    std::vector<std::optional<QByteArrayView>> found(size_t(names.size()));
     forEachKey(
         text, [&](const QString &name) { return name == section; },
-        [&](const QString &, QString key, QString value) { keys.insert(key, value); });
-    return keys;
+        [&](const QString &, QByteArrayView key, QByteArrayView value) {
+            for (qsizetype i = 0; i < names.size(); ++i)
+                if (isKey(key, names[i]))
+                    found[size_t(i)] = value;
+        });
+    QStringList texts;
+    for (const std::optional<QByteArrayView> &value : found)
+        texts << (value ? valueText(*value) : QString());
+    return texts;
 }
 
-QByteArray write(QByteArrayView text, const QString &section, const std::vector<std::pair<QString, QString>> &values)
+QByteArray write(QByteArrayView text, QLatin1StringView section,
+                 const std::vector<std::pair<QLatin1StringView, QString>> &values)
 {
-    const QByteArray eol = text.indexOf("\r\n") >= 0 ? "\r\n" : "\n";
+    const QByteArrayView eol = text.indexOf("\r\n") >= 0 ? "\r\n" : "\n";
     struct Edit {
         qsizetype begin, end;
         QByteArray with;
@@ -445,9 +489,9 @@ QByteArray write(QByteArrayView text, const QString &section, const std::vector<
         }
         if (current != section || line->equals < 0)
             continue;
-        const QString key = unescapedKey(text.sliced(line->begin, line->equals - line->begin).trimmed());
+        const QByteArrayView key = text.sliced(line->begin, line->equals - line->begin).trimmed();
         for (size_t k = 0; k < values.size(); ++k)
-            if (key == values[k].first)
+            if (isKey(key, values[k].first))
                 found[k].push_back(*line);
     }
 
@@ -458,17 +502,23 @@ QByteArray write(QByteArrayView text, const QString &section, const std::vector<
             end += '\n'; // now an escaped break, which the value skips
         if (line.quoteOpen)
             end += '"';
-        end += line.ending == Ending::EscapedCR && !line.quoteOpen ? eol + eol : eol;
+        end += eol;
+        if (line.ending == Ending::EscapedCR && !line.quoteOpen)
+            end += eol;
         return end;
     };
-    const auto lineOf = [&](const std::pair<QString, QString> &value) {
-        return value.first.toUtf8() + '=' + escapedValue(value.second);
+    const auto lineOf = [&](const std::pair<QLatin1StringView, QString> &value) {
+        QByteArray line(value.first.data(), value.first.size());
+        line += '=';
+        appendValue(line, value.second);
+        return line;
     };
 
     QByteArray added;
     for (size_t k = 0; k < values.size(); ++k) {
         if (found[k].empty()) {
-            added += eol + lineOf(values[k]);
+            added += eol;
+            added += lineOf(values[k]);
             continue;
         }
         for (size_t j = 0; j + 1 < found[k].size(); ++j) {
@@ -485,8 +535,13 @@ QByteArray write(QByteArrayView text, const QString &section, const std::vector<
             edits.push_back({header->end, header->end, breakAfter(*header) + added.sliced(eol.size())});
         } else {
             // After the last line, or (what is left after it being blank or comments) after the whole text.
-            const QByteArray before = text.isEmpty() ? QByteArray() : last ? breakAfter(*last) : eol;
-            edits.push_back({text.size(), text.size(), before + '[' + section.toUtf8() + ']' + added + eol});
+            QByteArray block = text.isEmpty() ? QByteArray() : last ? breakAfter(*last) : eol.toByteArray();
+            block += '[';
+            block += QByteArrayView(section.data(), section.size());
+            block += ']';
+            block += added;
+            block += eol;
+            edits.push_back({text.size(), text.size(), block});
         }
     }
 

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
+#include <QStringList>
 #include <QString>
 
 #include <utility>
@@ -15,28 +15,28 @@
 // files for every read and every save.
 namespace inifile {
 
-// A key of a section, both unescaped as QSettings names them: the section as
-// its header names it ("" before any header and in [General]), the key as it
-// stands before the '='.
-using Key = std::pair<QString, QString>;
+// The section and the keys named here are plain words.
 
-// Every key of `text` with its value as text: a list of values ("a, b")
-// joined by commas, a value of one of QSettings' types ("@Rect(...)") empty.
-// A key written twice counts once, with its last value, as in QSettings.
-// Lines QSettings cannot read (no '=', an unclosed quote or header) are
-// passed over as it passes them over.
-QHash<Key, QString> read(QByteArrayView text);
+// The values of the keys `names` of [section]: each the last one written, as
+// in QSettings, or empty where it is not there, and read as QSettings reads
+// it, as text (a list of values, "a, b", joined by commas; a value of one of
+// QSettings' types, "@Rect(...)", empty). Sections and keys are unescaped as
+// QSettings names them, [General] and the lines before any header counting
+// as the section "". Lines QSettings cannot read (no '=', an unclosed quote
+// or header) are passed over as it passes them over.
+QStringList values(QByteArrayView text, QLatin1StringView section, const QList<QLatin1StringView> &names);
 
-// The keys of [section] alone, by name, read the same way.
-QHash<QString, QString> read(QByteArrayView text, const QString &section);
+// Whether every key line of the two texts, but those of the keys `names` of
+// [section], reads the same, in the same order.
+bool sameOtherKeys(QByteArrayView before, QByteArrayView after, QLatin1StringView section,
+                   const QList<QLatin1StringView> &names);
 
 // `text` with the keys of [section] set to `values`: a key already there
 // gets its new value where it stands (written twice, its earlier lines go),
 // a new one goes under the section's last header, or under a new header at
 // the end. Every other byte of the text is kept, comments and the form of
-// other values among them. `section` and the keys are plain words, so they
-// need no escaping; the values are escaped as QSettings escapes them.
-QByteArray write(QByteArrayView text, const QString &section,
-                 const std::vector<std::pair<QString, QString>> &values);
+// other values among them. The values are escaped as QSettings escapes them.
+QByteArray write(QByteArrayView text, QLatin1StringView section,
+                 const std::vector<std::pair<QLatin1StringView, QString>> &values);
 
 } // namespace inifile

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -23,6 +24,8 @@ namespace settingsfile {
 
 namespace {
 
+constexpr QLatin1StringView kSection("settings");
+
 // The six keys, in the order the window has always written them.
 struct Key {
     const char *name;
@@ -32,6 +35,17 @@ constexpr Key kKeys[] = {
     {"port", &Texts::port},           {"cable", &Texts::cable},         {"border", &Texts::border},
     {"forecolor", &Texts::forecolor}, {"backcolor", &Texts::backcolor}, {"scrollbar", &Texts::scrollbar},
 };
+
+const QList<QLatin1StringView> &names()
+{
+    static const QList<QLatin1StringView> names = [] {
+        QList<QLatin1StringView> names;
+        for (const Key &key : kKeys)
+            names << QLatin1StringView(key.name);
+        return names;
+    }();
+    return names;
+}
 
 QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
@@ -222,30 +236,23 @@ QString path() { return QFile::decodeName(QByteArray::fromStdString(configFolder
 
 Texts parse(const QByteArray &text)
 {
-    const QHash<QString, QString> keys = inifile::read(text, "settings");
+    const QStringList values = inifile::values(text, kSection, names());
     Texts texts;
-    for (const Key &key : kKeys)
-        texts.*key.text = keys.value(key.name);
+    for (size_t k = 0; k < std::size(kKeys); ++k)
+        texts.*kKeys[k].text = values[qsizetype(k)];
     return texts;
 }
 
 std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts)
 {
-    std::vector<std::pair<QString, QString>> values;
+    std::vector<std::pair<QLatin1StringView, QString>> values;
     for (const Key &key : kKeys)
-        values.emplace_back(key.name, texts.*key.text);
-    QByteArray result = inifile::write(text, "settings", values);
+        values.emplace_back(QLatin1StringView(key.name), texts.*key.text);
+    QByteArray result = inifile::write(text, kSection, values);
 
     // Only a text that reads back as the new settings, with every other
-    // key as it was, may replace the file.
-    QHash<inifile::Key, QString> before = inifile::read(text);
-    QHash<inifile::Key, QString> after = inifile::read(result);
-    for (const Key &key : kKeys) {
-        before.remove({"settings", key.name});
-        if (after.take({"settings", key.name}) != texts.*key.text)
-            return std::nullopt;
-    }
-    if (before != after)
+    // key line as it was, in the same order, may replace the file.
+    if (parse(result) != texts || !inifile::sameOtherKeys(text, result, kSection, names()))
         return std::nullopt;
     return result;
 }
