@@ -177,11 +177,16 @@ void Form1::wireEvents()
 
     // Check1's Click comes with every change of its value, by the user or by
     // the program; a greyed box that the user clicks becomes two-state again.
-    connect(Check1, &QCheckBox::stateChanged, this, [this](int state) {
+    const auto check1Changed = [this](int state) {
         if (state != Qt::PartiallyChecked)
             Check1->setTristate(false);
         Check1_Click();
-    });
+    };
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    connect(Check1, &QCheckBox::checkStateChanged, this, check1Changed); // stateChanged is deprecated from 6.7
+#else
+    connect(Check1, &QCheckBox::stateChanged, this, check1Changed);
+#endif
 
     // HScroll1's two events from one Qt scroll bar:
     // - Scroll: every change of value while the user drags the thumb;
