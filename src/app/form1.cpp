@@ -51,7 +51,9 @@ Form1::Form1(ScreenMetrics metrics, QWidget *parent) : QMainWindow(parent), scre
     // The format named: otherwise every image reader is asked whether it can read the file.
     setWindowIcon(QIcon(QPixmap(":/ekrano/ekrano.xpm", "XPM")));
     // Fixed single border: the window has no maximise button and cannot be resized.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // CustomizeWindowHint: exactly these buttons, not Qt's default set. (Qt's
+    // own Wayland title bar, up to 6.8 at least, draws one whatever the hints.)
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     createControls();
     createMenus();
