@@ -2,6 +2,7 @@
 // clipboard, Border and New, each through its control.
 
 #include <QCheckBox>
+#include <QEnterEvent>
 
 #include "pictures.h"
 #include "windowtest.h"
@@ -55,4 +56,47 @@ TEST_F(RedrawTest, NewLeavesOnlyTheBackground)
     EXPECT_TRUE(pixelsNot(image, qRgb(0, 0, 128)).isEmpty());
     EXPECT_EQ(clipboardImage().convertToFormat(QImage::Format_RGB32), image);
     EXPECT_TRUE(pixelsNot(form->Picture2.convertToFormat(QImage::Format_RGB32), qRgb(255, 255, 255)).isEmpty());
+}
+
+// A desktop that takes the clipboard only from the window with the focus
+// (Wayland) drops what the window offers in the background: the picture is
+// offered again when the window gets the focus, and once more when the
+// pointer comes in, and only then, so that elsewhere a later copy in another
+// program stays.
+TEST_F(RedrawTest, APictureOfferedInTheBackgroundIsOfferedAgainOnFocusWhereTheDesktopDroppedIt)
+{
+    QWidget other;
+    other.show();
+    const auto focus = [](QWidget &window) {
+        window.activateWindow();
+        ASSERT_TRUE(waitUntil([&] { return window.isActiveWindow(); }));
+    };
+    QEnterEvent pointerIn(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    const auto offeredAgain = [&](const char *copied) {
+        return clipboardImage().convertToFormat(QImage::Format_RGB32) == form->Picture1->Image() &&
+               QGuiApplication::clipboard()->text() != copied;
+    };
+    struct Case {
+        const char *desktop;
+        bool needsFocus, inBackground, offeredAgain;
+    };
+    for (const Case c : {Case{"Wayland, redrawn in the background", true, true, true},
+                         Case{"Wayland, redrawn in front", true, false, false},
+                         Case{"X11, redrawn in the background", false, true, false}}) {
+        SCOPED_TRACE(c.desktop);
+        form->clipboardNeedsFocus = c.needsFocus;
+        focus(c.inBackground ? other : *form);
+        setCheckBoxValue(form->Check1, checkBoxValue(form->Check1) == 1 ? 0 : 1); // its Click redraws
+        focus(other);
+        // Dropped by the desktop, or replaced by a later copy: the same to the window.
+        QGuiApplication::clipboard()->setText("dropped");
+        focus(*form);
+        EXPECT_EQ(offeredAgain("dropped"), c.offeredAgain) << "on getting the focus";
+        QGuiApplication::clipboard()->setText("dropped again");
+        QApplication::sendEvent(form, &pointerIn);
+        EXPECT_EQ(offeredAgain("dropped again"), c.offeredAgain) << "when the pointer came in";
+        QGuiApplication::clipboard()->setText("a later copy");
+        QApplication::sendEvent(form, &pointerIn);
+        EXPECT_FALSE(offeredAgain("a later copy")) << "when the pointer came in again";
+    }
 }

@@ -55,6 +55,7 @@ Form1::Form1(ScreenMetrics metrics, QWidget *parent) : QMainWindow(parent), scre
     // own Wayland title bar, up to 6.8 at least, draws one whatever the hints.)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    clipboardNeedsFocus = QGuiApplication::platformName().startsWith("wayland");
     createControls();
     createMenus();
     wireEvents();
