@@ -11,13 +11,13 @@ SOAK_CAPTURES ?= 1000
 # checks take clang with its sanitizer and fuzzer runtimes. No name carries a
 # version, so that each release brings its own default compiler's.
 DEPS := cmake g++ make pkg-config \
-        qt6-base-dev qt6-qpa-plugins libusb-1.0-0-dev libxcb1-dev \
+        qt6-base-dev qt6-wayland libusb-1.0-0-dev libxcb1-dev \
         libgtest-dev libbenchmark-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip \
-        qt6-svg-dev dpkg-dev desktop-file-utils file man-db \
+        qt6-svg-dev desktop-file-utils file man-db lintian appstream \
         clang libclang-rt-dev llvm python3
 
-.PHONY: all deps build run demo test bench clean install-udev
+.PHONY: all deps package-deps build run demo test bench clean install-udev
 .PHONY: install package screenshot
 
 all: build
@@ -32,6 +32,19 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+	$(install-build-deps)
+
+package-deps:
+	$(install-build-deps)
+
+# debhelper and what debian/control asks for to build the package.
+define install-build-deps
+	@if ! dpkg-checkbuilddeps >/dev/null 2>&1; then \
+	  echo "Installing the Debian package's build dependencies"; \
+	  $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq --no-install-recommends ./; \
+	fi
+endef
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD)
@@ -74,9 +87,10 @@ install: build
 	  run=; [ -w "$$dest" ] || run="$(SUDO)"; \
 	  set -x; $$run env DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
-# The Debian package, $(BUILD)/ekrano_<version>_<architecture>.deb.
-package: build
-	cmake --build $(BUILD) --target package
+# The Debian package, built by dpkg-buildpackage from debian/:
+# $(BUILD)/ekrano_<version>_<architecture>.deb.
+package: package-deps
+	packaging/make-deb . $(BUILD) $(JOBS)
 
 # The README's picture of the window, taken by the program itself.
 screenshot: build
