@@ -24,6 +24,7 @@
 
 #include "blacktransport.h"
 #include "linkerror.h"
+#include "memorytransport.h"
 #include "packet.h"
 #include "screenexchange.h"
 #include "transports.h"
@@ -410,9 +411,12 @@ TEST_F(BlackCable, ReadsAScreenThroughThePacketLayer)
     SimCalculator calc(bus);
     std::vector<uint8_t> received;
     calc.play([&](SimCalculator &c) { serveScreen(c, received); });
-    auto link = host();
-    const Bitmap bitmap = readScreen(*link, kBlack);
+    TraceText traced;
+    BlackTransport link(std::make_unique<SimWires>(bus, false), kBlack.bit, Stop::never(), traced.trace());
+    const Bitmap bitmap = readScreen(link, kBlack, traced.trace());
     calc.finish();
+    EXPECT_EQ(traced.count("black: sent "), 8);
+    EXPECT_EQ(traced.count("black: received "), int(4 + kDataPacketBytes)) << "each byte, with the time it took";
 
     const std::vector<uint8_t> expected = screenData();
     EXPECT_TRUE(std::equal(bitmap.begin(), bitmap.end(), expected.begin()));

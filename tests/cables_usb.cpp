@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "linkerror.h"
+#include "memorytransport.h"
 #include "packet.h"
 #include "screenexchange.h"
 #include "transports.h"
@@ -142,11 +143,17 @@ TEST(UsbCable, ReadsAScreenDeliveredIn32BytePackets)
 {
     auto log = std::make_shared<FakeLog>();
     const std::vector<uint8_t> bitmap = testBitmap();
+    TraceText traced;
     {
-        auto link = transportOver(std::make_unique<FakeCable>(log, screenReplies(bitmap)));
-        const Bitmap screen = readScreen(*link);
+        UsbOpening opening;
+        opening.status = UsbOpening::Opened;
+        opening.cable = std::make_unique<FakeCable>(log, screenReplies(bitmap));
+        auto link = usbTransport(std::move(opening), kUsb0, 0, {}, Stop::never(), traced.trace());
+        const Bitmap screen = readScreen(*link, {}, traced.trace());
         EXPECT_TRUE(std::equal(screen.begin(), screen.end(), bitmap.begin()));
     }
+    EXPECT_EQ(traced.count("usb: OUT 4 bytes: 4 moved, done"), 2);
+    EXPECT_EQ(traced.count("usb: IN 32 bytes: "), 25) << "every transfer with its size and status";
     EXPECT_EQ(log->written, (std::vector<uint8_t>{0x23, 0x6D, 0x00, 0x00, 0x23, 0x56, 0x00, 0x00}));
     for (size_t size : log->readSizes)
         EXPECT_EQ(size, 32u) << "every read asks for a whole USB packet";

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
@@ -66,6 +67,8 @@ protected:
     {
         return QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden);
     }
+
+    void TearDown() override { expectEveryAckDelivered(simulator); }
 
     CalcSimulator simulator;
 };
@@ -209,6 +212,51 @@ TEST_F(CaptureCommand, ADeviceOrAPipeIsWrittenIntoAndNeverReplaced)
         struct stat info;
         ASSERT_EQ(::stat(qPrintable(kept), &info), 0);
         EXPECT_FALSE(S_ISREG(info.st_mode)) << kept.toStdString() << " was replaced by a file";
+    }
+}
+
+TEST_F(CaptureCommand, NothingBeforeTheCaptureWaitsOrWritesAstray)
+{
+    // A named pipe that nobody reads would block open() for ever.
+    const QString lone = file("lone");
+    ASSERT_EQ(::mkfifo(qPrintable(lone), 0644), 0);
+    const Outcome unread = run({lone});
+    EXPECT_EQ(unread.status, 1);
+    EXPECT_EQ(unread.errors, "ekrano-capture: cannot write " + lone.toUtf8() + ": nothing reads from the named pipe\n");
+
+    // Closed, standard output's number would go to a descriptor Qt opens.
+    QProcess closed;
+    closed.start("/bin/sh", {"-c", "exec \"$0\" - >&-", kProgram});
+    ASSERT_TRUE(closed.waitForFinished(20000));
+    EXPECT_EQ(closed.exitCode(), 1);
+    EXPECT_EQ(closed.readAllStandardError(),
+              "ekrano-capture: cannot write standard output: it was closed when ekrano-capture started\n");
+    EXPECT_EQ(simulator.requestsServed(), 0);
+}
+
+TEST_F(CaptureCommand, TheTraceTellsEachStepOnALineWithItsTime)
+{
+    const Outcome traced = run({"--trace", file("trace.txt"), file("shot.png")});
+    ASSERT_EQ(traced.status, 0) << traced.errors.toStdString();
+    QFile trace(file("trace.txt"));
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    const QStringList lines = QString(trace.readAll()).split('\n', Qt::SkipEmptyParts);
+    static const QRegularExpression form("^ *[0-9]+\\.[0-9]{3} ms  \\S");
+    const QString link = QString::fromStdString(calclink::portLinkPath(1));
+    const QString data = "received 73 15 00 03" + QString(" ..").repeated(770) + " DATA, checksum right";
+    // Each of these in this order, among the others.
+    const QStringList steps = {"capture: COM1, cable code 1 (Gray)", "limits: reply 2000 ms, byte 1000 ms",
+                               "device: COM1 is " + link + " -> " + QString::fromStdString(simulator.path()),
+                               "port: set 9600 baud, 8 data bits, no parity, 1 stop bit", "sent 23 6D 00 00 SCR",
+                               "received 73 56 00 00 ACK", data, "sent 23 56 00 00 ACK",
+                               "port: input discarded", "result: the screen"};
+    qsizetype at = 0;
+    for (const QString &step : steps) {
+        const QString pattern = QRegularExpression::escape(step).replace("\\.\\.", "[0-9A-F]{2}");
+        const QRegularExpression wanted("^ *[0-9.]+ ms  " + pattern);
+        for (; at < lines.size() && !wanted.match(lines[at]).hasMatch(); ++at)
+            EXPECT_TRUE(form.match(lines[at]).hasMatch()) << lines[at].toStdString();
+        EXPECT_LT(at++, lines.size()) << "no line " << step.toStdString();
     }
 }
 

@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "devicenames.h"
 #include "linkerror.h"
+#include "portcheck.h"
 #include "tempfolder.h"
 #include "transports.h"
 
@@ -154,4 +156,29 @@ TEST_F(DeviceNames, APortLinkToADeviceFileWithNoDeviceSaysSo)
     EXPECT_NE(description.find("No such device or address"), std::string::npos) << description;
     EXPECT_NE(description.find("/dev/tty"), std::string::npos) << description;
     EXPECT_EQ(description.find("not there"), std::string::npos) << description;
+}
+
+TEST_F(DeviceNames, ThePortCheckSaysWhereEachPortLeadsAndWhyItCannotServe)
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    const std::string terminal = ::ptsname(master);
+    fs::create_symlink(terminal, port(1));
+    fs::create_symlink("/dev/ttyUSB97", port(2));
+    const std::vector<std::string> lines = checkPorts();
+    ASSERT_GE(lines.size(), 5u);
+    const std::string starts[] = {
+        "COM1  " + port(1).string() + " -> " + terminal +
+            ": can be opened; it is a pseudo-terminal, which has no modem lines, so it takes the Gray cable but not "
+            "the Black one",
+        "COM2  " + port(2).string() + " -> /dev/ttyUSB97: cannot be opened: The port link points to /dev/ttyUSB97, "
+                                      "which is not there",
+        "COM3  /dev/ttyS2 (no port link): ",
+    };
+    for (size_t i = 0; i < std::size(starts); ++i)
+        EXPECT_EQ(lines[i].rfind(starts[i], 0), 0u) << lines[i];
+    EXPECT_EQ(lines[4].rfind("USB   ", 0), 0u) << lines[4];
+    ::close(master);
 }

@@ -145,6 +145,7 @@ TEST(PacketReader, SilenceAndStallsUseTheirOwnLimits)
     MemoryTransport silent;
     LinkError e = readFailure(silent);
     EXPECT_EQ(e.number(), kNoAnswer);
+    EXPECT_EQ(e.detail(), "no reply within 2000 ms (the reply limit)");
     EXPECT_EQ(silent.waits(), std::vector<Millis>{kFirst});
 
     // A DATA packet cut off after 100 of its 768 bytes: only the first byte may wait 2 s.
@@ -153,7 +154,7 @@ TEST(PacketReader, SilenceAndStallsUseTheirOwnLimits)
     MemoryTransport truncated(bytes, 10);
     e = readFailure(truncated);
     EXPECT_EQ(e.number(), kNoAnswer);
-    EXPECT_NE(e.detail().find("after 104 bytes"), std::string::npos) << e.detail();
+    EXPECT_EQ(e.detail(), "The DATA packet stopped after 104 bytes: nothing for 1000 ms (the byte limit)");
     ASSERT_GE(truncated.waits().size(), 2u);
     EXPECT_EQ(truncated.waits().front(), kFirst);
     for (size_t i = 1; i < truncated.waits().size(); ++i)
@@ -192,17 +193,20 @@ TEST(PacketReader, RandomStreamsEndInAPacketOrNoAnswer)
     }
 }
 
-// A device that sends one byte at a time, each well inside the byte limit.
+// A device that sends one byte every `pace`, each well inside the byte limit.
 class TricklingTransport : public Transport {
 public:
-    explicit TricklingTransport(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    explicit TricklingTransport(std::vector<uint8_t> bytes, Millis pace = Millis(5))
+        : bytes_(std::move(bytes)), pace_(pace) {}
     void send(const uint8_t *, size_t) override {}
     size_t receive(uint8_t *buffer, size_t, Millis timeout) override
     {
         longestWait = std::max(longestWait, timeout);
         if (position_ == bytes_.size())
             return 0;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::min(pace_, timeout));
+        if (timeout < pace_)
+            return 0;
         *buffer = bytes_[position_++];
         return 1;
     }
@@ -211,6 +215,7 @@ public:
 
 private:
     std::vector<uint8_t> bytes_;
+    Millis pace_;
 };
 
 TEST(PacketReader, ATricklingDeviceCannotStretchAPacketPastItsWholeLimit)
@@ -229,6 +234,16 @@ TEST(PacketReader, ATricklingDeviceCannotStretchAPacketPastItsWholeLimit)
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
     EXPECT_LT(transport.position_, 100u) << "it stopped reading once the time was up";
     EXPECT_EQ(transport.longestWait, kFirst);
+
+    // A byte due after what is left of the packet's time: the packet limit
+    // ran out, not the byte limit, and the detail says which.
+    TricklingTransport slower(encodePacket(kCalculatorId, kCmdData, screen), Millis(40));
+    try {
+        readPacket(slower, kFirst, kNext, 768, Millis(100));
+        FAIL() << "a packet that took longer than its limit was accepted";
+    } catch (const LinkError &e) {
+        EXPECT_NE(e.detail().find("took longer than 100 ms (the packet limit"), std::string::npos) << e.detail();
+    }
 
     // The same bytes at the same pace inside a generous limit are one good packet.
     TricklingTransport patient({0x73, 0x56, 0x00, 0x00});

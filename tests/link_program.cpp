@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include "calclink.h"
 #include "calcsimulator.h"
 #include "linkerror.h"
+#include "packet.h"
 #include "tempfolder.h"
 #include "transports.h"
 
@@ -26,7 +28,8 @@ const std::string kProgram = EKRANO_BINARY_DIR "/ekrano-calc";
 // ekrano-calc running with `args`, its standard output readable.
 class Program {
 public:
-    explicit Program(std::vector<std::string> args)
+    // `errors`: a file for its standard error, if given.
+    explicit Program(std::vector<std::string> args, const std::string &errors = {})
     {
         int out[2];
         if (::pipe(out) < 0)
@@ -34,6 +37,8 @@ public:
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(out[1], STDOUT_FILENO);
+            if (!errors.empty())
+                ::dup2(::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
             ::close(out[0]);
             ::close(out[1]);
             std::vector<char *> argv{const_cast<char *>(kProgram.c_str())};
@@ -119,6 +124,27 @@ TEST(EkranoCalc, ServesThroughItsPortLinkAndRemovesItOnSignal)
         EXPECT_FALSE(fs::exists(fs::symlink_status(link))) << "the link outlived the simulator";
     }
     ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(EkranoCalc, SaysWhenTheHostNeverAcknowledgesTheScreen)
+{
+    const TempFolder folder;
+    ASSERT_FALSE(folder.path().empty());
+    const fs::path errors = folder.path() / "errors";
+    Program program({}, errors.string());
+    const std::string path = program.firstLine();
+    {
+        // The request, the calculator's ACK and DATA, and then no final ACK.
+        const std::unique_ptr<Transport> port = openGray("COM1", path);
+        const std::vector<uint8_t> request = encodePacket(kHostId, kCmdScr);
+        port->send(request.data(), request.size());
+        EXPECT_EQ(readPacket(*port, Millis(2000), Millis(1000), kBitmapSize).command, kCmdAck);
+        EXPECT_EQ(readPacket(*port, Millis(2000), Millis(1000), kBitmapSize).command, kCmdData);
+    }
+    EXPECT_EQ(program.finish(SIGTERM), 0);
+    std::string said;
+    std::getline(std::ifstream(errors), said);
+    EXPECT_NE(said.find("did not acknowledge the screen"), std::string::npos) << said;
 }
 
 TEST(EkranoCalc, RefusesToReplaceAFileAndRejectsBadOptions)

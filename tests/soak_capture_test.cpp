@@ -132,6 +132,8 @@ protected:
             .arg(QString::fromStdString(calclink::portLinkPath(1)), QString::fromLocal8Bit(std::strerror(EIO)));
     }
 
+    void TearDown() override { expectEveryAckDelivered(simulator); }
+
     CalcSimulator simulator;
     Form1 *form = nullptr;
 };

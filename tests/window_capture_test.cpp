@@ -59,13 +59,21 @@ protected:
 
     bool pictureIs(const calclink::Bitmap &bitmap) const { return holdsScreen(form->Picture2, bitmap); }
 
+    void TearDown() override { expectEveryAckDelivered(simulator); }
+
     CalcSimulator simulator{testScreen()};
     Form1 *form = nullptr;
 };
 
 TEST_F(CaptureTest, APressShowsTheCalculatorsScreenEnlargedAndOnTheClipboard)
 {
+    const QString trace = configPath() + "/trace.txt";
+    qputenv("EKRANO_TRACE", trace.toUtf8());
     press(false);
+    qunsetenv("EKRANO_TRACE");
+    QFile traced(trace);
+    EXPECT_TRUE(traced.open(QIODevice::ReadOnly) && traced.readAll().contains(" ms  result: the screen\n"))
+        << "EKRANO_TRACE names the file the capture's trace goes to";
     EXPECT_TRUE(pictureIs(testScreen()));
     EXPECT_EQ(form->Command1->text(), "&Screenshot to Clipboard");
     const QImage &display = form->Picture1->Image();

@@ -8,9 +8,11 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include "devicenames.h"
 #include "fiforescue.h"
+#include "settingsfile.h"
 #include "smalldisk.h"
 #include "windowtest.h"
 
@@ -93,13 +95,17 @@ TEST_F(SettingsTest, EveryChoiceComesBackAsItWasLeft)
     EXPECT_EQ(again.linkDevice, "COM1") << "the capture forms the device from the ticks, not start-up";
 }
 
-TEST_F(SettingsTest, ABackgroundEqualToTheForegroundBecomesWhite)
+TEST_F(SettingsTest, ABackgroundEqualToTheForegroundBecomesWhiteOrBlackBehindWhite)
 {
-    store({{"forecolor", "255"}, {"backcolor", "255"}});
-    Form1 &form = startedWindow();
-    EXPECT_EQ(form.Picture1->ForeColor(), 255);
-    EXPECT_EQ(form.Picture1->BackColor(), 16777215);
-    EXPECT_EQ(exitAndReadBack(form)[4], "16777215");
+    // White on white would be a picture of nothing: the background becomes black then.
+    for (const auto &[colour, background] : {std::pair{"255", 16777215}, {"16777215", 0}}) {
+        SCOPED_TRACE(colour);
+        store({{"forecolor", colour}, {"backcolor", colour}});
+        Form1 &form = startedWindow();
+        EXPECT_EQ(form.Picture1->ForeColor(), QString(colour).toInt());
+        EXPECT_EQ(form.Picture1->BackColor(), background);
+        EXPECT_EQ(exitAndReadBack(form)[4], QString::number(background));
+    }
 }
 
 TEST_F(SettingsTest, AWhiteForegroundWithNoBackgroundDrawsOnBlack)
@@ -367,18 +373,16 @@ TEST_F(SettingsTest, AnEarlyCloseOrAnUnreadFileNeverStoresTheDefaults)
         EXPECT_EQ(stored("scrollbar"), "45");
     }
 
-    // Not read at start (the folder for temporary files is a file), readable
-    // at the end: what the file holds was never shown, and it is kept.
-    const QByteArray kept = contentsOf(settingsFile());
-    const QByteArray temporary = qgetenv("TMPDIR");
-    const bool hadTemporary = qEnvironmentVariableIsSet("TMPDIR");
-    QFile notAFolder(configPath() + "/tmp");
-    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
-    qputenv("TMPDIR", notAFolder.fileName().toUtf8());
+    // Not read at start (too large to be settings), readable at the end:
+    // what the file holds was never shown, and it is kept.
+    ASSERT_EQ(::truncate(qPrintable(settingsFile()), 2 * settingsfile::kLargest), 0);
     testing::internal::CaptureStderr();
     Form1 &form = startedWindow();
     const std::string said = testing::internal::GetCapturedStderr();
-    hadTemporary ? qputenv("TMPDIR", temporary) : qunsetenv("TMPDIR");
+    const QByteArray kept = "[settings]\nport=3\n";
+    QFile file(settingsFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(kept) == kept.size());
+    file.close();
     EXPECT_NE(said.find("did not read its settings"), std::string::npos) << said;
     const FailedExit ended = exitThroughTheBox(form);
     EXPECT_EQ(ended.status, 1);

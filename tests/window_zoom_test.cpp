@@ -66,20 +66,6 @@ TEST_F(ZoomTest, ChangeSetsTheFactorTheSizesAndTheFixedFormLabel)
     EXPECT_EQ(form->Width(), float(form->frameGeometry().width() * 15));
 }
 
-// A program that draws without the window sizes the picture by one function;
-// it must agree with the display the zoom handlers size, at every value.
-TEST_F(ZoomTest, TheDrawingAreaIsTheDisplaysAtEveryZoom)
-{
-    for (int t : {15, 12}) {
-        Form1 &zoomed = startedWindow(t);
-        EXPECT_EQ(zoomed.Picture1->innerSize(), display::drawingArea(3, t, t)) << "as loaded, at " << t;
-        for (int v = 50; v >= 0; --v) {
-            zoomed.HScroll1->setValue(v);
-            ASSERT_EQ(zoomed.Picture1->innerSize(), display::drawingArea(v / 10.0, t, t)) << v << " at " << t;
-        }
-    }
-}
-
 TEST_F(ZoomTest, TheClipboardPictureFollowsTheZoom)
 {
     form->HScroll1->setValue(45);

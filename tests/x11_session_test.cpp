@@ -92,30 +92,7 @@ public:
         xcb_flush(connection_);
     }
 
-    // What a window manager sends when the user clicks a window's close box.
-    void askToClose(uint32_t window)
-    {
-        xcb_client_message_event_t event{};
-        event.response_type = XCB_CLIENT_MESSAGE;
-        event.format = 32;
-        event.window = window;
-        event.type = atom("WM_PROTOCOLS");
-        event.data.data32[0] = atom("WM_DELETE_WINDOW");
-        event.data.data32[1] = XCB_CURRENT_TIME;
-        xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
-        xcb_flush(connection_);
-    }
-
 private:
-    uint32_t atom(const char *name)
-    {
-        xcb_intern_atom_reply_t *reply =
-            xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr);
-        const uint32_t atom = reply ? reply->atom : 0;
-        std::free(reply);
-        return atom;
-    }
-
     xcb_connection_t *connection_;
     xcb_screen_t *screen_ = nullptr;
 };
@@ -301,34 +278,6 @@ TEST_F(X11Session, TheWindowRepaintsWhileACaptureWaits)
     QThread::msleep(300);
     EXPECT_EQ(x.grab(place), before) << "the uncovered window was painted again during the capture";
     EXPECT_EQ(ekrano_.state(), QProcess::Running);
-}
-
-// The window manager's request to close the window while the capture's
-// message box is open is kept, and honoured when the box is answered.
-TEST_F(X11Session, AClosedWindowBehindTheMessageBoxClosesWhenTheBoxDoes)
-{
-    XServer x;
-    ASSERT_TRUE(x.ok());
-    CalcSimulator calculator;
-    calculator.setFault(Fault::Skip);
-    calculator.start();
-    useSimulator(calculator, "[settings]\nport=1\ncable=1\nscrollbar=25\n");
-    const QString window = startProgram();
-    ASSERT_FALSE(window.isEmpty());
-    QFile::remove(config_.path() + "/Ekrano/Ekrano.conf");
-    pressTheButton(window);
-    const QString box = QString::fromUtf8(
-        run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Ekrano Error$"}, 20000)).section('\n', 0, 0);
-    ASSERT_FALSE(box.isEmpty()) << "the message box";
-
-    x.askToClose(window.toUInt());
-    QThread::msleep(300);
-    EXPECT_EQ(ekrano_.state(), QProcess::Running) << "the box is still there to be read";
-    run("xdotool", {"windowfocus", "--sync", box});
-    run("xdotool", {"key", "--window", box, "Return"});
-    ASSERT_TRUE(ekrano_.waitForFinished(10000)) << "the window closed after the box";
-    EXPECT_EQ(ekrano_.exitCode(), 0);
-    EXPECT_EQ(storedValue("scrollbar"), "25") << "saved on the way out";
 }
 
 // SIGTERM, SIGHUP and SIGINT during a capture that would last minutes: the

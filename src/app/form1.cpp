@@ -16,6 +16,7 @@
 #include "commondialog.h"
 #include "controls.h"
 #include "render.h"
+#include "settingsfile.h"
 #include "surface.h"
 
 // The client area, in twips.
@@ -31,8 +32,7 @@ static const char kCredits[] =
 
 static raster::Colour colourOf(QPalette::ColorRole role)
 {
-    const QColor c = QApplication::palette().color(role);
-    return raster::rgb(c.red(), c.green(), c.blue());
+    return display::colourOf(QApplication::palette().color(role));
 }
 
 // A font by name, falling back quietly to the desktop's own where it is missing.
@@ -106,7 +106,7 @@ void Form1::createControls()
     HScroll1->setRange(0, 50);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(5);
-    HScroll1->setValue(30);
+    HScroll1->setValue(settingsfile::kStartingScrollValue);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
 
     Command1 = new QPushButton("&Screenshot to Clipboard", client);
@@ -240,33 +240,51 @@ float Form1::Width() const { return float(frameGeometry().width() * screen_.twip
 void Form1::Form_Load()
 {
     linkDevice = "COM1";
-    const int tx = screen_.twipsPerPixelX;
     // The capture surface: 96 x 64 pixels, one a calculator pixel, in the
     // window's background colour until the first capture.
-    Picture2 = display::blankScreen(96, 64, colourOf(QPalette::Base));
-    zoomFactor = 3;
-    const float w2 = float(Picture2.width() * tx);
-    Picture1->setWidth(float(zoomFactor) * (w2 + 2 * float(tx)));
-    const float w1 = Picture1->Width();
-    Picture1->setHeight((66.0f / 98.0f) * w1);
+    Picture2 = display::blankScreen(calclink::kScreenWidth, calclink::kScreenHeight, colourOf(QPalette::Base));
+    zoomFactor = settingsfile::kStartingScrollValue / 10.0;
+    sizeDisplay();
+}
+
+void Form1::sizeDisplay()
+{
+    const QSize size = display::displaySize(zoomFactor, screen_.twipsPerPixelX, screen_.twipsPerPixelY);
+    Picture1->setWidth(float(size.width() * screen_.twipsPerPixelX));
+    Picture1->setHeight(float(size.height() * screen_.twipsPerPixelY));
+}
+
+void Form1::enter(State next)
+{
+    state_ = next;
+    if (next == State::Ready && closePending_) {
+        closePending_ = false;
+        close();
+    }
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // Before the stored settings are applied, saving would store a mix of
-    // them and the defaults: the window closes once they are. A capture
-    // under way is cancelled and its message box closed; the window closes
-    // when the handler has ended.
-    if (!activated_ || capture_ || report_) {
-        closeRequested_ = true;
+    switch (state_) {
+    case State::Starting:
+    case State::Capturing:
+    case State::Reporting:
+        // Before the stored settings are applied, saving would store a mix
+        // of them and the defaults. A capture under way is cancelled and its
+        // message box closed, and the handler ends first.
+        closePending_ = true;
         if (capture_)
             capture_->cancel();
-        if (report_)
-            report_->reject();
+        if (box_)
+            box_->reject();
         event->ignore();
         return;
-    }
-    if (!ended_)
+    case State::Ready:
         mnuExit_Click();
+        break;
+    case State::Ending:
+    case State::Ended:
+        break;
+    }
     event->accept();
 }

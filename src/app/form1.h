@@ -113,21 +113,35 @@ private:
     void createMenus();
     void wireEvents();
     void place(QWidget *control, int left, int top, int width, int height) const;
+    void sizeDisplay(); // Picture1 as large as the display at zoomFactor
     void applyZoom(bool centre);
     void offerPicture();
     calclink::CaptureResult captureOffThread(int cableCode);
     void reportCaptureFailure(const calclink::CaptureResult &result);
 
+    // What the window is doing. A close that comes while it starts, captures
+    // or reports is kept and carried out once it is Ready again; Ready, a
+    // close saves the settings through File, Exit.
+    enum class State {
+        Starting,  // shown; the stored settings not applied yet
+        Ready,     // waiting for the user
+        Capturing, // a capture runs on its own thread; the user's input waits
+        Reporting, // a failed capture's message box is open
+        Ending,    // File, Exit saves the settings, or tells why it could not
+        Ended,     // the program is ending; nothing is saved again
+    };
+    // The one place where the state changes. Back to Ready, a close kept
+    // meanwhile closes the window.
+    void enter(State next);
+
     ScreenMetrics screen_;
-    bool ended_ = false;                  // mnuExit_Click has saved and ended the program
-    QString settingsRefused_;             // why the stored settings could not be read at start, if so
-    bool endingSession_ = false;          // nobody is there to answer a message box
-    QMessageBox *failureBox_ = nullptr;   // while it shows that the settings were not saved
-    int dragStartValue_ = 0;              // HScroll1's value when the user took hold of the thumb
-    calclink::Stop *capture_ = nullptr;   // the capture under way, if any
-    QMessageBox *report_ = nullptr;       // a capture's message box, while it is open
-    bool activated_ = false;              // Form_Activate has applied the stored settings
-    bool closeRequested_ = false;         // a close came before that, or during either: the window closes after
+    State state_ = State::Starting;
+    bool closePending_ = false;         // a close came while Starting, Capturing or Reporting
+    bool unattended_ = false;           // the session or a signal ends the program: nobody answers a box
+    calclink::Stop *capture_ = nullptr; // while Capturing
+    QMessageBox *box_ = nullptr;        // while Reporting, or Ending with a failure to tell
+    QString settingsRefused_;           // why the stored settings could not be read at start, if so
+    int dragStartValue_ = 0;            // HScroll1's value when the user took hold of the thumb
     // The picture's way to a clipboard that only the focused window may set:
     // offered in the background and dropped, offered again on getting the
     // focus, and once more when the pointer first comes in.

@@ -4,12 +4,13 @@
 #include <QAction>
 #include <QActionGroup>
 
+#include "capture.h"
 #include "controls.h"
 #include "form1.h"
 
 void Form1::mnuport_Click(int index)
 {
-    linkDevice = "COM" + QString::number(index).right(1);
+    linkDevice = QString::fromStdString(calclink::portName(index));
     // The group unticks the others.
     groupItem(mnuport, index)->setChecked(true);
 }
@@ -18,5 +19,5 @@ void Form1::mnuCableType_Click(int index)
 {
     groupItem(mnuCableType, index)->setChecked(true);
     // A disabled port item keeps its tick, for when a serial cable comes back.
-    mnuport->setEnabled(index != 2);
+    mnuport->setEnabled(index != calclink::kMenuUsb);
 }

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 
+#include "capture.h"
 #include "controls.h"
 #include "form1.h"
 #include "settingsfile.h"
@@ -18,46 +19,31 @@
 void Form1::Form_Activate()
 {
     const settingsfile::Choices stored = settingsfile::choices(settingsfile::read(&settingsRefused_));
-    int port = stored.port;
-    const int cable = stored.cable;
-    const int border = stored.border;
-    const int scroll = stored.scrollbar;
-    const raster::Colour fore = stored.forecolor;
-    raster::Colour back = stored.backcolor;
-
-    if (fore == back)
-        back = raster::kWhite;
-    Picture1->setForeColor(fore);
-    Picture1->setBackColor(back);
+    Picture1->setForeColor(stored.forecolor);
+    Picture1->setBackColor(stored.backcolor);
 
     // Ticking an item of a group unticks the others.
-    if (port == 0)
-        port = 1;
-    groupItem(mnuport, port)->setChecked(true);
-    groupItem(mnuCableType, cable)->setChecked(true);
-
-    if (cable == 2)
+    groupItem(mnuport, stored.port)->setChecked(true);
+    groupItem(mnuCableType, stored.cable)->setChecked(true);
+    if (stored.cable == calclink::kMenuUsb)
         mnuport->setEnabled(false);
 
     QCoreApplication::processEvents();
 
-    setCheckBoxValue(Check1, border); // a change raises Check1's Click
-    if (scroll > 0)
-        HScroll1->setValue(scroll); // a change raises HScroll1's Change
+    setCheckBoxValue(Check1, stored.border); // a change raises Check1's Click
+    HScroll1->setValue(stored.scrollbar);    // a change raises HScroll1's Change
 
     Redraw();
-    activated_ = true;
-    if (closeRequested_)
-        close();
+    enter(State::Ready);
 }
 
 void Form1::mnuExit_Click()
 {
     // Whatever comes after (the close that follows quitting, a second close
     // request) finds the settings written and the program ending.
-    if (ended_)
+    if (state_ == State::Ending || state_ == State::Ended)
         return;
-    ended_ = true;
+    enter(State::Ending);
 
     // The ticked items; none ticked is saved as the empty text.
     settingsfile::Texts texts;
@@ -75,21 +61,22 @@ void Form1::mnuExit_Click()
         std::fprintf(stderr, "%s\n", qPrintable(failure));
         // A person who chose to leave is told before the window goes; a
         // session that is ending has nobody to press OK.
-        if (!endingSession_) {
+        if (!unattended_) {
             QMessageBox box(QMessageBox::NoIcon, "Ekrano", failure, QMessageBox::Ok, this);
-            failureBox_ = &box;
+            box_ = &box;
             box.exec();
-            failureBox_ = nullptr;
+            box_ = nullptr;
         }
     }
+    enter(State::Ended);
     QCoreApplication::exit(failure.isEmpty() ? 0 : 1);
 }
 
 void Form1::endSession()
 {
-    endingSession_ = true;
-    if (failureBox_)
-        failureBox_->reject();
+    unattended_ = true;
+    if (state_ == State::Ending && box_)
+        box_->reject();
     else
         close();
 }

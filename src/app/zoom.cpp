@@ -20,12 +20,9 @@ void Form1::applyZoom(bool centre)
 {
     const int v = HScroll1->value();
     zoomFactor = v / 10.0;
-    const int t = screen_.twipsPerPixelX;
-    Picture1->setWidth(float(zoomFactor * (98 * t)));
-    float w = Picture1->Width(); // as applied, in whole pixels
-    Picture1->setHeight(float((66.0 / 98.0) * w));
+    sizeDisplay();
     if (centre) {
-        w = Picture1->Width();
+        const float w = Picture1->Width();
         const float W = Width();
         Picture1->setLeft((W - w) / 2);
     }

@@ -4,7 +4,6 @@
 // never writes the settings.
 
 #include <QBuffer>
-#include <QColor>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -12,8 +11,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
-#include <atomic>
-#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <cstdio>
@@ -26,65 +23,32 @@
 #include <unistd.h>
 
 #include "capture.h"
+#include "choiceoptions.h"
+#include "fileopen.h"
 #include "linkerror.h"
+#include "portcheck.h"
 #include "render.h"
 #include "settingsfile.h"
+#include "stopsignals.h"
+#include "trace.h"
 #include "wholefile.h"
 
 namespace {
 
 constexpr int kFailed = 1;
 constexpr int kBadOption = 2;
+constexpr int kChoiceOptions = choiceoptions::Link | choiceoptions::Picture | choiceoptions::Colours;
+
+// The standard descriptors that the program was started without.
+bool closedAtStart[3] = {};
 
 // What one run captures and how it draws it: the stored choices, then the
 // options over them.
 struct Request {
-    int port = 1;
-    int cable = calclink::kMenuBlack;
-    bool border = false;
-    int scrollbar = 30; // ten times the zoom
-    raster::Colour foreColor = raster::kBlack;
-    raster::Colour backColor = raster::kWhite;
+    settingsfile::Choices look; // the stored choices as the window applies them at start
     bool raw = false;
     QString file;
 };
-
-// The stored choices as the window applies them at start: no port counts as
-// COM1, a zoom of 0 leaves the starting 3, and a background equal to the
-// foreground becomes white.
-Request storedRequest()
-{
-    const settingsfile::Choices stored = settingsfile::choices(settingsfile::read());
-    Request request;
-    request.port = stored.port == 0 ? 1 : stored.port;
-    request.cable = stored.cable;
-    request.border = stored.border == 1;
-    if (stored.scrollbar > 0)
-        request.scrollbar = stored.scrollbar;
-    request.foreColor = stored.forecolor;
-    request.backColor = stored.backcolor == stored.forecolor ? raster::kWhite : stored.backcolor;
-    return request;
-}
-
-// The option's value as a colour "#rrggbb", or nothing.
-std::optional<raster::Colour> colourOf(const QString &text)
-{
-    static const QRegularExpression form(QRegularExpression::anchoredPattern("#[0-9A-Fa-f]{6}"));
-    if (!form.match(text).hasMatch())
-        return std::nullopt;
-    const QColor colour(text);
-    return raster::rgb(colour.red(), colour.green(), colour.blue());
-}
-
-// The zoom 0.1 to 5 in steps of 0.1, as ten times itself, or nothing.
-std::optional<int> scrollValueOf(const QString &text)
-{
-    static const QRegularExpression form(QRegularExpression::anchoredPattern("[0-9](\\.[0-9])?|\\.[0-9]"));
-    if (!form.match(text).hasMatch())
-        return std::nullopt;
-    const int value = int(std::lround(text.toDouble() * 10));
-    return value >= 1 && value <= 50 ? std::optional(value) : std::nullopt;
-}
 
 // Fills `request` from the command line over the stored choices; a
 // sentence that says which option is wrong and why, or nothing.
@@ -98,38 +62,8 @@ std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
     if (request.file.isEmpty())
         return QString("FILE is empty: say which file to write the picture to (- for standard output)");
 
-    if (parser.isSet("port")) {
-        static const QStringList ports{"COM1", "COM2", "COM3", "COM4"};
-        const int index = int(ports.indexOf(parser.value("port").toUpper()));
-        if (index < 0)
-            return QString("--port takes COM1, COM2, COM3 or COM4, not '%1'").arg(parser.value("port"));
-        request.port = index + 1;
-    }
-    if (parser.isSet("cable")) {
-        static const QStringList cables{"black", "gray", "usb"};
-        const int index = int(cables.indexOf(parser.value("cable").toLower()));
-        if (index < 0)
-            return QString("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));
-        request.cable = index;
-    }
-    if (parser.isSet("zoom")) {
-        const std::optional<int> value = scrollValueOf(parser.value("zoom"));
-        if (!value)
-            return QString("--zoom takes 0.1 to 5 in steps of 0.1, not '%1'").arg(parser.value("zoom"));
-        request.scrollbar = *value;
-    }
-    if (parser.isSet("border") && parser.isSet("no-border"))
-        return QString("--border and --no-border exclude each other");
-    if (parser.isSet("border") || parser.isSet("no-border"))
-        request.border = parser.isSet("border");
-    for (const auto &[name, colour] : {std::pair{"foreground", &request.foreColor}, {"background", &request.backColor}}) {
-        if (!parser.isSet(name))
-            continue;
-        const std::optional<raster::Colour> value = colourOf(parser.value(name));
-        if (!value)
-            return QString("--%1 takes a colour as #rrggbb, not '%2'").arg(name, parser.value(name));
-        *colour = *value;
-    }
+    if (const std::optional<QString> wrong = choiceoptions::apply(parser, kChoiceOptions, request.look))
+        return wrong;
     request.raw = parser.isSet("raw");
     return std::nullopt;
 }
@@ -141,14 +75,8 @@ QImage pictureOf(const calclink::Bitmap &bitmap, const Request &request)
     const QImage screen = display::screenImage(bitmap, calclink::kScreenWidth, calclink::kScreenHeight);
     if (request.raw)
         return screen;
-    display::Look look;
-    look.zoomFactor = request.scrollbar / 10.0;
-    look.twipsPerPixelX = look.twipsPerPixelY = 15;
-    look.size = display::drawingArea(look.zoomFactor, look.twipsPerPixelX, look.twipsPerPixelY);
-    look.foreColor = request.foreColor;
-    look.backColor = request.backColor;
-    look.border = request.border;
-    return display::render(screen, look);
+    return display::render(screen, display::solidLook(request.look.scrollbar / 10.0, 15, 15, request.look.forecolor,
+                                                      request.look.backcolor, request.look.border == 1));
 }
 
 // The words the window's message box would show, on one line, with the
@@ -157,7 +85,7 @@ QString failureLine(const calclink::CaptureResult &result)
 {
     const calclink::CaptureMessage message = calclink::captureMessage(result.number, result.description);
     QString line = QString::fromStdString(message.text).replace("\r\n", " ");
-    const QString number = QString::number(result.number, 16).toUpper();
+    const QString number = QString::fromStdString(calclink::hexadecimal(result.number));
     if (!line.startsWith(number))
         line += " (" + number + ")";
     if (!result.detail.empty())
@@ -186,12 +114,17 @@ std::optional<int> descriptorNamed(const QString &file)
 // beside it, so that a half-written picture never appears under its name.
 // A descriptor of the program's, and anything else that is not a file (a
 // device, a named pipe), is written into as it is and never replaced.
+// Nothing here waits: a named pipe that nobody reads is refused at once.
 std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
 {
     constexpr QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     std::unique_ptr<QFileDevice> output;
     bool opened;
     if (const std::optional<int> descriptor = descriptorNamed(file)) {
+        if (*descriptor <= STDERR_FILENO && closedAtStart[*descriptor]) {
+            failure = "it was closed when ekrano-capture started";
+            return nullptr;
+        }
         if (::fcntl(*descriptor, F_GETFL) < 0) {
             failure = QString::fromLocal8Bit(std::strerror(errno));
             return nullptr;
@@ -200,14 +133,22 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
         opened = out->open(*descriptor, mode, QFileDevice::DontCloseHandle);
         output = std::move(out);
     } else {
+        const QByteArray name = QFile::encodeName(file);
         struct stat info;
-        const bool stream = ::stat(QFile::encodeName(file).constData(), &info) == 0 && !S_ISREG(info.st_mode) &&
-                            !S_ISDIR(info.st_mode);
-        if (stream)
-            output = std::make_unique<QFile>(file);
-        else
+        if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+            const int fd = calclink::openWithoutWaiting(name.toStdString(), O_WRONLY);
+            if (fd < 0) {
+                failure = errno == ENXIO && S_ISFIFO(info.st_mode) ? QString("nothing reads from the named pipe")
+                                                                    : QString::fromLocal8Bit(std::strerror(errno));
+                return nullptr;
+            }
+            auto out = std::make_unique<QFile>();
+            opened = out->open(fd, mode, QFileDevice::AutoCloseHandle);
+            output = std::move(out);
+        } else {
             output = std::make_unique<QSaveFile>(file);
-        opened = output->open(mode);
+            opened = output->open(mode);
+        }
     }
     if (!opened) {
         failure = output->errorString();
@@ -233,12 +174,12 @@ QString nameOf(const QString &file)
     return descriptorNamed(file) == STDOUT_FILENO ? QString("standard output") : file;
 }
 
-std::atomic<calclink::Stop *> running{nullptr};
+// What the signals cancel: the capture, or, before it, the whole run.
+calclink::Stop stop;
 
 void onSignal(int)
 {
-    if (calclink::Stop *stop = running.load())
-        stop->cancel();
+    stop.cancel();
 }
 
 int fail(const QString &why, int status = kFailed)
@@ -251,6 +192,21 @@ int fail(const QString &why, int status = kFailed)
 
 int main(int argc, char *argv[])
 {
+    // Before anything that could wait: until the capture has ended, the
+    // signals cancel the run, which then says so and ends with status 1.
+    std::optional<calclink::StopSignals> handlers(std::in_place, onSignal, 0);
+    // A closed standard output is an error to report, not a signal that ends the program.
+    std::signal(SIGPIPE, SIG_IGN);
+    // A standard descriptor the program was started without gets /dev/null
+    // before Qt opens anything, which would otherwise take its number: "-"
+    // would write the picture into Qt's own descriptor.
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
+            closedAtStart[fd] = true;
+            ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY); // the lowest free number: fd
+        }
+    }
+
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("ekrano-capture");
     QCoreApplication::setApplicationVersion(EKRANO_VERSION);
@@ -262,15 +218,11 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument("FILE", "The PNG to write; - for standard output.");
+    choiceoptions::add(parser, kChoiceOptions);
     parser.addOptions({
-        {"port", "The serial port: COM1 to COM4.", "COMn"},
-        {"cable", "The cable: black, gray or usb.", "cable"},
-        {"zoom", "The side of a calculator pixel in screen pixels: 0.1 to 5, in steps of 0.1.", "factor"},
-        {"border", "Draw the frame."},
-        {"no-border", "Draw no frame."},
-        {"foreground", "The colour of the dark pixels and the frame.", "#rrggbb"},
-        {"background", "The colour behind them.", "#rrggbb"},
         {"raw", "The bare 96 x 64 screen, one pixel a calculator pixel, black on white."},
+        {"trace", "Write what the capture does, for a bug report, to TFILE (- for standard error).", "TFILE"},
+        {"list", "Show where COM1 to COM4 and the USB cable lead and whether they can be opened now, then exit."},
     });
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText() + "; see ekrano-capture --help", kBadOption);
@@ -279,7 +231,14 @@ int main(int argc, char *argv[])
     if (parser.isSet("version"))
         parser.showVersion(); // exits
 
-    Request request = storedRequest();
+    if (parser.isSet("list")) {
+        for (const std::string &line : calclink::checkPorts())
+            std::printf("%s\n", line.c_str());
+        return 0;
+    }
+
+    Request request;
+    request.look = settingsfile::choices(settingsfile::read());
     if (const std::optional<QString> wrong = parse(parser, request))
         return fail(*wrong + "; see ekrano-capture --help", kBadOption);
 
@@ -290,28 +249,27 @@ int main(int argc, char *argv[])
     if (!output)
         return fail(QString("cannot write %1: %2").arg(nameOf(request.file), failure));
 
-    // The signals cancel the capture; before and after it they do what
-    // they did when the program started (end it, as a rule).
-    calclink::Stop stop;
-    running = &stop;
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction previous[std::size(kSignals)];
-    for (size_t i = 0; i < std::size(kSignals); ++i) {
-        sigaction(kSignals[i], nullptr, &previous[i]);
-        if (previous[i].sa_handler != SIG_IGN)
-            sigaction(kSignals[i], &action, nullptr);
+    std::optional<calclink::Trace> trace;
+    if (const QString name = parser.value("trace"); name == "-") {
+        trace.emplace(stderr);
+    } else if (!name.isEmpty()) {
+        std::string error;
+        trace.emplace(QFile::encodeName(name).constData(), false, error);
+        if (!error.empty())
+            return fail(QString::fromLocal8Bit(error.c_str()));
     }
-    // A closed standard output is an error to report, not a signal that ends the program.
-    std::signal(SIGPIPE, SIG_IGN);
+    if (trace)
+        trace->event("ekrano-capture " EKRANO_VERSION);
+
+    if (stop.cancelled())
+        return fail("cancelled");
 
     const calclink::CaptureResult result = calclink::capture(
-        calclink::cableCodeOf(request.cable), calclink::deviceNameOf(request.cable, request.port), stop);
-    for (size_t i = 0; i < std::size(kSignals); ++i)
-        sigaction(kSignals[i], &previous[i], nullptr);
-    running = nullptr;
+        calclink::cableCodeOf(request.look.cable), calclink::deviceNameOf(request.look.cable, request.look.port), stop,
+        {}, std::nullopt, trace ? *trace : calclink::Trace::off());
+    // From here on the signals do what they did when the program started
+    // (end it, as a rule).
+    handlers.reset();
     if (!result.screen)
         return fail(result.cancelled() ? QString("cancelled") : failureLine(result));
 

@@ -2,6 +2,8 @@
 
 #include <QColorDialog>
 
+#include "render.h"
+
 CommonDialog::CommonDialog(QWidget *parent) : QObject(parent), parent_(parent) {}
 
 void CommonDialog::ShowColor()
@@ -12,9 +14,8 @@ void CommonDialog::ShowColor()
         dialog_ = new QColorDialog(parent_);
         dialog_->setModal(true);
     }
-    dialog_->setCurrentColor(QColor(raster::red(color_), raster::green(color_), raster::blue(color_)));
+    dialog_->setCurrentColor(QColor(display::rgbOf(color_)));
     if (dialog_->exec() == QDialog::Accepted) {
-        const QColor chosen = dialog_->selectedColor();
-        color_ = raster::rgb(chosen.red(), chosen.green(), chosen.blue());
+        color_ = display::colourOf(dialog_->selectedColor());
     }
 }

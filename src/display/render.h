@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QSize>
 
@@ -31,10 +32,22 @@ struct Look {
     bool border = false;      // a one-pixel frame just inside the edges
 };
 
-// The display's drawing area at a zoom, as the window sizes it: outside, 98
-// by 66 calculator pixels at the zoom, in whole pixels of the screen, the
-// height following the width as applied; inside, two pixels less of frame on
-// each side.
+// A solid background at a zoom, in a drawing area of the display's size:
+// the picture of the Ekrano window with the same choices.
+Look solidLook(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY, raster::Colour foreColor,
+               raster::Colour backColor, bool border);
+
+// The display's size at a zoom, frame included: 98 by 66 calculator pixels
+// (the screen and a margin of one pixel around it) at the zoom, in whole
+// pixels of the screen, the height following the width as applied. The
+// window sizes its display by it, and a picture drawn without the window
+// takes its drawing area.
+QSize displaySize(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY);
+
+// The display's sunken frame, in pixels on each side.
+inline constexpr int kFrameWidth = 2;
+
+// The picture inside the frame: displaySize() less the frame.
 QSize drawingArea(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY);
 
 // The display's picture: the background (solid, or the 256 bands of the
@@ -45,6 +58,10 @@ QSize drawingArea(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY);
 // are dark. A null image where the area is empty. `reuse`, a picture of the
 // same size that nothing else holds, is drawn over instead of new memory.
 QImage render(const QImage &screen, const Look &look, QImage reuse = {});
+
+// The colour value as Qt's colour, and Qt's colour as the colour value.
+QRgb rgbOf(raster::Colour colour);
+raster::Colour colourOf(const QColor &colour);
 
 // A screen of one colour, `colour` (dark where it is black).
 QImage blankScreen(int width, int height, raster::Colour colour);

@@ -7,7 +7,7 @@
 Surface::Surface(ScreenMetrics metrics, QWidget *parent) : QFrame(parent), metrics_(metrics)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(kFrameWidth);
+    setLineWidth(display::kFrameWidth);
     // The image and BackColor cover the whole inside; nothing of the widget's own background shows.
     setAttribute(Qt::WA_OpaquePaintEvent);
     applyGeometry();
@@ -41,7 +41,7 @@ void Surface::applyGeometry() { setGeometry(left_, top_, width_, height_); }
 
 QSize Surface::innerSize() const
 {
-    return {std::max(0, width_ - 2 * kFrameWidth), std::max(0, height_ - 2 * kFrameWidth)};
+    return {std::max(0, width_ - 2 * display::kFrameWidth), std::max(0, height_ - 2 * display::kFrameWidth)};
 }
 
 void Surface::setImage(const QImage &image)
@@ -55,7 +55,7 @@ void Surface::Cls()
     QImage blank;
     if (!innerSize().isEmpty()) {
         blank = QImage(innerSize(), QImage::Format_RGB32);
-        blank.fill(qRgb(raster::red(backColor_), raster::green(backColor_), raster::blue(backColor_)));
+        blank.fill(display::rgbOf(backColor_));
     }
     setImage(blank);
 }
@@ -67,7 +67,7 @@ void Surface::paintEvent(QPaintEvent *event)
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
     const QRect picture(inside.topLeft(), image_.size());
-    const QColor back(raster::red(backColor_), raster::green(backColor_), raster::blue(backColor_));
+    const QColor back(display::rgbOf(backColor_));
     for (const QRect &rest : QRegion(inside).subtracted(picture))
         painter.fillRect(rest, back);
     painter.drawImage(inside.topLeft(), image_);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "raster.h"
+#include "render.h"
 #include "screenmetrics.h"
 
 // The display's picture box: a sunken two-pixel frame around an image, placed
@@ -47,7 +48,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    static constexpr int kFrameWidth = 2;
     void applyGeometry();
 
     const ScreenMetrics metrics_;

@@ -1,6 +1,5 @@
 #include "blacktransport.h"
 
-#include <cstdio>
 #include <thread>
 
 #include "linkerror.h"
@@ -25,17 +24,11 @@ const char *whichLow(Wires levels)
     return levels.red ? "the white wire stays low" : "the red wire stays low";
 }
 
-std::string hex(uint8_t byte)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", byte);
-    return text;
-}
-
 } // namespace
 
-BlackTransport::BlackTransport(std::unique_ptr<BlackWires> wires, Millis bitLimit, const Stop &stop)
-    : wires_(std::move(wires)), bitLimit_(bitLimit), stop_(stop)
+BlackTransport::BlackTransport(std::unique_ptr<BlackWires> wires, Millis bitLimit, const Stop &stop,
+                               const Trace &trace)
+    : wires_(std::move(wires)), bitLimit_(bitLimit), stop_(stop), trace_(trace)
 {
     wires_->drive(kReleased);
 }
@@ -55,9 +48,11 @@ std::optional<Wires> BlackTransport::waitUntil(Pred done, SteadyClock::duration 
     }
 }
 
-void BlackTransport::fail(const std::string &detail)
+void BlackTransport::fail(const std::string &detail, std::optional<Millis> firstBitLimit)
 {
-    throw noAnswer("Black cable: " + detail);
+    const std::string limit = firstBitLimit ? std::to_string(firstBitLimit->count()) + " ms limit of this wait"
+                                            : "bit limit of " + std::to_string(bitLimit_.count()) + " ms";
+    throw noAnswer("Black cable: " + detail + ": the " + limit + " ran out");
 }
 
 void BlackTransport::releaseQuietly()
@@ -77,8 +72,13 @@ void BlackTransport::send(const uint8_t *data, size_t size)
             std::this_thread::sleep_until(*receivedAt_ + kTurnaroundGap);
             receivedAt_.reset();
         }
-        for (size_t i = 0; i < size; ++i)
+        for (size_t i = 0; i < size; ++i) {
+            const auto start = SteadyClock::now();
             sendByte(data[i], i, i + 1 == size);
+            if (trace_.on())
+                trace_.event("black: sent " + hexadecimal(data[i], 2) + " in " +
+                             milliseconds(SteadyClock::now() - start));
+        }
     } catch (...) {
         releaseQuietly();
         throw;
@@ -88,7 +88,8 @@ void BlackTransport::send(const uint8_t *data, size_t size)
 void BlackTransport::sendByte(uint8_t byte, size_t index, bool last)
 {
     const auto where = [&](int bit) {
-        return " (bit " + std::to_string(bit) + " of byte " + std::to_string(index) + ", " + hex(byte) + ")";
+        return " (bit " + std::to_string(bit) + " of byte " + std::to_string(index) + ", 0x" + hexadecimal(byte, 2) +
+               ")";
     };
     for (int bit = 0; bit < 8; ++bit) {
         const Wire mine = (byte >> bit & 1) ? Wire::White : Wire::Red;
@@ -118,11 +119,16 @@ size_t BlackTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
     if (max == 0)
         return 0;
     try {
+        const auto start = SteadyClock::now();
         const std::optional<uint8_t> byte = receiveByte(timeout);
         if (!byte)
             return 0;
         buffer[0] = *byte;
         receivedAt_ = SteadyClock::now();
+        if (trace_.on())
+            trace_.event("black: received " + hexadecimal(*byte, 2) + " in " +
+                         milliseconds(*receivedAt_ - firstBitAt_) + ", its first bit after " +
+                         milliseconds(firstBitAt_ - start));
         return 1;
     } catch (...) {
         releaseQuietly();
@@ -144,8 +150,10 @@ std::optional<uint8_t> BlackTransport::receiveByte(Millis firstBitLimit)
                     return std::nullopt;
                 fail("the calculator stopped in the middle of a byte" + where());
             }
-            fail(whichLow(now) + where());
+            fail(whichLow(now) + where(), bit == 0 ? std::optional(firstBitLimit) : std::nullopt);
         }
+        if (bit == 0)
+            firstBitAt_ = SteadyClock::now();
         const Wire theirs = start->red ? Wire::White : Wire::Red;
         const Wire mine = other(theirs);
         wires_->drive(pulling(mine));

@@ -6,6 +6,7 @@
 
 #include "blackwires.h"
 #include "stop.h"
+#include "trace.h"
 #include "transport.h"
 
 namespace calclink {
@@ -18,7 +19,9 @@ namespace calclink {
 // `stop` says so, and a failure leaves both wires released.
 class BlackTransport : public Transport {
 public:
-    BlackTransport(std::unique_ptr<BlackWires> wires, Millis bitLimit, const Stop &stop = Stop::never());
+    // Each byte, with the time it took, goes to `trace`.
+    BlackTransport(std::unique_ptr<BlackWires> wires, Millis bitLimit, const Stop &stop = Stop::never(),
+                   const Trace &trace = Trace::off());
 
     void send(const uint8_t *data, size_t size) override;
 
@@ -43,13 +46,17 @@ private:
     void sendByte(uint8_t byte, size_t index, bool last);
     std::optional<uint8_t> receiveByte(Millis firstBitLimit);
     template <typename Pred> std::optional<Wires> waitUntil(Pred done, SteadyClock::duration limit);
-    [[noreturn]] void fail(const std::string &detail);
+    // Throws kNoAnswer with `detail` and the limit that ran out: the bit
+    // limit, or the caller's for the first bit of a byte.
+    [[noreturn]] void fail(const std::string &detail, std::optional<Millis> firstBitLimit = std::nullopt);
     void releaseQuietly();
 
     std::unique_ptr<BlackWires> wires_;
     const Millis bitLimit_;
     const Stop &stop_;
+    const Trace &trace_;
     std::optional<SteadyClock::time_point> receivedAt_; // the end of the last byte received, until a send
+    SteadyClock::time_point firstBitAt_;                // when the byte being received began
 };
 
 } // namespace calclink

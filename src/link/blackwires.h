@@ -1,10 +1,8 @@
 #pragma once
 
-#include <chrono>
+#include "transport.h"
 
 namespace calclink {
-
-using SteadyClock = std::chrono::steady_clock;
 
 // The levels of the Black cable's two wires, red and white, or what one side
 // does to them: true is high (released), false is low (pulled). Each wire is

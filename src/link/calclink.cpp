@@ -6,9 +6,12 @@
 
 namespace calclink {
 
-CalcLink::CalcLink() : stop_(ownStop_) {}
+CalcLink::CalcLink() : stop_(ownStop_), trace_(Trace::off()) {}
 
-CalcLink::CalcLink(Stop &stop, std::optional<LinkTimeouts> timeouts) : stop_(stop), chosenTimeouts_(timeouts) {}
+CalcLink::CalcLink(Stop &stop, std::optional<LinkTimeouts> timeouts, const Trace &trace)
+    : stop_(stop), chosenTimeouts_(timeouts), trace_(trace)
+{
+}
 
 CalcLink::~CalcLink() = default;
 
@@ -18,7 +21,15 @@ void CalcLink::Connect(int cableCode, const std::string &deviceName)
     // to the same port does not find it busy.
     transport_.reset();
     timeouts_ = chosenTimeouts_.value_or(cableTimeouts(cableCode));
-    transport_ = openTransport(cableCode, deviceName, timeouts_, stop_);
+    if (trace_.on()) {
+        std::string limits = "limits:";
+        for (const auto &[name, limit] :
+             {std::pair{" reply ", timeouts_.reply}, {", byte ", timeouts_.byte}, {", packet ", timeouts_.packet},
+              {", capture ", timeouts_.capture}, {", write ", timeouts_.write}, {", bit ", timeouts_.bit}})
+            limits += name + std::to_string(limit.count()) + " ms";
+        trace_.event(limits);
+    }
+    transport_ = openTransport(cableCode, deviceName, timeouts_, stop_, trace_);
 }
 
 void CalcLink::GetScreen(CalcScreen &screen)
@@ -26,7 +37,7 @@ void CalcLink::GetScreen(CalcScreen &screen)
     if (!transport_)
         throw LinkError(kInvalidArgument, "GetScreen needs an open link; Connect was not called or failed.");
     stop_.limitTo(timeouts_.capture);
-    screen.setBitmap(readScreen(*transport_, timeouts_));
+    screen.setBitmap(readScreen(*transport_, timeouts_, trace_));
 }
 
 } // namespace calclink

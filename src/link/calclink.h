@@ -7,6 +7,7 @@
 #include "bitmap.h"
 #include "stop.h"
 #include "timeouts.h"
+#include "trace.h"
 #include "transport.h"
 
 namespace calclink {
@@ -33,8 +34,9 @@ public:
     // A link that nothing cancels, with each cable's own time limits.
     CalcLink();
     // A link whose waits end when `stop` says so, with the given limits in
-    // place of the cable's own (for tests).
-    explicit CalcLink(Stop &stop, std::optional<LinkTimeouts> timeouts = std::nullopt);
+    // place of the cable's own (for tests), and what it does going to `trace`.
+    explicit CalcLink(Stop &stop, std::optional<LinkTimeouts> timeouts = std::nullopt,
+                      const Trace &trace = Trace::off());
     ~CalcLink();
     CalcLink(const CalcLink &) = delete;
     CalcLink &operator=(const CalcLink &) = delete;
@@ -50,6 +52,7 @@ private:
     Stop &stop_;
     std::optional<LinkTimeouts> chosenTimeouts_;
     LinkTimeouts timeouts_;
+    const Trace &trace_;
     std::unique_ptr<Transport> transport_;
 };
 

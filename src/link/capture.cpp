@@ -1,6 +1,6 @@
 #include "capture.h"
 
-#include <cstdio>
+#include <ctime>
 
 #include "calclink.h"
 #include "linkerror.h"
@@ -9,13 +9,6 @@
 namespace calclink {
 
 namespace {
-
-std::string hexadecimal(uint32_t number)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%X", unsigned(number));
-    return text;
-}
 
 bool equalsIgnoringCase(const std::string &text, const char *word)
 {
@@ -44,12 +37,15 @@ int cableCodeOf(int cableIndex)
     }
 }
 
-std::string deviceNameOf(int cableIndex, int portIndex)
+std::string portName(int portIndex)
 {
-    if (cableIndex == kMenuUsb)
-        return "\\\\.\\Usb0";
     const std::string digits = std::to_string(portIndex);
     return "COM" + digits.substr(digits.size() - 1);
+}
+
+std::string deviceNameOf(int cableIndex, int portIndex)
+{
+    return cableIndex == kMenuUsb ? "\\\\.\\Usb0" : portName(portIndex);
 }
 
 bool CaptureResult::cancelled() const { return !screen && number == kCancelled; }
@@ -64,13 +60,26 @@ std::string CaptureResult::why() const
 }
 
 CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
-                      const std::function<void()> &connected, std::optional<LinkTimeouts> timeouts)
+                      const std::function<void()> &connected, std::optional<LinkTimeouts> timeouts,
+                      const Trace &trace)
 {
+    if (trace.on()) {
+        const std::time_t now = std::time(nullptr);
+        char when[32];
+        std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S %z", std::localtime(&now));
+        const char *cable = cableCode == kCableGray    ? "Gray"
+                            : cableCode == kCableBlack ? "Black"
+                            : cableCode == kCableUsb   ? "USB"
+                                                       : "unknown";
+        trace.event("capture: " + deviceName + ", cable code " + std::to_string(cableCode) + " (" + cable + "), at " +
+                    when);
+    }
     CaptureResult result;
     try {
+        stop.check(); // cancelled already: no port is opened
         CalcScreen screen;
         screen.Configure(26);
-        CalcLink link(stop, timeouts);
+        CalcLink link(stop, timeouts, trace);
         link.Connect(cableCode, deviceName);
         if (connected)
             connected();
@@ -84,6 +93,10 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
         result.number = kNoAnswer;
         result.description = error.what();
     }
+    if (trace.on())
+        trace.event(result.screen      ? "result: the screen"
+                    : result.cancelled() ? "result: cancelled"
+                                         : "result: " + result.why());
     return result;
 }
 

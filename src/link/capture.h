@@ -8,6 +8,7 @@
 #include "bitmap.h"
 #include "stop.h"
 #include "timeouts.h"
+#include "trace.h"
 
 namespace calclink {
 
@@ -25,10 +26,12 @@ struct CaptureResult {
 
 // The cables as the link menus and the settings number them: 0 "Black", 1
 // "Gray", 2 "USB". The cable code Connect takes for one (any other number
-// counts as Black), and the device name: "\\.\Usb0" for USB, otherwise
-// "COM" and the last digit of the port's number (1 to 4 give COM1 to COM4).
+// counts as Black); the name of a port: "COM" and the last digit of its
+// number (1 to 4 give COM1 to COM4); and the device name of a cable on a
+// port: "\\.\Usb0" for USB, which has no port, otherwise the port's name.
 inline constexpr int kMenuBlack = 0, kMenuGray = 1, kMenuUsb = 2;
 int cableCodeOf(int cableIndex);
+std::string portName(int portIndex);
 std::string deviceNameOf(int cableIndex, int portIndex);
 
 // Reads the calculator's screen once: Configure(26) on a CalcScreen,
@@ -36,10 +39,11 @@ std::string deviceNameOf(int cableIndex, int portIndex);
 // calling thread), GetScreen and GetPicture. Both objects are released,
 // and the port restored, before it returns, on every path. Waits end early
 // when `stop` is cancelled (the result is then kCancelled) and never last
-// past the cable's limits, or `timeouts` where given.
+// past the cable's limits, or `timeouts` where given. What it does, from the
+// device opened to the result, goes to `trace`.
 CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
                       const std::function<void()> &connected = {},
-                      std::optional<LinkTimeouts> timeouts = std::nullopt);
+                      std::optional<LinkTimeouts> timeouts = std::nullopt, const Trace &trace = Trace::off());
 
 // The message box that reports a failed capture.
 struct CaptureMessage {

@@ -1,11 +1,8 @@
 #include "devicenames.h"
 
-#include <cstdlib>
-
-#include <pwd.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include "configfolder.h"
 #include "linkerror.h"
 
 namespace calclink {
@@ -13,15 +10,6 @@ namespace calclink {
 namespace {
 
 constexpr const char *kUsbPrefix = "\\\\.\\Usb";
-
-std::string homeFolder()
-{
-    if (const char *home = std::getenv("HOME"); home && *home)
-        return home;
-    if (const passwd *entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
-        return entry->pw_dir;
-    return "/";
-}
 
 [[noreturn]] void refuse(const std::string &deviceName)
 {
@@ -31,16 +19,9 @@ std::string homeFolder()
 
 } // namespace
 
-std::string configFolder()
-{
-    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
-        return config;
-    return homeFolder() + "/.config";
-}
-
 std::string portLinkPath(int port)
 {
-    return configFolder() + "/Ekrano/ports/COM" + std::to_string(port);
+    return settingsfile::configFolder() + "/Ekrano/ports/COM" + std::to_string(port);
 }
 
 LinkDevice resolveDeviceName(const std::string &deviceName)

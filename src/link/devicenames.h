@@ -17,12 +17,7 @@ struct LinkDevice {
 // Any other name throws LinkError kInvalidArgument.
 LinkDevice resolveDeviceName(const std::string &deviceName);
 
-// The per-user configuration folder, where the port links and the window's
-// settings both live: $XDG_CONFIG_HOME, or ~/.config when the variable is
-// unset, empty or relative (the XDG rules make a relative one invalid).
-std::string configFolder();
-
-// The per-user port link for COM`port` (1..4): configFolder()/Ekrano/ports/COMn.
+// The per-user port link for COM`port` (1..4): settingsfile::configFolder()/Ekrano/ports/COMn.
 std::string portLinkPath(int port);
 
 } // namespace calclink

@@ -1,9 +1,17 @@
 #include "linkerror.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 namespace calclink {
+
+std::string hexadecimal(uint32_t value, int digits)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*X", digits, unsigned(value));
+    return text;
+}
 
 LinkError systemError(int err, const std::string &deviceName, const std::string &path,
                       const std::string &doing, const std::string &advice)

@@ -34,6 +34,11 @@ private:
     std::string detail_;
 };
 
+// `value` in upper-case hexadecimal, zero-padded to at least `digits`
+// digits, with no prefix: the link's one formatter, for failure numbers
+// (80004005), ids in details ("0x" + hexadecimal(id, 2)) and the trace's bytes.
+std::string hexadecimal(uint32_t value, int digits = 0);
+
 // A calculator-side failure: no description, only the detail.
 inline LinkError noAnswer(std::string detail) { return LinkError(kNoAnswer, {}, std::move(detail)); }
 

@@ -25,6 +25,16 @@ struct LineMap {
 
 constexpr LineMap kLines{TIOCM_DTR, TIOCM_RTS, TIOCM_CTS, TIOCM_DSR, true, true};
 
+// The names of the modem lines among `bits`, each after a blank.
+std::string lineNames(int bits)
+{
+    std::string names;
+    for (const auto &[bit, name] : {std::pair{TIOCM_DTR, " DTR"}, {TIOCM_RTS, " RTS"}, {TIOCM_CTS, " CTS"},
+                                    {TIOCM_DSR, " DSR"}, {TIOCM_CAR, " CD"}, {TIOCM_RNG, " RI"}})
+        names += (bits & bit) ? name : "";
+    return names.empty() ? " none" : names;
+}
+
 LinkError noModemLines(const SerialPort &port, int err)
 {
     return systemError(err, port.deviceName(), port.path(), "using the modem lines of",
@@ -76,17 +86,24 @@ Wires ModemLineWires::waitForChange(Wires seen, SteadyClock::time_point deadline
 }
 
 std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::string &path,
-                                     const LinkTimeouts &timeouts, const Stop &stop)
+                                     const LinkTimeouts &timeouts, const Stop &stop, const Trace &trace)
 {
     // No speed: the bus only uses the modem lines, so the port keeps its line
     // settings beyond raw mode.
-    auto port = std::make_unique<SerialPort>(deviceName, path, std::nullopt, stop);
+    auto port = std::make_unique<SerialPort>(deviceName, path, std::nullopt, stop, trace);
     // A port without modem lines (a pseudo-terminal, some adapters) is
     // refused now rather than at the first capture; the transport then
     // releases both wires, which fails the same way if the lines cannot be set.
-    if (!port->modemLines())
+    const std::optional<int> lines = port->modemLines();
+    if (!lines)
         throw noModemLines(*port, ENOTTY);
-    return std::make_unique<BlackTransport>(std::make_unique<ModemLineWires>(std::move(port)), timeouts.bit, stop);
+    if (trace.on())
+        trace.event("port: modem lines asserted at opening:" + lineNames(*lines) + "; the red wire is driven by" +
+                    lineNames(kLines.redOut) + " and read on" + lineNames(kLines.redIn) +
+                    ", the white wire driven by" + lineNames(kLines.whiteOut) + " and read on" +
+                    lineNames(kLines.whiteIn));
+    return std::make_unique<BlackTransport>(std::make_unique<ModemLineWires>(std::move(port)), timeouts.bit, stop,
+                                            trace);
 }
 
 } // namespace calclink

@@ -2,65 +2,111 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <stdexcept>
 
 #include "linkerror.h"
+#include "trace.h"
 
 namespace calclink {
 
 namespace {
 
-std::string hex(unsigned value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value & 0xFF);
-    return text;
-}
+std::string hex(uint8_t value) { return "0x" + hexadecimal(value, 2); }
 
 // Reads the bytes of one packet: its first byte within `firstByte`, each
 // further one within `nextByte`, and all of them within `wholePacket` of the
 // first, so that a device that trickles bytes just inside the byte limit
-// cannot hold the window for minutes.
+// cannot hold the window for minutes. A failure names the limit that ran
+// out, with its value.
 class PacketBytes {
 public:
-    PacketBytes(Transport &transport, Millis firstByte, Millis nextByte, Millis wholePacket)
-        : transport_(transport), firstByte_(firstByte), nextByte_(nextByte), wholePacket_(wholePacket) {}
+    PacketBytes(Transport &transport, Millis firstByte, Millis nextByte, Millis wholePacket, bool keep)
+        : transport_(transport), firstByte_(firstByte), nextByte_(nextByte), wholePacket_(wholePacket), keep_(keep) {}
+
+    // Every byte read so far, when asked to keep them (for the trace).
+    const std::vector<uint8_t> &kept() const { return kept_; }
 
     // Fills `buffer` completely or throws; `what` names the packet for the message.
     void read(uint8_t *buffer, size_t size, const std::string &what)
     {
         for (size_t done = 0; done < size;) {
-            const Millis limit = received_ == 0 ? firstByte_ : std::min(nextByte_, left(what));
+            Millis limit = firstByte_;
+            bool packetLimit = false;
+            if (received_ > 0) {
+                const auto left = std::chrono::ceil<Millis>(deadline_ - SteadyClock::now());
+                if (left.count() <= 0)
+                    throw tookTooLong(what);
+                packetLimit = left < nextByte_;
+                limit = packetLimit ? left : nextByte_;
+            }
             const size_t got = transport_.receive(buffer + done, size - done, limit);
             if (got == 0) {
                 if (received_ == 0)
-                    throw noAnswer("no reply within " + std::to_string(limit.count()) + " ms");
-                throw noAnswer(what + " stopped after " + std::to_string(received_) +
-                               " bytes: nothing for " + std::to_string(limit.count()) + " ms");
+                    throw noAnswer("no reply within " + std::to_string(limit.count()) + " ms (the reply limit)");
+                if (packetLimit)
+                    throw tookTooLong(what);
+                throw noAnswer(what + " stopped after " + std::to_string(received_) + " bytes: nothing for " +
+                               std::to_string(limit.count()) + " ms (the byte limit)");
             }
             if (received_ == 0)
-                deadline_ = std::chrono::steady_clock::now() + wholePacket_;
+                deadline_ = SteadyClock::now() + wholePacket_;
+            if (keep_)
+                kept_.insert(kept_.end(), buffer + done, buffer + done + got);
             done += got;
             received_ += got;
         }
     }
 
 private:
-    Millis left(const std::string &what) const
+    LinkError tookTooLong(const std::string &what) const
     {
-        const auto left = std::chrono::duration_cast<Millis>(deadline_ - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            throw noAnswer(what + " took longer than " + std::to_string(wholePacket_.count()) + " ms (" +
-                           std::to_string(received_) + " bytes so far)");
-        return left;
+        return noAnswer(what + " took longer than " + std::to_string(wholePacket_.count()) +
+                        " ms (the packet limit; " + std::to_string(received_) + " bytes so far)");
     }
 
     Transport &transport_;
     const Millis firstByte_, nextByte_, wholePacket_;
+    const bool keep_;
     size_t received_ = 0;
-    std::chrono::steady_clock::time_point deadline_;
+    SteadyClock::time_point deadline_;
+    std::vector<uint8_t> kept_;
 };
+
+Packet readPacketFrom(PacketBytes &bytes, size_t maxData)
+{
+    uint8_t header[4];
+
+    // Each header byte is checked as it arrives, so that noise on the line
+    // fails at once instead of after the byte limit.
+    bytes.read(header, 1, "The reply");
+    if (!isCalculatorId(header[0]))
+        throw noAnswer("a reply from the unknown machine id " + hex(header[0]));
+
+    bytes.read(header + 1, 1, "The reply");
+    const std::optional<bool> carriesData = commandCarriesData(header[1]);
+    if (!carriesData)
+        throw noAnswer("a reply with the unknown command id " + hex(header[1]));
+
+    Packet packet;
+    packet.machineId = header[0];
+    packet.command = header[1];
+    const std::string what = "The " + commandName(packet.command) + " packet";
+    bytes.read(header + 2, 2, what);
+    packet.length = uint16_t(header[2] | (header[3] << 8));
+
+    if (!*carriesData || packet.length == 0)
+        return packet;
+    if (packet.length > maxData)
+        throw noAnswer(what + " announced " + std::to_string(packet.length) +
+                       " data bytes, more than the " + std::to_string(maxData) + " expected");
+
+    packet.data.resize(packet.length);
+    bytes.read(packet.data.data(), packet.data.size(), what);
+    uint8_t sum[2];
+    bytes.read(sum, 2, what);
+    packet.checksumOk = checksum(packet.data) == uint16_t(sum[0] | (sum[1] << 8));
+    return packet;
+}
 
 } // namespace
 
@@ -98,7 +144,15 @@ std::string commandName(uint8_t command)
 
 bool isCalculatorId(uint8_t machineId)
 {
-    return machineId == 0x73 || machineId == 0x83 || machineId == 0x82 || machineId == 0x74;
+    switch (machineId) {
+    case kCalculatorId: // the current models
+    case 0x83:          // the generation before them, with the same 96 x 64 screen
+    case 0x82:          // an earlier generation of the same 96 x 64 screen family
+    case 0x74:          // a smaller model of the same 96 x 64 screen family
+        return true;
+    default:
+        return false;
+    }
 }
 
 uint16_t checksum(std::span<const uint8_t> data)
@@ -134,41 +188,24 @@ std::vector<uint8_t> encodePacket(uint8_t machineId, uint8_t command, std::span<
     return bytes;
 }
 
-Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData, Millis wholePacket)
+Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData, Millis wholePacket,
+                  const Trace &trace)
 {
-    PacketBytes bytes(transport, firstByte, nextByte, wholePacket);
-    uint8_t header[4];
-
-    // Each header byte is checked as it arrives, so that noise on the line
-    // fails at once instead of after the byte limit.
-    bytes.read(header, 1, "The reply");
-    if (!isCalculatorId(header[0]))
-        throw noAnswer("a reply from the unknown machine id " + hex(header[0]));
-
-    bytes.read(header + 1, 1, "The reply");
-    const std::optional<bool> carriesData = commandCarriesData(header[1]);
-    if (!carriesData)
-        throw noAnswer("a reply with the unknown command id " + hex(header[1]));
-
-    Packet packet;
-    packet.machineId = header[0];
-    packet.command = header[1];
-    const std::string what = "The " + commandName(packet.command) + " packet";
-    bytes.read(header + 2, 2, what);
-    packet.length = uint16_t(header[2] | (header[3] << 8));
-
-    if (!*carriesData || packet.length == 0)
+    PacketBytes bytes(transport, firstByte, nextByte, wholePacket, trace.on());
+    try {
+        const Packet packet = readPacketFrom(bytes, maxData);
+        if (trace.on()) {
+            std::string name = commandName(packet.command);
+            if (!packet.data.empty())
+                name += packet.checksumOk ? ", checksum right" : ", checksum wrong";
+            trace.event("received " + hexBytes(bytes.kept()) + " " + name);
+        }
         return packet;
-    if (packet.length > maxData)
-        throw noAnswer(what + " announced " + std::to_string(packet.length) +
-                       " data bytes, more than the " + std::to_string(maxData) + " expected");
-
-    packet.data.resize(packet.length);
-    bytes.read(packet.data.data(), packet.data.size(), what);
-    uint8_t sum[2];
-    bytes.read(sum, 2, what);
-    packet.checksumOk = checksum(packet.data) == uint16_t(sum[0] | (sum[1] << 8));
-    return packet;
+    } catch (const LinkError &) {
+        if (trace.on() && !bytes.kept().empty())
+            trace.event("received " + hexBytes(bytes.kept()) + ", not a whole packet");
+        throw;
+    }
 }
 
 } // namespace calclink

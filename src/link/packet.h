@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "timeouts.h"
+#include "trace.h"
 #include "transport.h"
 
 namespace calclink {
@@ -66,7 +67,8 @@ std::vector<uint8_t> encodePacket(uint8_t machineId, uint8_t command,
 // silent or stalled link, an unknown machine id or command, or an oversized
 // length throws LinkError kNoAnswer with a detail saying what arrived. A
 // checksum mismatch does not throw: it is reported in Packet::checksumOk.
+// The bytes read, whole packet or not, go to `trace`.
 Packet readPacket(Transport &transport, Millis firstByte, Millis nextByte, size_t maxData,
-                  Millis wholePacket = LinkTimeouts{}.packet);
+                  Millis wholePacket = LinkTimeouts{}.packet, const Trace &trace = Trace::off());
 
 } // namespace calclink

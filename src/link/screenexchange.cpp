@@ -10,10 +10,11 @@ namespace {
 
 constexpr int kMaxResends = 2;
 
-void sendPacket(Transport &transport, uint8_t command)
+void sendPacket(Transport &transport, uint8_t command, const Trace &trace)
 {
     const std::vector<uint8_t> bytes = encodePacket(kHostId, command);
     transport.send(bytes.data(), bytes.size());
+    trace.event("sent " + hexBytes(bytes) + " " + commandName(command));
 }
 
 std::string describe(const Packet &packet)
@@ -26,37 +27,37 @@ std::string describe(const Packet &packet)
 
 // The screen packet is the largest reply; nothing during the exchange may
 // announce more.
-Packet readReply(Transport &transport, const LinkTimeouts &timeouts)
+Packet readReply(Transport &transport, const LinkTimeouts &timeouts, const Trace &trace)
 {
-    return readPacket(transport, timeouts.reply, timeouts.byte, kBitmapSize, timeouts.packet);
+    return readPacket(transport, timeouts.reply, timeouts.byte, kBitmapSize, timeouts.packet, trace);
 }
 
 } // namespace
 
-Bitmap readScreen(Transport &transport, const LinkTimeouts &timeouts)
+Bitmap readScreen(Transport &transport, const LinkTimeouts &timeouts, const Trace &trace)
 {
-    sendPacket(transport, kCmdScr);
+    sendPacket(transport, kCmdScr, trace);
 
-    const Packet ack = readReply(transport, timeouts);
+    const Packet ack = readReply(transport, timeouts, trace);
     if (ack.command != kCmdAck)
         throw noAnswer("expected the ACK of the screen request, got " + describe(ack));
 
     for (int resends = 0;; ++resends) {
-        const Packet data = readReply(transport, timeouts);
+        const Packet data = readReply(transport, timeouts, trace);
         if (data.command != kCmdData)
             throw noAnswer("expected the screen's DATA, got " + describe(data));
         if (data.data.size() != kBitmapSize)
             throw noAnswer("the screen's DATA held " + std::to_string(data.data.size()) + " bytes, not " +
                            std::to_string(kBitmapSize));
         if (data.checksumOk) {
-            sendPacket(transport, kCmdAck);
+            sendPacket(transport, kCmdAck, trace);
             Bitmap bitmap{};
             std::copy(data.data.begin(), data.data.end(), bitmap.begin());
             return bitmap;
         }
         if (resends == kMaxResends)
             throw noAnswer("the screen's checksum was wrong three times");
-        sendPacket(transport, kCmdErr);
+        sendPacket(transport, kCmdErr, trace);
     }
 }
 

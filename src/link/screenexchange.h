@@ -10,7 +10,8 @@ namespace calclink {
 // a bad checksum is answered with ERR, at most twice. Any other answer, a
 // silence past the time limits, or a third bad checksum throws LinkError
 // kNoAnswer (empty description, the detail says what happened); a device
-// failure throws the transport's system error.
-Bitmap readScreen(Transport &transport, const LinkTimeouts &timeouts = {});
+// failure throws the transport's system error. Every packet sent and
+// received goes to `trace`.
+Bitmap readScreen(Transport &transport, const LinkTimeouts &timeouts = {}, const Trace &trace = Trace::off());
 
 } // namespace calclink

@@ -2,21 +2,27 @@
 
 #include <cerrno>
 #include <chrono>
+#include <thread>
 
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "linkerror.h"
 
 namespace calclink {
 
-namespace {
+bool isPseudoTerminal(dev_t device)
+{
+    return major(device) >= 136 && major(device) <= 143;
+}
 
-std::string openAdvice(int err, const std::string &path)
+std::string portAdvice(int err, const std::string &path)
 {
     switch (err) {
     case EACCES:
@@ -44,6 +50,48 @@ std::string openAdvice(int err, const std::string &path)
     default:
         return {};
     }
+}
+
+namespace {
+
+// The bits a second of a termios speed; one not in the table counts as the
+// slowest the link uses, 9600.
+long baudOf(speed_t speed)
+{
+    static const struct {
+        speed_t code;
+        long baud;
+    } speeds[] = {{B300, 300},       {B600, 600},       {B1200, 1200},     {B2400, 2400},     {B4800, 4800},
+                  {B19200, 19200},   {B38400, 38400},   {B57600, 57600},   {B115200, 115200}, {B230400, 230400},
+                  {B460800, 460800}, {B921600, 921600}};
+    for (const auto &entry : speeds)
+        if (entry.code == speed)
+            return entry.baud;
+    return 9600;
+}
+
+// How long one byte takes on the wire at `speed`: a start bit, 8 data bits
+// and a stop bit.
+std::chrono::microseconds byteTimeAt(speed_t speed)
+{
+    return std::chrono::microseconds(10 * 1000000L / baudOf(speed));
+}
+
+// Termios settings as the trace shows them: the words, then the flags.
+std::string describe(const termios &t)
+{
+    const tcflag_t size = t.c_cflag & CSIZE;
+    std::string text = std::to_string(baudOf(::cfgetospeed(&t))) + " baud, " +
+                       (size == CS8 ? "8" : size == CS7 ? "7" : size == CS6 ? "6" : "5") + " data bits, " +
+                       (t.c_cflag & PARENB ? "parity" : "no parity") + ", " +
+                       (t.c_cflag & CSTOPB ? "2 stop bits" : "1 stop bit") + ", " +
+                       (t.c_cflag & CRTSCTS ? "RTS/CTS flow control" : "no RTS/CTS") + ", " +
+                       (t.c_iflag & (IXON | IXOFF) ? "XON/XOFF" : "no XON/XOFF") + ", " +
+                       (t.c_lflag & ICANON ? "canonical;" : "raw;");
+    for (const auto &[name, flags] : {std::pair{" iflag ", t.c_iflag}, {" oflag ", t.c_oflag},
+                                      {" cflag ", t.c_cflag}, {" lflag ", t.c_lflag}})
+        text += name + hexadecimal(uint32_t(flags));
+    return text + " VMIN " + std::to_string(t.c_cc[VMIN]) + " VTIME " + std::to_string(t.c_cc[VTIME]);
 }
 
 int remainingMs(SteadyClock::time_point deadline)
@@ -74,28 +122,28 @@ int waitFor(int fd, short events, SteadyClock::time_point deadline, const Stop &
 } // namespace
 
 SerialPort::SerialPort(const std::string &deviceName, const std::string &path, std::optional<speed_t> baud,
-                       const Stop &stop)
-    : deviceName_(deviceName), path_(path), stop_(stop)
+                       const Stop &stop, const Trace &trace)
+    : deviceName_(deviceName), path_(path), stop_(stop), trace_(trace)
 {
     do {
         fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) {
         const int err = errno;
-        throw systemError(err, deviceName_, path_, "opening", openAdvice(err, path_));
+        throw systemError(err, deviceName_, path_, "opening", portAdvice(err, path_));
     }
 
     // Two programs sharing a port would interleave their bytes; the lock is
     // advisory, which is what other serial programs check as well.
     if (::flock(fd_, LOCK_EX | LOCK_NB) < 0 && errno == EWOULDBLOCK) {
         ::close(fd_);
-        throw systemError(EBUSY, deviceName_, path_, "opening", openAdvice(EBUSY, path_));
+        throw systemError(EBUSY, deviceName_, path_, "opening", portAdvice(EBUSY, path_));
     }
 
     if (::tcgetattr(fd_, &saved_) < 0) {
         const int err = errno;
         ::close(fd_);
-        throw systemError(err, deviceName_, path_, "setting up", openAdvice(err, path_));
+        throw systemError(err, deviceName_, path_, "setting up", portAdvice(err, path_));
     }
 
     termios raw = saved_;
@@ -116,26 +164,89 @@ SerialPort::SerialPort(const std::string &deviceName, const std::string &path, s
     if (rc < 0) {
         const int err = errno;
         ::close(fd_);
-        throw systemError(err, deviceName_, path_, "setting up", openAdvice(err, path_));
+        throw systemError(err, deviceName_, path_, "setting up", portAdvice(err, path_));
     }
     ::tcflush(fd_, TCIFLUSH);
+    byteTime_ = byteTimeAt(::cfgetospeed(&raw));
+    struct stat info;
+    pseudoTerminal_ = ::fstat(fd_, &info) == 0 && isPseudoTerminal(info.st_rdev);
+    if (trace_.on()) {
+        trace_.event("port: opened " + path_ + " and locked it; found " + describe(saved_));
+        trace_.event(std::string("port: set ") + describe(raw) + (baud ? "" : " (the speed as found)") +
+                     "; waiting input discarded");
+    }
 }
 
 SerialPort::~SerialPort()
 {
-    // The last bytes written (the final acknowledgement) may still be on
-    // their way out; restoring another speed under them would garble them.
-    // tcdrain() could wait without end on a broken adapter, so the wait is
-    // bounded, and what is left is dropped so that close() does not wait for
-    // it either. A cancelled capture does not wait at all.
-    const auto deadline = SteadyClock::now() + Millis(200);
-    int queued = 0;
-    while (!stop_.cancelled() && ::ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0 && SteadyClock::now() < deadline)
-        ::usleep(1000);
-    ::tcflush(fd_, TCIOFLUSH);
+    // Input is discarded, so that nothing of this capture is left for the
+    // next program; output only when it could not get out in time, or the
+    // capture was cancelled, so that close() does not wait for it either.
+    const bool drained = !stop_.cancelled() && drainOutput();
+    ::tcflush(fd_, drained ? TCIFLUSH : TCIOFLUSH);
     // Fails harmlessly (EIO) when the device has gone.
     ::tcsetattr(fd_, TCSANOW, &saved_);
     ::close(fd_);
+    trace_.event(std::string("port: ") +
+                 (drained ? "input" : stop_.cancelled() ? "input and output (cancelled)" : "input and output") +
+                 " discarded, the settings found put back, closed");
+}
+
+// The last bytes written (the final ACK) must reach the calculator before
+// the port is closed or gets its old settings back: another speed under
+// them would garble them, and a flush would drop them. tcdrain() could wait
+// without end on a broken adapter, so each step here is bounded. What the
+// ports report:
+// - a UART: TIOCOUTQ counts the kernel's buffer but not the chip's transmit
+//   FIFO (16 bytes and more), and the transmitter-empty bit of the line
+//   status register (TIOCSERGETLSR) is set once the FIFO and the shift
+//   register are empty, that is when the last stop bit is on the wire;
+// - a USB serial adapter: TIOCOUTQ counts the driver's buffer and the USB
+//   transfers under way, and the adapter has no line status register
+//   (ENOTTY); once the transfers are done, the bytes are in the adapter's
+//   chip, which sends them in the time they take at the port's speed;
+// - a pseudo-terminal: TIOCOUTQ reads 0 as soon as the bytes are written,
+//   because they are already on their way to the other side's queue, where
+//   they stay unless TCOFLUSH discards what the kernel has not handed over
+//   yet; it has no transmitter and no line status register (ENOTTY).
+// So: the kernel's queue empty; then, but for a pseudo-terminal, the
+// transmitter empty where the port can say so, otherwise the time of the
+// last write's bytes at the port's speed (with a little more for a USB
+// adapter's frame). False when the wait ran out first.
+bool SerialPort::drainOutput() const
+{
+    if (writtenLast_ == 0)
+        return true; // nothing was written (the Black cable only moves the modem lines)
+    const auto start = SteadyClock::now();
+    const auto deadline = start + kDrainLimit;
+    const auto waitUntil = [&](const char *what, const auto &done) {
+        for (;;) {
+            if (done()) {
+                trace_.event(std::string("port: ") + what + " after " + milliseconds(SteadyClock::now() - start));
+                return true;
+            }
+            if (SteadyClock::now() >= deadline) {
+                trace_.event(std::string("port: not ") + what + " within " + milliseconds(kDrainLimit));
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        }
+    };
+    int queued = 0;
+    // A failure here is a device that has gone: nothing is waiting.
+    if (!waitUntil("the kernel's output queue empty",
+                   [&] { return ::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0; }))
+        return false;
+    if (pseudoTerminal_)
+        return true;
+    unsigned status = 0;
+    if (::ioctl(fd_, TIOCSERGETLSR, &status) == 0)
+        return waitUntil("the transmitter empty", [&] {
+            return ::ioctl(fd_, TIOCSERGETLSR, &status) != 0 || (status & TIOCSER_TEMT);
+        });
+    const auto sent = lastWrite_ + byteTime_ * long(writtenLast_) + kAdapterFrame;
+    return waitUntil("no line status register: the last bytes written out at the port's speed",
+                     [&] { return SteadyClock::now() >= sent; });
 }
 
 void SerialPort::fail(int err, const std::string &doing) const
@@ -196,10 +307,12 @@ void SerialPort::write(const uint8_t *data, size_t size, Millis limit)
         if (revents < 0)
             fail(errno, "writing to");
         if (revents == 0)
-            throw noAnswer("the port took no byte for " + std::to_string(limit.count()) + " ms");
+            throw noAnswer("the port took no byte for " + std::to_string(limit.count()) + " ms (the write limit)");
         if (revents & (POLLHUP | POLLERR | POLLNVAL))
             fail(EIO, "writing to");
     }
+    writtenLast_ = size;
+    lastWrite_ = SteadyClock::now();
 }
 
 size_t SerialPort::read(uint8_t *buffer, size_t max, Millis timeout)

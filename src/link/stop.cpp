@@ -18,7 +18,7 @@ void Stop::check() const
     if (cancelled())
         throw LinkError(kCancelled, "The capture was cancelled.");
     if (SteadyClock::now() >= deadline_)
-        throw noAnswer("the capture took longer than " + std::to_string(limit_.count()) + " ms");
+        throw noAnswer("the capture took longer than " + std::to_string(limit_.count()) + " ms (the capture limit)");
 }
 
 SteadyClock::time_point Stop::nextCheck(SteadyClock::time_point until) const

@@ -1,13 +1,10 @@
 #pragma once
 
 #include <atomic>
-#include <chrono>
 
 #include "transport.h"
 
 namespace calclink {
-
-using SteadyClock = std::chrono::steady_clock;
 
 // How a capture ends early: the user cancels it (from any thread, or from a
 // signal handler), or the whole capture's time is up. Every wait of the link

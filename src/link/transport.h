@@ -6,7 +6,10 @@
 
 namespace calclink {
 
+// The link library's units of time: every limit is in milliseconds, every
+// deadline on the steady clock.
 using Millis = std::chrono::milliseconds;
+using SteadyClock = std::chrono::steady_clock;
 
 // One open physical link to the calculator, seen as a byte stream. The three
 // cables (serial bytes, the two-wire bus, USB bulk transfers) all look like

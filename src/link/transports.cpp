@@ -1,12 +1,28 @@
 #include "transports.h"
 
+#include <filesystem>
+
 #include "devicenames.h"
 #include "linkerror.h"
 
 namespace calclink {
 
+namespace {
+
+// A path and, for a link, what it finally points to.
+std::string whereTo(const std::string &path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    return path + " -> " + (error ? "(" + error.message() + ")" : target.string());
+}
+
+} // namespace
+
 std::unique_ptr<Transport> openTransport(int cableCode, const std::string &deviceName, const LinkTimeouts &timeouts,
-                                         const Stop &stop)
+                                         const Stop &stop, const Trace &trace)
 {
     if (cableCode != kCableGray && cableCode != kCableBlack && cableCode != kCableUsb)
         throw LinkError(kInvalidArgument, "The cable code " + std::to_string(cableCode) +
@@ -20,13 +36,16 @@ std::unique_ptr<Transport> openTransport(int cableCode, const std::string &devic
         throw LinkError(kInvalidArgument,
                         "A serial cable needs a serial port (COM1 to COM4), not \"" + deviceName + "\".");
 
+    if (trace.on())
+        trace.event("device: " + deviceName + " is " + (usb ? "USB cable number " + std::to_string(device.usbIndex)
+                                                              : whereTo(device.path)));
     switch (cableCode) {
     case kCableGray:
-        return openGray(deviceName, device.path, timeouts, stop);
+        return openGray(deviceName, device.path, timeouts, stop, trace);
     case kCableBlack:
-        return openBlack(deviceName, device.path, timeouts, stop);
+        return openBlack(deviceName, device.path, timeouts, stop, trace);
     default:
-        return openUsb(deviceName, device.usbIndex, timeouts, stop);
+        return openUsb(deviceName, device.usbIndex, timeouts, stop, trace);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "stop.h"
 #include "timeouts.h"
+#include "trace.h"
 #include "transport.h"
 
 namespace calclink {
@@ -38,18 +39,21 @@ constexpr LinkTimeouts cableTimeouts(int cableCode)
 
 // Opens the transport that a cable code and a device name mean on this
 // machine (port links, /dev/ttyS*, the USB cable), or throws LinkError. Its
-// waits use `timeouts` and end early when `stop` says so.
+// waits use `timeouts` and end early when `stop` says so; what it opens and
+// sets up, and what it moves, goes to `trace`.
 std::unique_ptr<Transport> openTransport(int cableCode, const std::string &deviceName,
-                                         const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never());
+                                         const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never(),
+                                         const Trace &trace = Trace::off());
 
 // The three physical layers. `deviceName` is the name the user chose, for the
 // error sentences; `path` the device it resolved to.
 std::unique_ptr<Transport> openGray(const std::string &deviceName, const std::string &path,
-                                    const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never());
+                                    const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never(),
+                                    const Trace &trace = Trace::off());
 std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::string &path,
                                      const LinkTimeouts &timeouts = cableTimeouts(kCableBlack),
-                                     const Stop &stop = Stop::never());
+                                     const Stop &stop = Stop::never(), const Trace &trace = Trace::off());
 std::unique_ptr<Transport> openUsb(const std::string &deviceName, int index, const LinkTimeouts &timeouts = {},
-                                   const Stop &stop = Stop::never());
+                                   const Stop &stop = Stop::never(), const Trace &trace = Trace::off());
 
 } // namespace calclink

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "stop.h"
 #include "timeouts.h"
+#include "trace.h"
 #include "transport.h"
 
 namespace calclink {
@@ -22,6 +24,7 @@ struct UsbTransfer {
     Status status = Done;
     size_t count = 0; // bytes moved, on a time-out too
     int error = 0;    // the errno that fits, for Failed
+    const char *libusbStatus = nullptr; // the USB library's own name for the outcome, for the trace
 };
 
 // One opened USB cable: configured, its interface claimed, both endpoints'
@@ -55,31 +58,48 @@ struct UsbOpening {
 // opens the one at `index`.
 UsbOpening openLibusbCable(int index);
 
+// Where one cable sits: its bus, its address and its device node.
+struct UsbCablePlace {
+    int bus = 0;
+    int address = 0;
+    std::string path;
+};
+// The cables present, in the same order, found without opening any; nothing,
+// with the USB library's words in `reason`, when USB cannot be used.
+std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason);
+
+// What the user can do when opening a cable fails with `err` (errno), if anything.
+std::string usbAdvice(int err);
+
 // Turns an opening into the USB transport, or throws the LinkError the user
 // reads (no cable, only k cables, permission and how to get it, busy ...).
 std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index,
-                                        const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never());
+                                        const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never(),
+                                        const Trace &trace = Trace::off());
 
 // The byte stream over a cable. Reads ask for a multiple of the USB packet
 // (32 bytes on this cable), so a packet is never cut, and keep what the
 // caller did not ask for until the next read. Every transfer lasts at most
-// one check interval of `stop`, so that a cancelled capture ends at once.
+// one check interval of `stop`, so that a cancelled capture ends at once,
+// and goes to `trace` with its size and status.
 class UsbTransport : public Transport {
 public:
     // `writeLimit`: how long the calculator may take to accept a write.
     UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName, Millis writeLimit = LinkTimeouts{}.write,
-                 const Stop &stop = Stop::never());
+                 const Stop &stop = Stop::never(), const Trace &trace = Trace::off());
 
     void send(const uint8_t *data, size_t size) override;
     size_t receive(uint8_t *buffer, size_t max, Millis timeout) override;
 
 private:
     [[noreturn]] void failed(const UsbTransfer &transfer, const std::string &doing);
+    void traced(const char *direction, size_t size, const UsbTransfer &transfer) const;
 
     std::unique_ptr<UsbCable> cable_;
     std::string deviceName_;
     const Millis writeLimit_;
     const Stop &stop_;
+    const Trace &trace_;
     std::vector<uint8_t> chunk_;   // one read's worth
     size_t surplusBegin_ = 0;      // chunk_[surplusBegin_, surplusEnd_) not yet handed out
     size_t surplusEnd_ = 0;

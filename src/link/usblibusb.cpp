@@ -76,6 +76,7 @@ private:
                                             &done, ms);
         UsbTransfer result;
         result.count = size_t(std::max(done, 0));
+        result.libusbStatus = libusb_error_name(rc);
         if (rc == LIBUSB_ERROR_TIMEOUT)
             result.status = UsbTransfer::TimedOut;
         else if (rc == LIBUSB_ERROR_NO_DEVICE)
@@ -98,6 +99,60 @@ struct Found {
     std::vector<uint8_t> place; // bus, then the port numbers down to the cable
 };
 
+using DeviceList = std::unique_ptr<libusb_device *, void (*)(libusb_device **)>;
+
+// The cables present, and the USB library's context and list that hold them
+// (the list goes first, while the context lives).
+struct Cables {
+    ContextPtr context;
+    DeviceList list{nullptr, [](libusb_device **l) { libusb_free_device_list(l, 1); }};
+    std::vector<Found> found;
+    std::string failure; // the USB library's words, when USB cannot be used
+};
+
+// Looks for the cables without opening any, in a stable order: the bus's own
+// order can change from one plug-in to the next, the place of the cable on
+// the bus does not, so \\.\Usb1 stays the same cable.
+Cables findCables()
+{
+    Cables cables;
+    libusb_context *rawContext = nullptr;
+    if (const int rc = libusb_init(&rawContext); rc < 0) {
+        cables.failure = libusb_strerror(rc);
+        return cables;
+    }
+    cables.context.reset(rawContext);
+    libusb_device **list = nullptr;
+    const ssize_t count = libusb_get_device_list(rawContext, &list);
+    if (count < 0) {
+        cables.failure = libusb_strerror(int(count));
+        return cables;
+    }
+    cables.list.reset(list);
+    for (ssize_t i = 0; i < count; ++i) {
+        libusb_device_descriptor descriptor{};
+        if (libusb_get_device_descriptor(list[i], &descriptor) < 0 || descriptor.idVendor != kUsbVendorId ||
+            descriptor.idProduct != kUsbProductId)
+            continue;
+        Found found{list[i], {libusb_get_bus_number(list[i])}};
+        uint8_t ports[8];
+        const int depth = libusb_get_port_numbers(list[i], ports, sizeof ports);
+        found.place.insert(found.place.end(), ports, ports + std::max(depth, 0));
+        cables.found.push_back(std::move(found));
+    }
+    std::sort(cables.found.begin(), cables.found.end(),
+              [](const Found &a, const Found &b) { return a.place < b.place; });
+    return cables;
+}
+
+std::string nodeOf(libusb_device *device)
+{
+    char path[40];
+    std::snprintf(path, sizeof path, "/dev/bus/usb/%03u/%03u", libusb_get_bus_number(device),
+                  libusb_get_device_address(device));
+    return path;
+}
+
 UsbOpening failure(int usbError, std::string path = {})
 {
     UsbOpening opening;
@@ -109,54 +164,38 @@ UsbOpening failure(int usbError, std::string path = {})
 
 } // namespace
 
+std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason)
+{
+    const Cables cables = findCables();
+    if (!cables.failure.empty()) {
+        reason = cables.failure;
+        return std::nullopt;
+    }
+    std::vector<UsbCablePlace> places;
+    for (const Found &found : cables.found)
+        places.push_back({libusb_get_bus_number(found.device), libusb_get_device_address(found.device),
+                          nodeOf(found.device)});
+    return places;
+}
+
 UsbOpening openLibusbCable(int index)
 {
-    libusb_context *rawContext = nullptr;
-    if (const int rc = libusb_init(&rawContext); rc < 0) {
+    Cables cables = findCables();
+    if (!cables.failure.empty()) {
         UsbOpening opening;
         opening.status = UsbOpening::NoUsb;
-        opening.reason = libusb_strerror(rc);
+        opening.reason = cables.failure;
         return opening;
     }
-    ContextPtr context(rawContext);
-
-    libusb_device **list = nullptr;
-    const ssize_t count = libusb_get_device_list(context.get(), &list);
-    if (count < 0) {
-        UsbOpening opening;
-        opening.status = UsbOpening::NoUsb;
-        opening.reason = libusb_strerror(int(count));
-        return opening;
-    }
-    std::unique_ptr<libusb_device *, void (*)(libusb_device **)> listGuard(
-        list, [](libusb_device **l) { libusb_free_device_list(l, 1); });
-
-    std::vector<Found> cables;
-    for (ssize_t i = 0; i < count; ++i) {
-        libusb_device_descriptor descriptor{};
-        if (libusb_get_device_descriptor(list[i], &descriptor) < 0 || descriptor.idVendor != kUsbVendorId ||
-            descriptor.idProduct != kUsbProductId)
-            continue;
-        Found found{list[i], {libusb_get_bus_number(list[i])}};
-        uint8_t ports[8];
-        const int depth = libusb_get_port_numbers(list[i], ports, sizeof ports);
-        found.place.insert(found.place.end(), ports, ports + std::max(depth, 0));
-        cables.push_back(std::move(found));
-    }
-    // The bus's own order can change from one plug-in to the next; the place
-    // of the cable on the bus does not, so \\.\Usb1 stays the same cable.
-    std::sort(cables.begin(), cables.end(), [](const Found &a, const Found &b) { return a.place < b.place; });
-    if (index < 0 || size_t(index) >= cables.size()) {
+    if (index < 0 || size_t(index) >= cables.found.size()) {
         UsbOpening opening;
         opening.status = UsbOpening::NotFound;
-        opening.found = int(cables.size());
+        opening.found = int(cables.found.size());
         return opening;
     }
 
-    libusb_device *device = cables[size_t(index)].device;
-    char path[40];
-    std::snprintf(path, sizeof path, "/dev/bus/usb/%03u/%03u", libusb_get_bus_number(device),
-                  libusb_get_device_address(device));
+    libusb_device *device = cables.found[size_t(index)].device;
+    const std::string path = nodeOf(device);
 
     const int packet = libusb_get_max_packet_size(device, kUsbEndpointIn);
 
@@ -165,7 +204,7 @@ UsbOpening openLibusbCable(int index)
         return failure(rc, path);
     HandlePtr handle(rawHandle);
     // The handle holds the device; the list has to go while the context lives.
-    listGuard.reset();
+    cables.list.reset();
 
     // Not supported on every system; where it is not, there is no driver to detach.
     libusb_set_auto_detach_kernel_driver(handle.get(), 1);
@@ -180,7 +219,7 @@ UsbOpening openLibusbCable(int index)
     if (const int rc = libusb_claim_interface(handle.get(), kInterface); rc < 0)
         return failure(rc, path);
 
-    auto cable = std::make_unique<LibusbCable>(std::move(context), std::move(handle), path,
+    auto cable = std::make_unique<LibusbCable>(std::move(cables.context), std::move(handle), path,
                                                packet > 0 ? size_t(packet) : 32);
     // From here on the cable object releases the interface on every return.
     for (const unsigned char endpoint : {kUsbEndpointOut, kUsbEndpointIn}) {

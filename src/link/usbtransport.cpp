@@ -18,7 +18,9 @@ const std::string kUdevAdvice =
     "`sudo make install-udev` in Ekrano's source folder, then plug the cable in again.";
 const std::string kUnpluggedAdvice = "The cable was pulled out; plug it in again and retry.";
 
-std::string adviceFor(int err)
+} // namespace
+
+std::string usbAdvice(int err)
 {
     switch (err) {
     case EACCES:
@@ -33,6 +35,8 @@ std::string adviceFor(int err)
     }
 }
 
+namespace {
+
 std::string ordinal(int index)
 {
     static const char *const names[] = {"first", "second", "third", "fourth", "fifth"};
@@ -42,11 +46,16 @@ std::string ordinal(int index)
 } // namespace
 
 std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index,
-                                        const LinkTimeouts &timeouts, const Stop &stop)
+                                        const LinkTimeouts &timeouts, const Stop &stop, const Trace &trace)
 {
     switch (opening.status) {
     case UsbOpening::Opened:
-        return std::make_unique<UsbTransport>(std::move(opening.cable), deviceName, timeouts.write, stop);
+        if (trace.on())
+            trace.event("usb: opened " + opening.cable->path() + ": configuration 1, interface 0 claimed, halts "
+                        "cleared on endpoints 0x" + hexadecimal(kUsbEndpointOut, 2) + " and 0x" +
+                        hexadecimal(kUsbEndpointIn, 2) + ", " + std::to_string(opening.cable->packetSize()) +
+                        "-byte packets");
+        return std::make_unique<UsbTransport>(std::move(opening.cable), deviceName, timeouts.write, stop, trace);
     case UsbOpening::NoUsb:
         throw LinkError(kNoUsbCable, "USB cannot be used on this computer: " + opening.reason + ".");
     case UsbOpening::NotFound:
@@ -61,12 +70,13 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
         break;
     }
     const int err = opening.error ? opening.error : EIO;
-    throw systemError(err, deviceName, opening.path, "opening", adviceFor(err));
+    throw systemError(err, deviceName, opening.path, "opening", usbAdvice(err));
 }
 
 UsbTransport::UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName, Millis writeLimit,
-                           const Stop &stop)
-    : cable_(std::move(cable)), deviceName_(std::move(deviceName)), writeLimit_(writeLimit), stop_(stop)
+                           const Stop &stop, const Trace &trace)
+    : cable_(std::move(cable)), deviceName_(std::move(deviceName)), writeLimit_(writeLimit), stop_(stop),
+      trace_(trace)
 {
     // A whole number of USB packets, at least 32 bytes: asking for less than
     // a packet would make the USB stack drop what does not fit.
@@ -74,10 +84,19 @@ UsbTransport::UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceNa
     chunk_.resize((kReadSize + packet - 1) / packet * packet);
 }
 
+void UsbTransport::traced(const char *direction, size_t size, const UsbTransfer &transfer) const
+{
+    static const char *const statuses[] = {"done", "timed out", "no device", "failed"};
+    if (trace_.on())
+        trace_.event(std::string("usb: ") + direction + " " + std::to_string(size) + " bytes: " +
+                     std::to_string(transfer.count) + " moved, " +
+                     (transfer.libusbStatus ? transfer.libusbStatus : statuses[transfer.status]));
+}
+
 void UsbTransport::failed(const UsbTransfer &transfer, const std::string &doing)
 {
     const int err = transfer.status == UsbTransfer::NoDevice ? ENODEV : (transfer.error ? transfer.error : EIO);
-    throw systemError(err, deviceName_, cable_->path(), doing, adviceFor(err));
+    throw systemError(err, deviceName_, cable_->path(), doing, usbAdvice(err));
 }
 
 // The time left until the end of the next step of a wait that lasts until
@@ -94,12 +113,13 @@ void UsbTransport::send(const uint8_t *data, size_t size)
     size_t done = 0;
     while (done < size) {
         const UsbTransfer transfer = cable_->bulkWrite(data + done, size - done, stepOf(stop_, deadline));
+        traced("OUT", size - done, transfer);
         done += std::min(transfer.count, size - done);
         if (transfer.status == UsbTransfer::NoDevice || transfer.status == UsbTransfer::Failed)
             failed(transfer, "writing to");
         if (done < size && SteadyClock::now() >= deadline)
             throw noAnswer("USB cable: the calculator took " + std::to_string(done) + " of " + std::to_string(size) +
-                           " bytes within " + std::to_string(writeLimit_.count()) + " ms");
+                           " bytes within " + std::to_string(writeLimit_.count()) + " ms (the write limit)");
     }
 }
 
@@ -109,6 +129,7 @@ size_t UsbTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
         const auto deadline = SteadyClock::now() + timeout;
         for (;;) {
             const UsbTransfer transfer = cable_->bulkRead(chunk_.data(), chunk_.size(), stepOf(stop_, deadline));
+            traced("IN", chunk_.size(), transfer);
             if (transfer.status == UsbTransfer::NoDevice || transfer.status == UsbTransfer::Failed)
                 failed(transfer, "reading from");
             surplusBegin_ = 0;
@@ -128,9 +149,9 @@ size_t UsbTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
 }
 
 std::unique_ptr<Transport> openUsb(const std::string &deviceName, int index, const LinkTimeouts &timeouts,
-                                   const Stop &stop)
+                                   const Stop &stop, const Trace &trace)
 {
-    return usbTransport(openLibusbCable(index), deviceName, index, timeouts, stop);
+    return usbTransport(openLibusbCable(index), deviceName, index, timeouts, stop, trace);
 }
 
 } // namespace calclink

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
+#include "trace.h"
 #include "transport.h"
 
 namespace calclink {
@@ -39,6 +43,34 @@ private:
     size_t position_ = 0;
     std::vector<uint8_t> sent_;
     std::vector<Millis> waits_;
+};
+
+// A trace kept in memory, for the tests that read what it said.
+class TraceText {
+public:
+    TraceText() : out_(::open_memstream(&text_, &size_)), trace_(out_) {}
+    ~TraceText()
+    {
+        std::fclose(out_);
+        std::free(text_);
+    }
+    const Trace &trace() const { return trace_; }
+    // How often it has said `part` so far.
+    int count(const std::string &part)
+    {
+        std::fflush(out_);
+        const std::string said(text_, size_);
+        int count = 0;
+        for (size_t at = 0; (at = said.find(part, at)) != std::string::npos; at += part.size())
+            ++count;
+        return count;
+    }
+
+private:
+    char *text_ = nullptr;
+    size_t size_ = 0;
+    std::FILE *out_;
+    Trace trace_;
 };
 
 } // namespace calclink

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -126,6 +127,12 @@ void CalcSimulator::setScreen(const calclink::Bitmap &screen)
     screen_ = screen;
 }
 
+void CalcSimulator::setAnimated(bool animated)
+{
+    std::lock_guard lock(mutex_);
+    animated_ = animated;
+}
+
 void CalcSimulator::setFault(Fault fault, std::chrono::milliseconds lateBy)
 {
     std::lock_guard lock(mutex_);
@@ -145,7 +152,7 @@ void CalcSimulator::start()
     char drain[16];
     while (::read(wake_[0], drain, sizeof drain) > 0) {
     }
-    awaitingAck_ = false;
+    awaitingAck_ = ackDue_ = false;
     serving_ = true;
     thread_ = std::thread(&CalcSimulator::serve, this);
 }
@@ -177,20 +184,47 @@ bool CalcSimulator::pause(std::chrono::milliseconds duration)
     }
 }
 
-// Reads one byte from the host; false when stop() interrupts the wait.
+void CalcSimulator::setFaultReport(std::function<void(const std::string &)> report)
+{
+    std::lock_guard lock(control_);
+    report_ = std::move(report);
+}
+
+void CalcSimulator::missedAck(const std::string &why)
+{
+    ackDue_ = false;
+    ++missingAcks_;
+    if (report_)
+        report_("the host did not acknowledge the screen it was sent (no final ACK): " + why);
+}
+
+// Reads one byte from the host; false when stop() interrupts the wait. An
+// ACK still due is waited for until its limit, even once stop() has asked.
 bool CalcSimulator::readByte(uint8_t &byte)
 {
+    bool stopping = false;
     for (;;) {
         const ssize_t n = ::read(master_, &byte, 1);
         if (n == 1)
             return true;
         if (n < 0 && errno != EAGAIN && errno != EINTR)
             fail("reading the pseudo-terminal");
-        pollfd p[2] = {{wake_[0], POLLIN, 0}, {master_, POLLIN, 0}};
-        if (::poll(p, 2, -1) < 0 && errno != EINTR)
-            fail("poll");
-        if (p[0].revents)
+        int timeout = -1;
+        if (ackDue_) {
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(ackDeadline_ - std::chrono::steady_clock::now());
+            if (left <= 0ms) {
+                missedAck("none within " + std::to_string(kAckLimit.count()) + " ms");
+                continue;
+            }
+            timeout = int(left.count());
+        } else if (stopping) {
             return false;
+        }
+        pollfd p[2] = {{wake_[0], POLLIN, 0}, {master_, POLLIN, 0}};
+        if (::poll(stopping ? p + 1 : p, stopping ? 1 : 2, timeout) < 0 && errno != EINTR)
+            fail("poll");
+        stopping |= p[0].revents != 0;
     }
 }
 
@@ -244,6 +278,8 @@ void CalcSimulator::serve()
             }
             switch (header[1]) {
             case kScr:
+                if (ackDue_)
+                    missedAck("a new request came instead");
                 ++requests_;
                 answerScreenRequest();
                 break;
@@ -253,7 +289,8 @@ void CalcSimulator::serve()
                     sendData(requestFault_ == Fault::BadChecksumAlways);
                 break;
             case kAck:
-                awaitingAck_ = false;
+                acks_ += ackDue_;
+                awaitingAck_ = ackDue_ = false;
                 break;
             default:
                 break;
@@ -273,11 +310,11 @@ void CalcSimulator::answerScreenRequest()
     {
         std::lock_guard lock(mutex_);
         requestFault_ = fault_;
-        sentScreen_ = screen_;
+        sentScreen_ = animated_ ? animatedScreen(frame_++) : screen_;
         lateBy = lateBy_;
         requestLateBy_ = lateBy_;
     }
-    awaitingAck_ = false;
+    awaitingAck_ = ackDue_ = false;
     const std::vector<uint8_t> screen(sentScreen_.begin(), sentScreen_.end());
 
     switch (requestFault_) {
@@ -318,6 +355,19 @@ void CalcSimulator::answerScreenRequest()
         closeTerminal();
         return;
     }
+    case Fault::SlowReader: {
+        // Bytes of its own ahead of whatever the host sends next, more than
+        // the terminal's input buffer holds: the kernel then keeps the
+        // host's next bytes, the ACK, in its queue until this side reads
+        // again, as it does for a reader that has fallen behind. They are
+        // not the host's machine id, so reading skips them.
+        const std::vector<uint8_t> backlog(4096, 0);
+        if (::write(slave_, backlog.data(), backlog.size()) < 0)
+            fail("backing up the input");
+        sendData(false);
+        pause(requestLateBy_); // stop() ends the pause; the ACK is still waited for
+        return;
+    }
     default:
         sendData(requestFault_ == Fault::BadChecksumOnce || requestFault_ == Fault::BadChecksumAlways);
     }
@@ -327,5 +377,6 @@ void CalcSimulator::sendData(bool badChecksum)
 {
     const std::vector<uint8_t> screen(sentScreen_.begin(), sentScreen_.end());
     awaitingAck_ = true;
-    writeAll(packet(kCalculator, kData, screen, badChecksum ? 1 : 0));
+    ackDue_ = writeAll(packet(kCalculator, kData, screen, badChecksum ? 1 : 0)) && !badChecksum;
+    ackDeadline_ = std::chrono::steady_clock::now() + kAckLimit;
 }

@@ -26,6 +26,8 @@ Gray cable's byte stream, and prints the terminal's path on one line.
                         example ~/.config/Ekrano/ports/COM1 (folders are made;
                         an existing symbolic link is replaced, anything else
                         is left alone); the link is removed on exit
+  --animate             serve a graph being drawn, a step further at every
+                        request, instead of the built-in graph
   --screen FILE         serve this 96 x 64 PNG or PBM picture instead of the
                         built-in graph (dark = below half luminance)
   --silent              never answer
@@ -36,9 +38,12 @@ Gray cable's byte stream, and prints the terminal's path on one line.
   --wrong-length        send 769 bytes of screen instead of 768
   --skip                refuse every request
   --wrong-machine-id    send the screen from a machine id no calculator uses
+  --slow-reader MS      after sending the screen, read nothing for MS
+                        milliseconds, with its input backed up meanwhile
   --help                show this and exit
 
-Stops on Ctrl-C (SIGINT) or SIGTERM.
+A host that does not acknowledge a screen within 2 s (the final ACK) is told
+on standard error. Stops on Ctrl-C (SIGINT) or SIGTERM.
 )";
 
 int usageError(const std::string &message)
@@ -56,6 +61,7 @@ int main(int argc, char **argv)
     Fault fault = Fault::None;
     std::chrono::milliseconds lateBy{0};
     int faults = 0;
+    bool animate = false;
 
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -71,11 +77,13 @@ int main(int argc, char **argv)
             return 0;
         } else if (arg == "--link") {
             linkPath = value("a path");
+        } else if (arg == "--animate") {
+            animate = true;
         } else if (arg == "--screen") {
             screenFile = value("a file");
         } else if (arg == "--silent") {
             fault = Fault::Silent, ++faults;
-        } else if (arg == "--late") {
+        } else if (arg == "--late" || arg == "--slow-reader") {
             const std::string ms = value("a number of milliseconds");
             // Digits only: strtol() alone would take a leading blank or sign
             // and refuse a trailing one.
@@ -83,8 +91,9 @@ int main(int argc, char **argv)
             errno = 0;
             const long n = digits ? std::strtol(ms.c_str(), nullptr, 10) : -1;
             if (!digits || errno != 0 || n > 600000)
-                return usageError("--late takes 0 to 600000 milliseconds, not '" + ms + "'");
-            fault = Fault::Late, lateBy = std::chrono::milliseconds(n), ++faults;
+                return usageError(arg + " takes 0 to 600000 milliseconds, not '" + ms + "'");
+            fault = arg == "--late" ? Fault::Late : Fault::SlowReader;
+            lateBy = std::chrono::milliseconds(n), ++faults;
         } else if (arg == "--bad-checksum") {
             const std::string when = value("once or always");
             if (when == "once")
@@ -130,6 +139,8 @@ int main(int argc, char **argv)
     try {
         CalcSimulator simulator(screen);
         simulator.setFault(fault, lateBy);
+        simulator.setAnimated(animate);
+        simulator.setFaultReport([](const std::string &fault) { std::cerr << "ekrano-calc: " << fault << std::endl; });
         if (!linkPath.empty()) {
             std::string error;
             if (!makeLink(linkPath, simulator.path(), error)) {

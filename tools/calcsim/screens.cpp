@@ -21,9 +21,8 @@ void plot(calclink::Bitmap &bitmap, int x, int y)
         calclink::setDark(bitmap, x, y);
 }
 
-} // namespace
-
-calclink::Bitmap builtinScreen()
+// The axes, and the graph drawn in its first `columns` columns.
+calclink::Bitmap graphScreen(int columns)
 {
     using calclink::kScreenHeight;
     using calclink::kScreenWidth;
@@ -50,7 +49,7 @@ calclink::Bitmap builtinScreen()
         const double phase = 2.0 * M_PI * (x - originX) / 48.0;
         return originY - int(std::lround(24.0 * std::sin(phase)));
     };
-    for (int x = 0; x < kScreenWidth; ++x) {
+    for (int x = 0; x < std::min(columns, kScreenWidth); ++x) {
         const int y = curve(x);
         const int next = x + 1 < kScreenWidth ? curve(x + 1) : y;
         for (int step = std::min(y, next); step <= std::max(y, next); ++step)
@@ -58,6 +57,12 @@ calclink::Bitmap builtinScreen()
     }
     return bitmap;
 }
+
+} // namespace
+
+calclink::Bitmap builtinScreen() { return graphScreen(calclink::kScreenWidth); }
+
+calclink::Bitmap animatedScreen(int frame) { return graphScreen((frame % kAnimationFrames + 1) * 4); }
 
 std::optional<calclink::Bitmap> loadScreen(const std::string &file, std::string &error)
 {

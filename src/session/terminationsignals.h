@@ -2,13 +2,19 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QSocketNotifier;
+namespace calclink {
+class StopSignals;
+}
 
 // Turns SIGTERM and SIGHUP (the system or the desktop session ending the
 // program) and SIGINT (Ctrl-C in the terminal that started it) into a Qt
 // signal on the event thread, so that they end the program the way closing
-// the window does: the settings saved and a serial port given back as it was. A signal handler may do almost
-// nothing, so it only writes a byte to a pipe that the event loop watches.
+// its window does: what it saves saved, and a serial port given back as it
+// was. A signal handler may do almost nothing, so it only writes a byte to a
+// pipe that the event loop watches.
 class TerminationSignals : public QObject {
     Q_OBJECT
 
@@ -21,4 +27,5 @@ signals:
 
 private:
     QSocketNotifier *notifier_ = nullptr;
+    std::unique_ptr<calclink::StopSignals> handlers_; // the previous actions come back with it
 };

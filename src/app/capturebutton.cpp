@@ -6,16 +6,17 @@
 #include <QPushButton>
 
 #include <cstdio>
+#include <cstdlib>
 #include <system_error>
 #include <thread>
 
-#include "blockedclose.h"
 #include "capture.h"
 #include "controls.h"
 #include "form1.h"
 #include "heldinput.h"
 #include "linkerror.h"
 #include "render.h"
+#include "trace.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void Form1::Command1_Click()
     // and its message box, so that no handler runs in the middle of this one.
     HeldInput input(this);
     const calclink::CaptureResult result = captureOffThread(cableCode);
-    if (!closeRequested_) {
+    if (!closePending_) {
         if (result.screen) {
             Picture2 = display::screenImage(*result.screen, calclink::kScreenWidth, calclink::kScreenHeight);
             Command1->setText(kReady);
@@ -50,11 +51,9 @@ void Form1::Command1_Click()
             Command1->setText(kFailed);
         }
     }
-    if (closeRequested_) {
-        close();
-        return;
-    }
-    input.release();
+    enter(State::Ready); // closes the window if a close came meanwhile
+    if (state_ == State::Ready)
+        input.release();
 }
 
 // The link library's capture on a thread of its own, while this one goes on
@@ -69,10 +68,15 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode)
     const auto connected = [this] {
         QMetaObject::invokeMethod(Command1, [this] { Command1->setText(kGrabbing); }, Qt::QueuedConnection);
     };
+    // EKRANO_TRACE names a file that every capture's trace is added to.
+    std::string traceError;
+    const calclink::Trace trace(std::getenv("EKRANO_TRACE"), true, traceError);
+    if (!traceError.empty())
+        std::fprintf(stderr, "Ekrano: %s\n", traceError.c_str());
     std::thread worker;
     try {
         worker = std::thread([&] {
-            result = calclink::capture(cableCode, device, stop, connected);
+            result = calclink::capture(cableCode, device, stop, connected, std::nullopt, trace);
             // Queued after the caption: the loop ends once both have been seen.
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });
@@ -82,6 +86,7 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode)
         result.description = std::string("The capture could not start: ") + error.what() + ".";
         return result;
     }
+    enter(State::Capturing);
     capture_ = &stop;
     loop.exec();
     worker.join();
@@ -94,10 +99,8 @@ void Form1::reportCaptureFailure(const calclink::CaptureResult &result)
     const calclink::CaptureMessage message = calclink::captureMessage(result.number, result.description);
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.title), QString::fromStdString(message.text),
                     QMessageBox::Ok, this);
-    // While the box is open, the window manager's request to close the
-    // window would be dropped; it is kept for when the box closes.
-    const BlockedClose blocked(this, [this] { closeRequested_ = true; });
-    report_ = &box;
+    enter(State::Reporting);
+    box_ = &box;
     box.exec();
-    report_ = nullptr;
+    box_ = nullptr;
 }

@@ -3,13 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QSettings>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QVariant>
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -20,7 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "devicenames.h"
+#include "configfolder.h"
+#include "inifile.h"
 #include "storedvalue.h"
 #include "wholefile.h"
 
@@ -143,95 +138,6 @@ Loaded load(const QString &file)
     return loaded;
 }
 
-// The folder for temporary files. Qt gives none when TMPDIR names a folder
-// that is not there, and the copies would then go to the root folder.
-QString temporaryFolder()
-{
-    const QString folder = QDir::tempPath();
-    return folder.isEmpty() ? QString("/tmp") : folder;
-}
-
-// QSettings reads and writes only files, opens them without care for what
-// they are, and keeps what it read of a file by its name, size and time. So
-// it only ever sees a private copy, in a folder of its own, under a name
-// this process never used before.
-class Scratch {
-public:
-    explicit Scratch(const QByteArray &bytes) : folder_(temporaryFolder() + "/ekrano-settings-XXXXXX")
-    {
-        if (!folder_.isValid()) {
-            problem_ = folder_.errorString() + " (making a folder in " + temporaryFolder() + ")";
-            return;
-        }
-        static std::atomic<unsigned long> count{0};
-        file_ = folder_.filePath(QString::number(count++) + ".conf");
-        QFile copy(file_);
-        const QString reason = copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ? wholefile::writeAll(copy, bytes)
-                                                                                        : copy.errorString();
-        if (!reason.isEmpty())
-            problem_ = reason + " (writing " + file_ + ")";
-    }
-
-    const QString &file() const { return file_; }
-    const QString &problem() const { return problem_; }
-
-private:
-    QTemporaryDir folder_;
-    QString file_;
-    QString problem_;
-};
-
-// The text of a value as the window stored it. A hand-edited value with a
-// comma in it comes back from QSettings as a list.
-QString textOf(const QVariant &value)
-{
-    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(',') : value.toString();
-}
-
-Texts parse(const QString &file)
-{
-    QSettings settings(file, QSettings::IniFormat);
-    settings.beginGroup("settings");
-    Texts texts;
-    for (const Key &key : kKeys)
-        texts.*key.text = textOf(settings.value(key.name));
-    return texts;
-}
-
-// `old` with the six keys of [settings] set to `texts`, in QSettings' own
-// form, everything else the file held kept.
-QString merge(const QByteArray &old, const Texts &texts, QByteArray &merged)
-{
-    const Scratch scratch(old);
-    if (!scratch.problem().isEmpty())
-        return scratch.problem();
-    {
-        QSettings settings(scratch.file(), QSettings::IniFormat);
-        settings.beginGroup("settings");
-        for (const Key &key : kKeys)
-            settings.setValue(key.name, texts.*key.text);
-        settings.endGroup();
-        settings.sync();
-        // A damaged file leaves the status at FormatError, and its
-        // readable part is still merged, as the window has always done.
-        if (settings.status() == QSettings::AccessError)
-            return "the new settings could not be prepared in " + scratch.file();
-    }
-    QFile result(scratch.file());
-    if (!result.open(QIODevice::ReadOnly))
-        return result.errorString() + " (reading " + scratch.file() + ")";
-    merged = result.readAll();
-    // On a nearly full disk QSettings can leave the copy empty, or as it
-    // was, and still report success: only a text that reads back as the
-    // new settings may replace the file.
-    const Scratch check(merged);
-    if (!check.problem().isEmpty())
-        return check.problem();
-    if (merged.isEmpty() || parse(check.file()) != texts)
-        return "the new settings could not be prepared in " + temporaryFolder() + ", which may be full";
-    return {};
-}
-
 struct Target {
     QString file;    // the regular file to replace or create
     QString problem; // why nothing may be written
@@ -289,24 +195,60 @@ Target targetOf(const QString &file)
 Choices choices(const Texts &texts)
 {
     const auto number = [](const QString &text) { return storedvalue::textToNumber(text.toStdString()); };
-    const auto within = [](std::optional<int32_t> value, int32_t lowest, int32_t highest) {
-        return value && *value >= lowest && *value <= highest ? *value : 0;
+    const auto within = [](auto value, int32_t lowest, int32_t highest) -> std::optional<int32_t> {
+        if (!value || *value < lowest || *value > highest)
+            return std::nullopt;
+        return *value;
     };
-    const auto small = [&](const QString &text, int highest) {
-        const std::optional<int16_t> value = storedvalue::toInt16(number(text));
-        return within(value ? std::optional<int32_t>(*value) : std::nullopt, 0, highest);
+    // The menus, the check box and the scroll bar take 16-bit numbers, the colours 32-bit ones.
+    const auto small = [&](const QString &text, int lowest, int highest) {
+        return within(storedvalue::toInt16(number(text)), lowest, highest);
     };
-    Choices choices;
-    choices.port = small(texts.port, 4);
-    choices.cable = small(texts.cable, 2);
-    choices.border = small(texts.border, 1);
-    choices.scrollbar = small(texts.scrollbar, 50);
-    choices.forecolor = within(storedvalue::toInt32(number(texts.forecolor)), 0, 0xFFFFFF);
-    choices.backcolor = within(storedvalue::toInt32(number(texts.backcolor)), 0, 0xFFFFFF);
-    return choices;
+    const auto colour = [&](const QString &text) { return within(storedvalue::toInt32(number(text)), 0, 0xFFFFFF); };
+
+    Choices applied;
+    applied.port = small(texts.port, 1, 4).value_or(applied.port);
+    applied.cable = small(texts.cable, 0, 2).value_or(applied.cable);
+    applied.border = small(texts.border, 0, 1).value_or(applied.border);
+    applied.scrollbar = small(texts.scrollbar, 1, 50).value_or(applied.scrollbar);
+    applied.forecolor = colour(texts.forecolor).value_or(0);
+    applied.backcolor = colour(texts.backcolor).value_or(0);
+    if (applied.backcolor == applied.forecolor)
+        applied.backcolor = applied.forecolor == 0xFFFFFF ? 0 : 0xFFFFFF;
+    return applied;
 }
 
-QString path() { return QFile::decodeName(QByteArray::fromStdString(calclink::configFolder())) + "/Ekrano/Ekrano.conf"; }
+QString path() { return QFile::decodeName(QByteArray::fromStdString(configFolder())) + "/Ekrano/Ekrano.conf"; }
+
+Texts parse(const QByteArray &text)
+{
+    const QHash<QString, QString> keys = inifile::read(text, "settings");
+    Texts texts;
+    for (const Key &key : kKeys)
+        texts.*key.text = keys.value(key.name);
+    return texts;
+}
+
+std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts)
+{
+    std::vector<std::pair<QString, QString>> values;
+    for (const Key &key : kKeys)
+        values.emplace_back(key.name, texts.*key.text);
+    QByteArray result = inifile::write(text, "settings", values);
+
+    // Only a text that reads back as the new settings, with every other
+    // key as it was, may replace the file.
+    QHash<inifile::Key, QString> before = inifile::read(text);
+    QHash<inifile::Key, QString> after = inifile::read(result);
+    for (const Key &key : kKeys) {
+        before.remove({"settings", key.name});
+        if (after.take({"settings", key.name}) != texts.*key.text)
+            return std::nullopt;
+    }
+    if (before != after)
+        return std::nullopt;
+    return result;
+}
 
 Texts read(QString *refused)
 {
@@ -321,12 +263,7 @@ Texts read(QString *refused)
     const Loaded loaded = load(file);
     if (!loaded.problem.isEmpty())
         return refuse(loaded.problem);
-    if (loaded.bytes.isEmpty())
-        return {};
-    const Scratch scratch(loaded.bytes);
-    if (!scratch.problem().isEmpty())
-        return refuse(scratch.problem());
-    return parse(scratch.file());
+    return parse(loaded.bytes);
 }
 
 QString write(const Texts &texts, const QString &refusedAtStart)
@@ -346,34 +283,18 @@ QString write(const Texts &texts, const QString &refusedAtStart)
     if (!refusedAtStart.isEmpty())
         return failure("they could not be read when it started (" + refusedAtStart +
                        "), so the file is kept as it is");
-    QByteArray merged;
-    if (const QString problem = merge(old.bytes, texts, merged); !problem.isEmpty())
-        return failure(problem);
+    const std::optional<QByteArray> text = merged(old.bytes, texts);
+    if (!text)
+        return failure("the new settings did not read back as they were meant to, so the file is kept as it is");
     // What would not be read back is not written.
-    if (merged.size() > kLargest)
-        return failure("the new file would be " + QString::number(merged.size()) +
+    if (text->size() > kLargest)
+        return failure("the new file would be " + QString::number(text->size()) +
                        " bytes, more than Ekrano reads back");
     if (target.file == file)
         QDir().mkpath(QFileInfo(file).absolutePath()); // a failure shows as the reason below
-    if (const QString reason = replace(target.file, merged); !reason.isEmpty())
+    if (const QString reason = wholefile::replace(target.file, *text); !reason.isEmpty())
         return failure(reason);
     return {};
-}
-
-QString replace(const QString &file, const QByteArray &bytes)
-{
-    // QSaveFile's own refusal of a read-only file gives no system reason.
-    if (QFileInfo::exists(file) && ::access(QFile::encodeName(file).constData(), W_OK) != 0)
-        return systemReason(errno);
-
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return out.errorString();
-    if (const QString reason = wholefile::writeAll(out, bytes); !reason.isEmpty()) {
-        out.cancelWriting(); // the destructor removes the temporary file
-        return reason;
-    }
-    return wholefile::commit(out);
 }
 
 } // namespace settingsfile

@@ -20,4 +20,9 @@ QString writeAll(QFileDevice &out, const QByteArray &bytes);
 // text or the system's reason.
 QString commit(QSaveFile &out);
 
+// Replaces the regular file `file` (or creates it) with `bytes` through
+// QSaveFile, every write checked, the temporary file removed on failure.
+// Returns the empty text or the system's reason.
+QString replace(const QString &file, const QByteArray &bytes);
+
 } // namespace wholefile

@@ -1,5 +1,6 @@
 #include "wholefile.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -35,6 +36,22 @@ QString commit(QSaveFile &out)
     if (!out.commit())
         return out.errorString();
     return {};
+}
+
+QString replace(const QString &file, const QByteArray &bytes)
+{
+    // QSaveFile's own refusal of a read-only file gives no system reason.
+    if (QFileInfo::exists(file) && ::access(QFile::encodeName(file).constData(), W_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return out.errorString();
+    if (const QString reason = writeAll(out, bytes); !reason.isEmpty()) {
+        out.cancelWriting(); // the destructor removes the temporary file
+        return reason;
+    }
+    return commit(out);
 }
 
 } // namespace wholefile

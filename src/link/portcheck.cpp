@@ -1,0 +1,145 @@
+#include "portcheck.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include "devicenames.h"
+#include "serialport.h"
+#include "usbcable.h"
+
+namespace calclink {
+
+namespace {
+
+// What the kernel's device list says of a character device: the first line
+// of one of its attributes, or of the link `subsystem`, its last part; empty
+// when it has none.
+std::string deviceAttribute(const struct stat &info, const std::string &name)
+{
+    const std::string path = "/sys/dev/char/" + std::to_string(major(info.st_rdev)) + ":" +
+                             std::to_string(minor(info.st_rdev)) + "/" + name;
+    if (name == "subsystem") {
+        char target[4096];
+        const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
+        const std::string text = n > 0 ? std::string(target, size_t(n)) : std::string();
+        return text.substr(text.find_last_of('/') + 1);
+    }
+    std::string line;
+    std::getline(std::ifstream(path), line);
+    return line;
+}
+
+std::string checkSerial(int port)
+{
+    const std::string name = "COM" + std::to_string(port);
+    const std::string link = portLinkPath(port);
+    const std::string path = resolveDeviceName(name).path;
+    const std::string setLink = "mkdir -p " + link.substr(0, link.rfind('/')) + " && ln -sfn /dev/ttyUSB0 " + link;
+
+    std::string line = name + "  ";
+    char target[4096];
+    const ssize_t length = ::readlink(link.c_str(), target, sizeof target - 1);
+    if (path == link)
+        line += link + (length > 0 ? " -> " + std::string(target, size_t(length)) : std::string());
+    else
+        line += path + " (no port link)";
+    const auto cannot = [&](const std::string &why) { return line + ": cannot be opened: " + why; };
+
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0) {
+        const int err = errno;
+        if (err != ENOENT)
+            return cannot(std::strerror(err));
+        if (path == link)
+            return cannot(portAdvice(ENOENT, link) + " Or point the link at the right device: " + setLink);
+        return cannot(path + " is not there: this computer has no " + name +
+                      " of its own. For a USB serial adapter, set a port link: " + setLink);
+    }
+    if (!S_ISCHR(info.st_mode))
+        return cannot("it is not a serial port but a " + std::string(S_ISDIR(info.st_mode) ? "folder" : "file") +
+                      ". Point the port link at one: " + setLink);
+    const bool pseudoTerminal = isPseudoTerminal(info.st_rdev);
+    if (!pseudoTerminal) {
+        if (const std::string kind = deviceAttribute(info, "subsystem"); !kind.empty() && kind != "tty")
+            return cannot("it is not a serial port but a device of the kind \"" + kind +
+                          "\". Point the port link at one: " + setLink);
+        // 0 is the serial driver's "unknown": it found no chip behind the port.
+        if (deviceAttribute(info, "type") == "0")
+            return cannot("there is no serial port chip behind it. For a USB serial adapter, set a port link: " +
+                          setLink);
+    }
+    if (::access(path.c_str(), R_OK | W_OK) != 0) {
+        const int err = errno;
+        return cannot(std::string(std::strerror(err)) + ". " + portAdvice(err, path));
+    }
+    if (pseudoTerminal)
+        return line + ": can be opened; it is a pseudo-terminal, which has no modem lines, so it takes the Gray "
+                      "cable but not the Black one";
+    return line + ": can be opened";
+}
+
+// Where udev finds the USB cable's rule, if it is installed anywhere it looks.
+std::string installedUdevRule()
+{
+    for (const char *folder :
+         {"/etc/udev/rules.d", "/run/udev/rules.d", "/usr/lib/udev/rules.d", "/lib/udev/rules.d"}) {
+        const std::string rule = std::string(folder) + "/60-ekrano.rules";
+        if (::access(rule.c_str(), F_OK) == 0)
+            return rule;
+    }
+    return {};
+}
+
+std::vector<std::string> checkUsb()
+{
+    std::string reason;
+    const std::optional<std::vector<UsbCablePlace>> cables = listLibusbCables(reason);
+    if (!cables)
+        return {"USB   cannot be used on this computer: " + reason};
+    const std::string rule = installedUdevRule();
+    if (cables->empty())
+        return {"USB   no link cable found; the udev rule " +
+                (rule.empty() ? std::string("is not installed") : "is installed (" + rule + ")")};
+    std::vector<std::string> lines;
+    for (size_t i = 0; i < cables->size(); ++i) {
+        const UsbCablePlace &cable = (*cables)[i];
+        char place[96];
+        std::snprintf(place, sizeof place, "USB   \\\\.\\Usb%zu: bus %03d address %03d (", i, cable.bus, cable.address);
+        std::string line = place + cable.path + ")";
+        if (::access(cable.path.c_str(), R_OK | W_OK) == 0) {
+            lines.push_back(line + ": can be opened");
+            continue;
+        }
+        const int err = errno;
+        line += std::string(": cannot be opened: ") + std::strerror(err) + ". ";
+        if (err != EACCES && err != EPERM)
+            lines.push_back(line + usbAdvice(err));
+        else if (rule.empty())
+            lines.push_back(line + "The udev rule is not installed. " + usbAdvice(err));
+        else
+            lines.push_back(line + "The udev rule is installed (" + rule +
+                            "): plug the cable in again so that it applies. It gives the cable to the user "
+                            "logged in at this computer, not to one logged in from elsewhere.");
+    }
+    return lines;
+}
+
+} // namespace
+
+std::vector<std::string> checkPorts()
+{
+    std::vector<std::string> lines;
+    for (int port = 1; port <= 4; ++port)
+        lines.push_back(checkSerial(port));
+    const std::vector<std::string> usb = checkUsb();
+    lines.insert(lines.end(), usb.begin(), usb.end());
+    return lines;
+}
+
+} // namespace calclink

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "bitmap.h"
+#include "stop.h"
+#include "timeouts.h"
+
+// The calculator's screen read over and over, on a thread of its own: each
+// read is one whole capture (calclink::capture(), as the window's button
+// makes it), and the next request goes out as soon as the last capture has
+// ended, its final acknowledgement on the wire and its port put back.
+//
+// A calculator that does not answer (busy, or switched off) is asked again
+// at once; a device that cannot be used (no such port, the cable unplugged,
+// no permission) is tried again every two seconds, so that a cable plugged
+// in later just works.
+class LiveReader {
+public:
+    enum class State {
+        Reading, // screens are coming in
+        Waiting, // the calculator did not answer the last request
+        Failing, // the device could not be used; `reason` says why
+        Paused,  // no request goes out until resumed
+    };
+
+    // What the reader has found, for the window to show.
+    struct News {
+        std::optional<calclink::Bitmap> screen; // the last screen read
+        bool screenChanged = false;            // it differs from the one before, or is the first
+        State state = State::Reading;
+        std::string reason;                     // Failing: the capture's sentence for the user
+        double screensPerSecond = 0;            // over the last five seconds
+    };
+
+    static constexpr std::chrono::seconds kRetryAfter{2};
+    static constexpr std::chrono::seconds kRateSpan{5};
+
+    // Starts reading with cable code `cableCode` on `deviceName`. `changed`
+    // is called on the reader's thread whenever there is news, at most once
+    // until the next news(): it should only wake the window. `timeouts`, as
+    // for capture(), in place of the cable's own limits (for tests).
+    LiveReader(int cableCode, std::string deviceName, std::function<void()> changed,
+               std::optional<calclink::LinkTimeouts> timeouts = std::nullopt);
+    // Cancels a capture under way (its port is put back as it was) and
+    // waits for the thread to end: within calclink::Stop's check interval.
+    ~LiveReader();
+    LiveReader(const LiveReader &) = delete;
+    LiveReader &operator=(const LiveReader &) = delete;
+
+    // What is new since the last call; `screenChanged` only once per screen.
+    News news();
+
+    // Pausing lets a capture under way end, and sends no request after it.
+    void setPaused(bool paused);
+    bool paused() const;
+
+    // The reading thread, whose processor time the benchmark measures.
+    std::thread::native_handle_type threadHandle() { return thread_.native_handle(); }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void run();
+    // Waits until `until`, or until pausing, resuming or quitting; false when quitting.
+    bool rest(std::unique_lock<std::mutex> &lock, Clock::time_point until);
+    void tell(std::unique_lock<std::mutex> &lock);
+
+    const int cableCode_;
+    const std::string deviceName_;
+    const std::function<void()> changed_;
+    const std::optional<calclink::LinkTimeouts> timeouts_;
+
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    bool quitting_ = false;
+    bool paused_ = false;
+    bool told_ = false;                   // `changed_` was called and news() not yet
+    calclink::Stop *capture_ = nullptr;   // the capture under way
+    News news_;
+    std::deque<Clock::time_point> reads_; // when each screen of the last kRateSpan came in
+    Clock::time_point since_;             // reading began or resumed: the rate's span before kRateSpan has passed
+
+    std::thread thread_; // last: it starts once everything else is in place
+};

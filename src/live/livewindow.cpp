@@ -1,0 +1,175 @@
+#include "livewindow.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QStatusBar>
+
+#include "capture.h"
+#include "livescreen.h"
+#include "render.h"
+#include "wholefile.h"
+
+namespace {
+
+QString placeOf(const settingsfile::Choices &choices)
+{
+    static const char *const cables[] = {"Black", "Gray", "USB"};
+    if (choices.cable == calclink::kMenuUsb)
+        return "USB cable";
+    return QString("%1, %2 cable")
+        .arg(QString::fromStdString(calclink::portName(choices.port)), cables[choices.cable]);
+}
+
+} // namespace
+
+LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metrics,
+                       std::optional<calclink::LinkTimeouts> timeouts, QWidget *parent)
+    : QMainWindow(parent), choices_(choices), metrics_(metrics)
+{
+    setWindowTitle("Ekrano Live");
+    setWindowIcon(QIcon(QPixmap(":/ekrano/ekrano.xpm", "XPM")));
+    screen_ = new LiveScreen(choices.forecolor, choices.backcolor, this);
+    setCentralWidget(screen_);
+    status_ = new QLabel(this);
+    status_->setWordWrap(true);
+    statusBar()->addWidget(status_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    resize(calclink::kScreenWidth * 6, calclink::kScreenHeight * 6 + statusBar()->sizeHint().height());
+
+    // The keys, also on a right click, where they can be found.
+    const auto key = [this](const QString &text, QKeySequence sequence, auto act) {
+        auto *action = new QAction(text, this);
+        action->setShortcut(sequence);
+        connect(action, &QAction::triggered, this, act);
+        addAction(action);
+    };
+    key("Full screen", QKeySequence(Qt::Key_F11), &LiveWindow::toggleFullScreen);
+    key("Pause or resume", QKeySequence(Qt::Key_Space), &LiveWindow::togglePause);
+    key("Copy the screen", QKeySequence::Copy, &LiveWindow::copyPicture);
+    key("Save the screen...", QKeySequence::Save, &LiveWindow::savePicture);
+    key("Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), &LiveWindow::close);
+    screen_->addActions(actions());
+    screen_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *leave = new QAction(this); // a key only, not on the menu
+    leave->setShortcut(Qt::Key_Escape);
+    connect(leave, &QAction::triggered, this, [this] {
+        if (isFullScreen())
+            toggleFullScreen();
+    });
+    QWidget::addAction(leave);
+
+    connect(&rate_, &QTimer::timeout, this, &LiveWindow::takeNews);
+    rate_.start(1000);
+
+    // Told on the reader's thread; the news is taken on this one.
+    reader_ = std::make_unique<LiveReader>(
+        calclink::cableCodeOf(choices.cable), calclink::deviceNameOf(choices.cable, choices.port),
+        [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); }, timeouts);
+    showStatus(reader_->news());
+}
+
+LiveWindow::~LiveWindow() = default;
+
+void LiveWindow::takeNews()
+{
+    if (!reader_)
+        return;
+    const LiveReader::News news = reader_->news();
+    // A screen like the one shown costs no repaint.
+    if (news.screenChanged && news.screen) {
+        shown_ = news.screen;
+        screen_->setScreen(*news.screen);
+    }
+    showStatus(news);
+}
+
+void LiveWindow::showStatus(const LiveReader::News &news)
+{
+    QString state;
+    switch (news.state) {
+    case LiveReader::State::Reading:
+        state = "Reading";
+        break;
+    case LiveReader::State::Waiting:
+        state = "Waiting for the calculator";
+        break;
+    case LiveReader::State::Failing:
+        state = QString::fromStdString(news.reason);
+        break;
+    case LiveReader::State::Paused:
+        state = "Paused";
+        break;
+    }
+    const QString text = QString("%1 · %2 screens/s · %3")
+                             .arg(placeOf(choices_), QString::number(news.screensPerSecond, 'f', 1), state);
+    if (text != status_->text())
+        status_->setText(text);
+}
+
+QString LiveWindow::status() const { return status_->text(); }
+
+void LiveWindow::toggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
+
+void LiveWindow::togglePause()
+{
+    if (!reader_)
+        return;
+    reader_->setPaused(!reader_->paused());
+    takeNews();
+}
+
+QImage LiveWindow::picture() const
+{
+    if (!shown_)
+        return {};
+    const display::Look look =
+        display::solidLook(choices_.scrollbar / 10.0, metrics_.twipsPerPixelX, metrics_.twipsPerPixelY,
+                           choices_.forecolor, choices_.backcolor, choices_.border == 1);
+    return display::render(display::screenImage(*shown_, calclink::kScreenWidth, calclink::kScreenHeight), look);
+}
+
+void LiveWindow::copyPicture()
+{
+    const QImage image = picture();
+    if (!image.isNull())
+        QGuiApplication::clipboard()->setImage(image);
+}
+
+void LiveWindow::savePicture()
+{
+    const QImage image = picture();
+    if (image.isNull())
+        return;
+    const QString file =
+        QFileDialog::getSaveFileName(this, "Save the screen", "screen.png", "PNG pictures (*.png)");
+    if (file.isEmpty())
+        return;
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QImageWriter writer(&png, "png");
+    QString reason = writer.write(image) ? wholefile::replace(file, png.data()) : writer.errorString();
+    if (!reason.isEmpty())
+        QMessageBox::warning(this, "Ekrano Live", "The screen could not be saved to " + file + ": " + reason + ".");
+}
+
+void LiveWindow::closeEvent(QCloseEvent *event)
+{
+    // A capture under way is cancelled and its port put back before the window goes.
+    rate_.stop();
+    reader_.reset();
+    event->accept();
+}
+
+void LiveWindow::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        toggleFullScreen();
+}

@@ -1,0 +1,95 @@
+#include "choiceoptions.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <cmath>
+
+namespace choiceoptions {
+
+namespace {
+
+// The zoom 0.1 to 5 in steps of 0.1, as ten times itself, or nothing.
+std::optional<int> scrollValueOf(const QString &text)
+{
+    static const QRegularExpression form(QRegularExpression::anchoredPattern("[0-9](\\.[0-9])?|\\.[0-9]"));
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    const int value = int(std::lround(text.toDouble() * 10));
+    return value >= 1 && value <= 50 ? std::optional(value) : std::nullopt;
+}
+
+// A colour "#rrggbb" as the colour value, red + 256 green + 65536 blue, or nothing.
+std::optional<int32_t> colourOf(const QString &text)
+{
+    static const QRegularExpression form(QRegularExpression::anchoredPattern("#[0-9A-Fa-f]{6}"));
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    const int32_t rgb = text.sliced(1).toInt(nullptr, 16);
+    return (rgb >> 16) + 256 * ((rgb >> 8) & 0xFF) + 65536 * (rgb & 0xFF);
+}
+
+} // namespace
+
+void add(QCommandLineParser &parser, int groups)
+{
+    if (groups & Link)
+        parser.addOptions({
+            {"port", "The serial port: COM1 to COM4.", "COMn"},
+            {"cable", "The cable: black, gray or usb.", "cable"},
+        });
+    if (groups & Picture)
+        parser.addOptions({
+            {"zoom", "The side of a calculator pixel in screen pixels: 0.1 to 5, in steps of 0.1.", "factor"},
+            {"border", "Draw the frame."},
+            {"no-border", "Draw no frame."},
+        });
+    if (groups & Colours)
+        parser.addOptions({
+            {"foreground", "The colour of the dark pixels and the frame.", "#rrggbb"},
+            {"background", "The colour behind them.", "#rrggbb"},
+        });
+}
+
+std::optional<QString> apply(const QCommandLineParser &parser, int groups, settingsfile::Choices &choices)
+{
+    if ((groups & Link) && parser.isSet("port")) {
+        static const QStringList ports{"COM1", "COM2", "COM3", "COM4"};
+        const int index = int(ports.indexOf(parser.value("port").toUpper()));
+        if (index < 0)
+            return QString("--port takes COM1, COM2, COM3 or COM4, not '%1'").arg(parser.value("port"));
+        choices.port = index + 1;
+    }
+    if ((groups & Link) && parser.isSet("cable")) {
+        static const QStringList cables{"black", "gray", "usb"};
+        const int index = int(cables.indexOf(parser.value("cable").toLower()));
+        if (index < 0)
+            return QString("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));
+        choices.cable = index;
+    }
+    if (groups & Picture) {
+        if (parser.isSet("zoom")) {
+            const std::optional<int> value = scrollValueOf(parser.value("zoom"));
+            if (!value)
+                return QString("--zoom takes 0.1 to 5 in steps of 0.1, not '%1'").arg(parser.value("zoom"));
+            choices.scrollbar = *value;
+        }
+        if (parser.isSet("border") && parser.isSet("no-border"))
+            return QString("--border and --no-border exclude each other");
+        if (parser.isSet("border") || parser.isSet("no-border"))
+            choices.border = parser.isSet("border");
+    }
+    if (groups & Colours) {
+        for (const auto &[name, colour] : {std::pair{"foreground", &choices.forecolor}, {"background", &choices.backcolor}}) {
+            if (!parser.isSet(name))
+                continue;
+            const std::optional<int32_t> value = colourOf(parser.value(name));
+            if (!value)
+                return QString("--%1 takes a colour as #rrggbb, not '%2'").arg(name, parser.value(name));
+            *colour = *value;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace choiceoptions

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// The file that holds the six remembered choices, Ekrano.conf, in the INI
+// form QSettings reads and writes, section [settings]. Qt Core only, so that
+// every program that reads the choices reads them the same way.
+namespace settingsfile {
+
+// The six texts as stored: decimal numbers, or empty when absent.
+struct Texts {
+    QString port, cable, border, scrollbar, forecolor, backcolor;
+    bool operator==(const Texts &) const = default;
+};
+
+// The scroll value, ten times the zoom, that the window starts with.
+inline constexpr int kStartingScrollValue = 30;
+
+// The six choices as a program applies them at start: each text read as the
+// number at its start and rounded (storedvalue.h); a value the program never
+// writes (a port other than 1 to 4, a cable other than 0 to 2, a border
+// other than 0 or 1, a scroll value other than 1 to 50, a colour outside 0
+// to 16777215, or no number at all) taken as absent. Absent, the port is
+// COM1, the cable Black, no border, the starting zoom, a black foreground
+// and a black background; and a background equal to the foreground becomes
+// white, or black when both are white, so that the picture never vanishes.
+struct Choices {
+    int port = 1, cable = 0, border = 0, scrollbar = kStartingScrollValue;
+    int32_t forecolor = 0, backcolor = 0xFFFFFF;
+    bool operator==(const Choices &) const = default;
+};
+Choices choices(const Texts &texts);
+
+// A settings file larger than this is damaged: the program's own is a
+// hundred bytes or so.
+inline constexpr qint64 kLargest = 1 << 20;
+
+// configFolder()/Ekrano/Ekrano.conf, beside the port links.
+QString path();
+
+// The texts of the [settings] section of an INI text, as QSettings reads them.
+Texts parse(const QByteArray &text);
+
+// `text` with its [settings] section holding `texts`, every other key and
+// section, and every other line, as they were; or nothing if that text
+// would not read back so (which would be a fault of this program).
+std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts);
+
+// The texts of path()'s [settings] section. No file means nothing stored.
+// A file that cannot be read, is not a regular file (or a link to one) or is
+// larger than kLargest gives empty texts too, and one line on stderr that
+// names it and says why; `refused`, where given, is set to the reason.
+// Never blocks on a named pipe or a device: only a regular file is opened
+// for reading. Needs no other file or folder than this one.
+Texts read(QString *refused = nullptr);
+
+// Stores `texts` in path()'s [settings] section and keeps everything else
+// the file holds. The file is replaced whole, through a temporary file
+// beside it, and only once every byte of the new one is written; a link to
+// a regular file stays a link and its target is replaced. Returns the empty
+// text on success, otherwise one sentence that names the file and the
+// reason, and the file is as it was: a file that cannot be read, that is not
+// a regular file, or a link to anything but a regular file, is never
+// written, nor one that would grow past kLargest. `refusedAtStart`, the
+// reason read() gave when the program started, means that `texts` are not
+// what the file holds: it is then kept as it is.
+QString write(const Texts &texts, const QString &refusedAtStart = {});
+
+} // namespace settingsfile

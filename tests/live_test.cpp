@@ -1,0 +1,132 @@
+// Ekrano Live against the simulated calculator on a pseudo-terminal: it
+// follows the screens, copies what the Ekrano window draws, shows a silent
+// or an unplugged calculator and recovers, and lets go of the port at once
+// when closed.
+
+#include <QPushButton>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "calcsimulator.h"
+#include "livewindow.h"
+#include "portlinks.h"
+#include "render.h"
+#include "windowtest.h"
+
+using namespace std::chrono_literals;
+
+class LiveTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        simulator.start();
+        linkPort(1, simulator.path());
+        // COM1, Gray, zoom 2.5, the frame, dark blue on white.
+        store({{"port", "1"}, {"cable", "1"}, {"scrollbar", "25"}, {"border", "1"}, {"forecolor", "7340032"},
+               {"backcolor", "16777215"}});
+    }
+
+    LiveWindow &liveWindow(std::optional<calclink::LinkTimeouts> timeouts = std::nullopt)
+    {
+        live = std::make_unique<LiveWindow>(settingsfile::choices(settingsfile::read()), ScreenMetrics{15, 15},
+                                            timeouts);
+        live->show();
+        return *live;
+    }
+    bool statusSays(const QString &words)
+    {
+        return waitUntil([&] { return live->status().contains(words); });
+    }
+
+    CalcSimulator simulator;
+    std::unique_ptr<LiveWindow> live;
+};
+
+TEST_F(LiveTest, TheWindowFollowsTheScreens)
+{
+    simulator.setAnimated(true);
+    std::vector<QImage> frames;
+    for (int frame = 0; frame < kAnimationFrames; ++frame)
+        frames.push_back(display::render(display::screenImage(animatedScreen(frame), 96, 64),
+                                         display::solidLook(2.5, 15, 15, 7340032, 0xFFFFFF, true)));
+    LiveWindow &window = liveWindow();
+    std::set<long> shown;
+    ASSERT_TRUE(waitUntil([&] {
+        const QImage picture = window.picture();
+        if (!picture.isNull())
+            shown.insert(std::find(frames.begin(), frames.end(), picture) - frames.begin());
+        return shown.size() >= 4;
+    })) << "the window did not follow the calculator";
+    EXPECT_FALSE(shown.count(kAnimationFrames)) << "the window showed a screen the calculator never sent";
+    EXPECT_TRUE(window.status().startsWith("COM1, Gray cable · ")) << window.status().toStdString();
+    EXPECT_TRUE(window.status().endsWith(" screens/s · Reading")) << window.status().toStdString();
+}
+
+TEST_F(LiveTest, CtrlCCopiesThePictureTheEkranoWindowDraws)
+{
+    LiveWindow &window = liveWindow();
+    ASSERT_TRUE(waitUntil([&] { return !window.picture().isNull(); }));
+    window.copyPicture();
+    const QImage copied = clipboardImage().convertToFormat(QImage::Format_RGB32);
+    live.reset(); // the port, free for the window
+
+    Form1 &form = startedWindow();
+    {
+        ModalHand hand;
+        form.Command1->click();
+        EXPECT_EQ(hand.unexpected(), 0);
+    }
+    EXPECT_EQ(copied, form.Picture1->Image());
+}
+
+TEST_F(LiveTest, ASilentOrUnpluggedCalculatorShowsItsStateAndReadingGoesOn)
+{
+    calclink::LinkTimeouts quick;
+    quick.reply = quick.byte = 100ms;
+    simulator.setFault(Fault::Silent);
+    LiveWindow &window = liveWindow(quick);
+    EXPECT_TRUE(statusSays("Waiting for the calculator")) << window.status().toStdString();
+    simulator.setFault(Fault::None);
+    EXPECT_TRUE(statusSays("Reading")) << window.status().toStdString();
+    EXPECT_FALSE(window.picture().isNull());
+
+    // The adapter unplugged: its port link leads nowhere, and the reason is
+    // the capture's. Plugged in again, reading goes on by itself.
+    live.reset();
+    linkPort(1, config_.path().toStdString() + "/unplugged-adapter");
+    liveWindow(quick);
+    EXPECT_TRUE(statusSays("which is not there: is the cable or adapter plugged in?")) << live->status().toStdString();
+    linkPort(1, simulator.path());
+    EXPECT_TRUE(statusSays("Reading")) << live->status().toStdString();
+}
+
+TEST_F(LiveTest, ClosingDuringACaptureEndsItAtOnceAndPutsThePortBack)
+{
+    // The terminal's speed before the live window opens it, to be found again after.
+    const int terminal = ::open(simulator.path().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    termios before;
+    ::tcgetattr(terminal, &before);
+    ::cfsetospeed(&before, B38400);
+    ::tcsetattr(terminal, TCSANOW, &before);
+
+    simulator.setFault(Fault::Trickle, 500ms); // a reply that takes minutes
+    LiveWindow &window = liveWindow();
+    ASSERT_TRUE(waitUntil([&] { return simulator.requestsServed() == 1; }));
+    QThread::msleep(100);
+    const auto start = std::chrono::steady_clock::now();
+    window.close();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
+
+    termios after;
+    ::tcgetattr(terminal, &after);
+    EXPECT_EQ(::cfgetospeed(&after), B38400) << "the port's speed put back";
+    ::close(terminal);
+}
