@@ -13,13 +13,13 @@ SOAK_CAPTURES ?= 1000
 # The program: what make run and make demo build and start it with, Qt's X11
 # and Wayland display plugins among them.
 PROGRAM_DEPS := cmake g++ make pkg-config \
-        qt6-base-dev qt6-svg-dev qt6-wayland libusb-1.0-0-dev libxcb1-dev
+        qt6-base-dev qt6-svg-dev qt6-wayland libusb-1.0-0-dev
 # What make test needs beside: the test and benchmark libraries, a private X
-# server and the tools that act on it, the checks of the installed files and
-# the Debian package, and clang with its sanitizer and fuzzer runtimes for
-# the hardening checks. The package's own build dependencies come from
-# debian/control.
-TEST_DEPS := libgtest-dev libbenchmark-dev \
+# server with the library and the tools the X tests act on it with, the
+# checks of the installed files and the Debian package, and clang with its
+# sanitizer and fuzzer runtimes for the hardening checks. The package's own
+# build dependencies come from debian/control.
+TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip \
         desktop-file-utils file man-db lintian appstream \
         clang libclang-rt-dev llvm python3
