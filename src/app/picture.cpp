@@ -48,7 +48,13 @@ void Form1::offerPicture()
 void Form1::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && offer_ != Offer::Taken) {
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        // Gone before the pointer came in: a copy made elsewhere meanwhile stays.
+        if (offer_ == Offer::MadeOnFocus)
+            offer_ = Offer::Taken;
+    } else if (offer_ == Offer::Dropped) {
         QGuiApplication::clipboard()->clear();
         offerPicture();
         // Qt's offer carries the number of the last input event the window
