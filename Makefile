@@ -24,9 +24,6 @@ TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils file man-db lintian appstream \
         clang libclang-rt-dev llvm python3
 
-# The programs make run and make demo build, and nothing else.
-PROGRAMS := ekrano ekrano-capture ekrano-calc
-
 .PHONY: all deps program-deps package-deps build programs run demo test bench clean install-udev
 .PHONY: install package screenshot
 
@@ -68,8 +65,9 @@ endef
 $(BUILD)/CMakeCache.txt: | program-deps
 	cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF -DEKRANO_BENCHMARKS=OFF
 
+# ekrano, ekrano-capture and ekrano-calc, and nothing else.
 programs: program-deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMS)
+	cmake --build $(BUILD) -j $(JOBS) --target programs
 
 build: deps $(BUILD)/CMakeCache.txt
 	@grep -qx 'BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt && \
