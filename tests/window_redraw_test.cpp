@@ -58,11 +58,10 @@ TEST_F(RedrawTest, NewLeavesOnlyTheBackground)
     EXPECT_TRUE(pixelsNot(form->Picture2.convertToFormat(QImage::Format_RGB32), qRgb(255, 255, 255)).isEmpty());
 }
 
-// A desktop that takes the clipboard only from the window with the focus
-// (Wayland) drops what the window offers in the background: the picture is
-// offered again when the window gets the focus, and once more when the
-// pointer comes in while it has it, and only then, so that a later copy in
-// another program stays.
+// A desktop that takes the clipboard only from the focused window (Wayland)
+// drops what the window offers in the background: it is offered again on
+// getting the focus, and once more when the pointer comes in while the window
+// keeps it, and never elsewhere, so that a later copy in another program stays.
 TEST_F(RedrawTest, APictureOfferedInTheBackgroundIsOfferedAgainOnFocusWhereTheDesktopDroppedIt)
 {
     QWidget other;
@@ -72,35 +71,31 @@ TEST_F(RedrawTest, APictureOfferedInTheBackgroundIsOfferedAgainOnFocusWhereTheDe
         ASSERT_TRUE(waitUntil([&] { return window.isActiveWindow(); }));
     };
     QEnterEvent pointerIn(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    const auto offeredAgain = [&](const char *copied) {
-        return clipboardImage().convertToFormat(QImage::Format_RGB32) == form->Picture1->Image() &&
-               QGuiApplication::clipboard()->text() != copied;
+    // Another program's copy, or an offer the desktop dropped: the same to the window.
+    const auto offeredOver = [&](const char *copy, const std::function<void()> &then) {
+        QGuiApplication::clipboard()->setText(copy);
+        then();
+        return QGuiApplication::clipboard()->text() != copy && clipboardImage() == form->Picture1->Image();
     };
     struct Case {
         const char *desktop;
-        bool needsFocus, inBackground, leavesBeforeThePointer, onFocus, onPointer;
-    };
-    for (const Case c : {Case{"Wayland, redrawn in the background", true, true, false, true, true},
-                         Case{"Wayland, left again before the pointer came", true, true, true, true, false},
-                         Case{"Wayland, redrawn in front", true, false, false, false, false},
-                         Case{"X11, redrawn in the background", false, true, false, false, false}}) {
+        bool needsFocus, inBackground, leavesFirst, onFocus, onPointer;
+    } const cases[] = {{"Wayland, redrawn in the background", true, true, false, true, true},
+                       {"Wayland, left again before the pointer came", true, true, true, true, false},
+                       {"Wayland, redrawn in front", true, false, false, false, false},
+                       {"X11, redrawn in the background", false, true, false, false, false}};
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.desktop);
         form->clipboardNeedsFocus = c.needsFocus;
         focus(c.inBackground ? other : *form);
         setCheckBoxValue(form->Check1, checkBoxValue(form->Check1) == 1 ? 0 : 1); // its Click redraws
         focus(other);
-        // Dropped by the desktop, or replaced by a later copy: the same to the window.
-        QGuiApplication::clipboard()->setText("dropped");
-        focus(*form);
-        EXPECT_EQ(offeredAgain("dropped"), c.onFocus) << "on getting the focus";
-        if (c.leavesBeforeThePointer)
+        EXPECT_EQ(offeredOver("dropped", [&] { focus(*form); }), c.onFocus) << "on getting the focus";
+        if (c.leavesFirst)
             focus(other);
-        QGuiApplication::clipboard()->setText("a later copy");
         focus(*form);
-        QApplication::sendEvent(form, &pointerIn);
-        EXPECT_EQ(offeredAgain("a later copy"), c.onPointer) << "when the pointer came in";
-        QGuiApplication::clipboard()->setText("a copy after that");
-        QApplication::sendEvent(form, &pointerIn);
-        EXPECT_FALSE(offeredAgain("a copy after that")) << "when the pointer came in again";
+        const auto pointerComes = [&] { QApplication::sendEvent(form, &pointerIn); };
+        EXPECT_EQ(offeredOver("a later copy", pointerComes), c.onPointer) << "when the pointer came in";
+        EXPECT_FALSE(offeredOver("a copy after that", pointerComes)) << "when the pointer came in again";
     }
 }
