@@ -7,24 +7,41 @@ SUDO          := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS  ?= 60
 SOAK_CAPTURES ?= 1000
 
-# Debian packages the build, the program and the tests need; the hardening
-# checks take clang with its sanitizer and fuzzer runtimes. No name carries a
-# version, so that each release brings its own default compiler's.
-DEPS := cmake g++ make pkg-config \
-        qt6-base-dev qt6-qpa-plugins libusb-1.0-0-dev libxcb1-dev \
-        libgtest-dev libbenchmark-dev \
+# Debian packages, by what needs them. No name carries a version, so that
+# each release brings its own default compiler's and Qt's.
+#
+# The program: what make run and make demo build and start it with, Qt's X11
+# and Wayland display plugins among them.
+PROGRAM_DEPS := cmake g++ make pkg-config \
+        qt6-base-dev qt6-svg-dev qt6-wayland libusb-1.0-0-dev
+# What make test needs beside: the test and benchmark libraries, a private X
+# server with the library and the tools the X tests act on it with, the
+# checks of the installed files and the Debian package, and clang with its
+# sanitizer and fuzzer runtimes for the hardening checks. The package's own
+# build dependencies come from debian/control.
+TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip \
-        qt6-svg-dev dpkg-dev desktop-file-utils file man-db \
+        desktop-file-utils file man-db lintian appstream \
         clang libclang-rt-dev llvm python3
 
-.PHONY: all deps build run demo test bench clean install-udev
+.PHONY: all deps program-deps package-deps build programs run demo test bench clean install-udev
 .PHONY: install package screenshot
 
 all: build
 
-# Installs only what is missing, so it costs nothing once the machine is set up.
+# Each installs only what is missing, so it costs nothing once the machine is set up.
 deps:
-	@missing=$$(for p in $(DEPS); do \
+	$(call install-missing,$(PROGRAM_DEPS) $(TEST_DEPS))
+	$(install-build-deps)
+
+program-deps:
+	$(call install-missing,$(PROGRAM_DEPS))
+
+package-deps:
+	$(install-build-deps)
+
+define install-missing
+	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -32,22 +49,40 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD)
+# debhelper and what debian/control asks for to build the package.
+define install-build-deps
+	@if ! dpkg-checkbuilddeps >/dev/null 2>&1; then \
+	  echo "Installing the Debian package's build dependencies"; \
+	  $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq --no-install-recommends ./; \
+	fi
+endef
+
+# Configured once with the program alone; make test and make bench turn the
+# tests and the benchmarks on when they first need them.
+$(BUILD)/CMakeCache.txt: | program-deps
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=OFF -DEKRANO_BENCHMARKS=OFF
+
+# ekrano, ekrano-capture and ekrano-calc, and nothing else.
+programs: program-deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target programs
 
 build: deps $(BUILD)/CMakeCache.txt
+	@grep -qx 'BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt && \
+	  grep -qx 'EKRANO_BENCHMARKS:BOOL=ON' $(BUILD)/CMakeCache.txt || \
+	  cmake -S . -B $(BUILD) -DBUILD_TESTING=ON -DEKRANO_BENCHMARKS=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: programs
 	./$(BUILD)/ekrano
 
-test: build
-	tests/run-tests $(BUILD)
-	$(MAKE) --no-print-directory sanitize
-	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
+# Every step runs even when an earlier one fails; the summary names each.
+test: build hardening-build
+	tests/run-tests $(BUILD) $(ASAN_BUILD) 10
 
-demo: build
+demo: programs
 	tools/demo $(BUILD)
 
 bench: build
@@ -70,14 +105,16 @@ install-udev:
 # pages and the udev rule under PREFIX (/usr/local unless given), below
 # DESTDIR if that is set; through sudo when the destination is not writable.
 PREFIX ?= /usr/local
-install: build
+install: program-deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
 	@dest="$(DESTDIR)$(PREFIX)"; while [ ! -d "$$dest" ]; do dest=$$(dirname "$$dest"); done; \
 	  run=; [ -w "$$dest" ] || run="$(SUDO)"; \
 	  set -x; $$run env DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
-# The Debian package, $(BUILD)/ekrano_<version>_<architecture>.deb.
-package: build
-	cmake --build $(BUILD) --target package
+# The Debian package, built by dpkg-buildpackage from debian/:
+# $(BUILD)/ekrano_<version>_<architecture>.deb.
+package: package-deps
+	packaging/make-deb . $(BUILD) $(JOBS)
 
 # The README's picture of the window, taken by the program itself.
 screenshot: build

@@ -2,6 +2,7 @@
 // clipboard, Border and New, each through its control.
 
 #include <QCheckBox>
+#include <QEnterEvent>
 
 #include "pictures.h"
 #include "windowtest.h"
@@ -55,4 +56,46 @@ TEST_F(RedrawTest, NewLeavesOnlyTheBackground)
     EXPECT_TRUE(pixelsNot(image, qRgb(0, 0, 128)).isEmpty());
     EXPECT_EQ(clipboardImage().convertToFormat(QImage::Format_RGB32), image);
     EXPECT_TRUE(pixelsNot(form->Picture2.convertToFormat(QImage::Format_RGB32), qRgb(255, 255, 255)).isEmpty());
+}
+
+// A desktop that takes the clipboard only from the focused window (Wayland)
+// drops what the window offers in the background: it is offered again on
+// getting the focus, and once more when the pointer comes in while the window
+// keeps it, and never elsewhere, so that a later copy in another program stays.
+TEST_F(RedrawTest, APictureOfferedInTheBackgroundIsOfferedAgainOnFocusWhereTheDesktopDroppedIt)
+{
+    QWidget other;
+    other.show();
+    const auto focus = [](QWidget &window) {
+        window.activateWindow();
+        ASSERT_TRUE(waitUntil([&] { return window.isActiveWindow(); }));
+    };
+    QEnterEvent pointerIn(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    // Another program's copy, or an offer the desktop dropped: the same to the window.
+    const auto offeredOver = [&](const char *copy, const std::function<void()> &then) {
+        QGuiApplication::clipboard()->setText(copy);
+        then();
+        return QGuiApplication::clipboard()->text() != copy && clipboardImage() == form->Picture1->Image();
+    };
+    struct Case {
+        const char *desktop;
+        bool needsFocus, inBackground, leavesFirst, onFocus, onPointer;
+    } const cases[] = {{"Wayland, redrawn in the background", true, true, false, true, true},
+                       {"Wayland, left again before the pointer came", true, true, true, true, false},
+                       {"Wayland, redrawn in front", true, false, false, false, false},
+                       {"X11, redrawn in the background", false, true, false, false, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.desktop);
+        form->clipboardNeedsFocus = c.needsFocus;
+        focus(c.inBackground ? other : *form);
+        setCheckBoxValue(form->Check1, checkBoxValue(form->Check1) == 1 ? 0 : 1); // its Click redraws
+        focus(other);
+        EXPECT_EQ(offeredOver("dropped", [&] { focus(*form); }), c.onFocus) << "on getting the focus";
+        if (c.leavesFirst)
+            focus(other);
+        focus(*form);
+        const auto pointerComes = [&] { QApplication::sendEvent(form, &pointerIn); };
+        EXPECT_EQ(offeredOver("a later copy", pointerComes), c.onPointer) << "when the pointer came in";
+        EXPECT_FALSE(offeredOver("a copy after that", pointerComes)) << "when the pointer came in again";
+    }
 }

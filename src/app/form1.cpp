@@ -51,8 +51,11 @@ Form1::Form1(ScreenMetrics metrics, QWidget *parent) : QMainWindow(parent), scre
     // The format named: otherwise every image reader is asked whether it can read the file.
     setWindowIcon(QIcon(QPixmap(":/ekrano/ekrano.xpm", "XPM")));
     // Fixed single border: the window has no maximise button and cannot be resized.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // CustomizeWindowHint: exactly these buttons, not Qt's default set. (Qt's
+    // own Wayland title bar, up to 6.8 at least, draws one whatever the hints.)
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    clipboardNeedsFocus = QGuiApplication::platformName().startsWith("wayland");
     createControls();
     createMenus();
     wireEvents();
@@ -177,11 +180,16 @@ void Form1::wireEvents()
 
     // Check1's Click comes with every change of its value, by the user or by
     // the program; a greyed box that the user clicks becomes two-state again.
-    connect(Check1, &QCheckBox::stateChanged, this, [this](int state) {
+    const auto check1Changed = [this](int state) {
         if (state != Qt::PartiallyChecked)
             Check1->setTristate(false);
         Check1_Click();
-    });
+    };
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    connect(Check1, &QCheckBox::checkStateChanged, this, check1Changed); // stateChanged is deprecated from 6.7
+#else
+    connect(Check1, &QCheckBox::stateChanged, this, check1Changed);
+#endif
 
     // HScroll1's two events from one Qt scroll bar:
     // - Scroll: every change of value while the user drags the thumb;

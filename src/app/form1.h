@@ -88,6 +88,9 @@ public:
 
     // The picture.
     void Redraw();
+    // Whether the desktop takes the clipboard only from the window with the
+    // keyboard focus and drops any other offer unseen, as Wayland's do.
+    bool clipboardNeedsFocus = false;
     void Check1_Click();
     void mnuNew_Click();
     void HScroll1_Change();
@@ -100,6 +103,10 @@ public:
 protected:
     // Closing the window any other way than File, Exit: the Unload handler.
     void closeEvent(QCloseEvent *event) override;
+    // The window getting the focus, and the pointer coming in: a picture the
+    // desktop dropped is offered again.
+    void changeEvent(QEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
 
 private:
     void createControls();
@@ -108,6 +115,7 @@ private:
     void place(QWidget *control, int left, int top, int width, int height) const;
     void sizeDisplay(); // Picture1 as large as the display at zoomFactor
     void applyZoom(bool centre);
+    void offerPicture();
     calclink::CaptureResult captureOffThread(int cableCode);
     void reportCaptureFailure(const calclink::CaptureResult &result);
 
@@ -134,4 +142,9 @@ private:
     QMessageBox *box_ = nullptr;        // while Reporting, or Ending with a failure to tell
     QString settingsRefused_;           // why the stored settings could not be read at start, if so
     int dragStartValue_ = 0;            // HScroll1's value when the user took hold of the thumb
+    // The picture's way to a clipboard that only the focused window may set:
+    // offered in the background and dropped, offered again on getting the
+    // focus, and once more when the pointer first comes in.
+    enum class Offer { Taken, Dropped, MadeOnFocus };
+    Offer offer_ = Offer::Taken;
 };
