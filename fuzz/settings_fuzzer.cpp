@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <sanitizer/lsan_interface.h>
@@ -22,6 +21,7 @@
 
 #include "controls.h"
 #include "form1.h"
+#include "settingsfile.h"
 #include "surface.h"
 
 namespace {
@@ -115,10 +115,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // A folder of its own for every input: QSettings, which reads back what
-    // File, Exit stored, caches a file it has read by its name, size and
-    // time, and a new file in the same millisecond could otherwise pass for
-    // the old one.
+    // A folder of its own for every input, so that nothing of one is left for the next.
     static unsigned long count = 0;
     const QString config = folders->path() + "/" + QString::number(count++);
     setenv("XDG_CONFIG_HOME", qPrintable(config), 1);
@@ -140,15 +137,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             "a colour that is no colour");
     require(first.fore != first.back, "the foreground and the background are the same");
 
-    // File, Exit wrote what the window showed.
-    QSettings stored(config + "/Ekrano/Ekrano.conf", QSettings::IniFormat);
-    stored.beginGroup("settings");
-    const auto storedAs = [&](const char *key, long long value) {
-        return stored.value(key).toString() == QString::number(value);
-    };
-    require(storedAs("port", first.port) && storedAs("cable", first.cable) && storedAs("border", first.border) &&
-                storedAs("forecolor", first.fore) && storedAs("backcolor", first.back) &&
-                storedAs("scrollbar", first.scroll),
+    // File, Exit wrote what the window showed. Read as the program reads it:
+    // QSettings itself misses a section's keys when another section's name
+    // begins with that name and a slash (it parses only the one section it
+    // looks for, and finds the wrong one), as in a file whose header is
+    // "[settings\" with a line break escaped after it.
+    const settingsfile::Texts stored = settingsfile::read();
+    const auto number = [](long long value) { return QString::number(value); };
+    require(stored == settingsfile::Texts{number(first.port), number(first.cable), number(first.border),
+                                          number(first.scroll), number(first.fore), number(first.back)},
             "File, Exit did not store what the window showed");
 
     const Shown second = start(false);
