@@ -24,7 +24,7 @@ TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils file man-db lintian appstream \
         clang libclang-rt-dev llvm python3
 
-.PHONY: all deps program-deps package-deps build programs run demo test bench clean install-udev
+.PHONY: all deps program-deps package-deps build programs run demo demo-live test bench clean install-udev
 .PHONY: install package screenshot
 
 all: build
@@ -85,6 +85,10 @@ test: build hardening-build
 demo: programs
 	tools/demo $(BUILD)
 
+# Ekrano Live against the simulated calculator drawing a graph.
+demo-live: programs
+	tools/demo $(BUILD) --live
+
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	bench/run-benchmarks $(BUILD)
@@ -116,10 +120,10 @@ install: program-deps $(BUILD)/CMakeCache.txt
 package: package-deps
 	packaging/make-deb . $(BUILD) $(JOBS)
 
-# The README's picture of the window, taken by the program itself.
+# The README's pictures of the two windows, taken by the programs themselves.
 screenshot: build
 	@mkdir -p docs
-	QT_QPA_PLATFORM=offscreen $(BUILD)/ekrano-screenshot docs/window.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/ekrano-screenshot docs/window.png docs/live.png
 
 # The hardening checks: a second build with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer (the tests labelled "sanitized", which need no
