@@ -51,7 +51,7 @@ calclink::Bitmap graphScreen(int columns)
     };
     for (int x = 0; x < std::min(columns, kScreenWidth); ++x) {
         const int y = curve(x);
-        const int next = x + 1 < kScreenWidth ? curve(x + 1) : y;
+        const int next = x + 1 < std::min(columns, kScreenWidth) ? curve(x + 1) : y;
         for (int step = std::min(y, next); step <= std::max(y, next); ++step)
             plot(bitmap, x, step);
     }
