@@ -151,8 +151,9 @@ def main():
                  f"{gray['wire_per_s']:.4f} | {gray['live_per_s'] / gray['wire_per_s']:.4f} | |")
     lines += [
         "",
-        f"The idle gap between two captures, from the last ACK to the next request: {shown(full['gap_ms'])} "
-        "(goal: under 1 ms). Over a pseudo-terminal a screen's exchange takes "
+        f"The idle gap between two captures, from the last ACK to the next request, as the capture's trace times "
+        f"them (its own writing included), the median: {shown(full['gap_ms'])} (goal: under 1 ms). Over a "
+        "pseudo-terminal a screen's exchange takes "
         f"{shown(1000 / full['bare_per_s'])}, so opening and closing the port for each capture, as the window's "
         "capture does, weighs; on the Gray cable the same gap is a small part of a screen's "
         f"{shown(1000 / gray['wire_per_s'])}.",

@@ -6,9 +6,9 @@
 #include "linkerror.h"
 
 LiveReader::LiveReader(int cableCode, std::string deviceName, std::function<void()> changed,
-                       std::optional<calclink::LinkTimeouts> timeouts)
+                       std::optional<calclink::LinkTimeouts> timeouts, const calclink::Trace &trace)
     : cableCode_(cableCode), deviceName_(std::move(deviceName)), changed_(std::move(changed)),
-      timeouts_(timeouts), since_(Clock::now()), thread_(&LiveReader::run, this)
+      timeouts_(timeouts), trace_(trace), since_(Clock::now()), thread_(&LiveReader::run, this)
 {
 }
 
@@ -87,7 +87,7 @@ void LiveReader::run()
         calclink::Stop stop;
         capture_ = &stop;
         lock.unlock();
-        const calclink::CaptureResult result = calclink::capture(cableCode_, deviceName_, stop, {}, timeouts_);
+        const calclink::CaptureResult result = calclink::capture(cableCode_, deviceName_, stop, {}, timeouts_, trace_);
         lock.lock();
         capture_ = nullptr;
         if (quitting_ || result.cancelled())

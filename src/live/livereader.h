@@ -12,6 +12,7 @@
 #include "bitmap.h"
 #include "stop.h"
 #include "timeouts.h"
+#include "trace.h"
 
 // The calculator's screen read over and over, on a thread of its own: each
 // read is one whole capture (calclink::capture(), as the window's button
@@ -46,9 +47,11 @@ public:
     // Starts reading with cable code `cableCode` on `deviceName`. `changed`
     // is called on the reader's thread whenever there is news, at most once
     // until the next news(): it should only wake the window. `timeouts`, as
-    // for capture(), in place of the cable's own limits (for tests).
+    // for capture(), in place of the cable's own limits (for tests); every
+    // capture writes to `trace`, which must outlive the reader.
     LiveReader(int cableCode, std::string deviceName, std::function<void()> changed,
-               std::optional<calclink::LinkTimeouts> timeouts = std::nullopt);
+               std::optional<calclink::LinkTimeouts> timeouts = std::nullopt,
+               const calclink::Trace &trace = calclink::Trace::off());
     // Cancels a capture under way (its port is put back as it was) and
     // waits for the thread to end: within calclink::Stop's check interval.
     ~LiveReader();
@@ -77,6 +80,7 @@ private:
     const std::string deviceName_;
     const std::function<void()> changed_;
     const std::optional<calclink::LinkTimeouts> timeouts_;
+    const calclink::Trace &trace_;
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;

@@ -12,6 +12,9 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "capture.h"
 #include "livescreen.h"
 #include "render.h"
@@ -69,10 +72,17 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
     connect(&rate_, &QTimer::timeout, this, &LiveWindow::takeNews);
     rate_.start(1000);
 
+    // EKRANO_TRACE names a file that every capture's trace is added to, as for the Ekrano window.
+    std::string traceError;
+    trace_ = std::make_unique<calclink::Trace>(std::getenv("EKRANO_TRACE"), true, traceError);
+    if (!traceError.empty())
+        std::fprintf(stderr, "ekrano-live: %s\n", traceError.c_str());
+
     // Told on the reader's thread; the news is taken on this one.
     reader_ = std::make_unique<LiveReader>(
         calclink::cableCodeOf(choices.cable), calclink::deviceNameOf(choices.cable, choices.port),
-        [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); }, timeouts);
+        [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); }, timeouts,
+        *trace_);
     showStatus(reader_->news());
 }
 

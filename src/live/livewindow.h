@@ -62,5 +62,6 @@ private:
     QLabel *status_;
     std::optional<calclink::Bitmap> shown_;
     QTimer rate_; // the screens a second go on changing when no news comes
+    std::unique_ptr<calclink::Trace> trace_;
     std::unique_ptr<LiveReader> reader_;
 };
