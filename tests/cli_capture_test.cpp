@@ -86,11 +86,11 @@ TEST_F(CaptureCommand, ThePictureIsTheWindowsClipboardPicture)
     EXPECT_EQ(QImage(file("shot.png")).convertToFormat(QImage::Format_RGB32), clipboard);
 
     // To standard output; the options over the stored settings; the bare screen.
-    const Outcome piped = run({"--zoom", "1", "--no-border", "--foreground", "#000000", "-"});
+    const Outcome piped = run({"--zoom", "1", "--no-border", "--background", "#123456", "-"});
     ASSERT_EQ(piped.status, 0) << piped.errors.toStdString();
     const QImage small = QImage::fromData(piped.output, "PNG");
     EXPECT_EQ(small.size(), QSize(94, 62));
-    EXPECT_EQ(small.pixel(0, 0), qRgb(255, 255, 0)) << "no frame, the stored background";
+    EXPECT_EQ(small.pixel(0, 0), qRgb(0x12, 0x34, 0x56)) << "no frame, the background given";
     const Outcome raw = run({"--raw", file("raw.png")});
     ASSERT_EQ(raw.status, 0) << raw.errors.toStdString();
     const QImage bare(file("raw.png"));

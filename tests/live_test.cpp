@@ -3,6 +3,7 @@
 // or an unplugged calculator and recovers, and lets go of the port at once
 // when closed.
 
+#include <QFileDialog>
 #include <QPushButton>
 
 #include <algorithm>
@@ -69,12 +70,57 @@ TEST_F(LiveTest, TheWindowFollowsTheScreens)
     EXPECT_TRUE(window.status().endsWith(" screens/s · Reading")) << window.status().toStdString();
 }
 
-TEST_F(LiveTest, CtrlCCopiesThePictureTheEkranoWindowDraws)
+TEST_F(LiveTest, EveryCalculatorPixelIsTheSameSquareCentredInTheWindow)
+{
+    LiveWindow &window = liveWindow();
+    window.resize(520, 400);
+    ASSERT_TRUE(waitUntil([&] { return !window.picture().isNull(); }));
+    const QImage shown = window.centralWidget()->grab().toImage();
+    const int scale = std::min(shown.width() / 96, shown.height() / 64);
+    const QPoint corner((shown.width() - 96 * scale) / 2, (shown.height() - 64 * scale) / 2);
+    ASSERT_GE(scale, 2);
+    const calclink::Bitmap screen = builtinScreen();
+    for (int y = 0; y < 64 * scale; ++y)
+        for (int x = 0; x < 96 * scale; ++x)
+            ASSERT_EQ(shown.pixel(corner + QPoint(x, y)),
+                      calclink::isDark(screen, x / scale, y / scale) ? qRgb(0, 0, 0x70) : qRgb(255, 255, 255))
+                << "at " << x << "," << y << " of squares of " << scale;
+    EXPECT_EQ(shown.pixel(corner - QPoint(1, 1)), qRgb(255, 255, 255)) << "the background around";
+}
+
+TEST_F(LiveTest, SpacePausesAndResumesReading)
+{
+    LiveWindow &window = liveWindow();
+    ASSERT_TRUE(waitUntil([&] { return simulator.requestsServed() > 0; }));
+    window.togglePause();
+    EXPECT_TRUE(window.status().endsWith(" · Paused")) << window.status().toStdString();
+    QThread::msleep(100); // a capture under way ends
+    const int served = simulator.requestsServed();
+    QThread::msleep(200);
+    EXPECT_EQ(simulator.requestsServed(), served) << "a request went out while paused";
+    window.togglePause();
+    EXPECT_TRUE(waitUntil([&] { return simulator.requestsServed() > served; }));
+    EXPECT_TRUE(statusSays("Reading"));
+}
+
+TEST_F(LiveTest, CtrlCAndCtrlSGiveThePictureTheEkranoWindowDraws)
 {
     LiveWindow &window = liveWindow();
     ASSERT_TRUE(waitUntil([&] { return !window.picture().isNull(); }));
     window.copyPicture();
     const QImage copied = clipboardImage().convertToFormat(QImage::Format_RGB32);
+    const QString saved = configPath() + "/saved.png";
+    {
+        ModalHand hand;
+        hand.then([&](QWidget *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            ASSERT_NE(files, nullptr) << "expected the file dialog";
+            files->selectFile(saved);
+            qobject_cast<QDialog *>(files)->accept();
+        });
+        window.savePicture();
+    }
+    EXPECT_EQ(QImage(saved).convertToFormat(QImage::Format_RGB32), copied);
     live.reset(); // the port, free for the window
 
     Form1 &form = startedWindow();
