@@ -420,47 +420,39 @@ template <typename Name> bool isKey(QByteArrayView raw, const Name &name)
 
 } // namespace
 
-bool sameOtherKeys(QByteArrayView before, QByteArrayView after, QLatin1StringView section,
-                   const QList<QLatin1StringView> &names)
-{
-    // Every other key line of each text, as written: most are alike to the
-    // letter, and only the others are read to compare what they mean.
-    struct Written {
-        QString section;
-        QByteArrayView key, value;
-    };
-    const auto others = [&](QByteArrayView text) {
-        std::vector<Written> lines;
-        forEachKey(
-            text, [](const QString &) { return true; },
-            [&](const QString &in, QByteArrayView key, QByteArrayView value) {
-                if (in != section || std::none_of(names.begin(), names.end(),
-                                                  [&](QLatin1StringView name) { return isKey(key, name); }))
-                    lines.push_back({in, key, value});
-            });
-        return lines;
-    };
-    const std::vector<Written> a = others(before), b = others(after);
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Written &x, const Written &y) {
-        return x.section == y.section && (x.key == y.key || unescapedKey(x.key) == unescapedKey(y.key)) &&
-               (x.value == y.value || valueText(x.value) == valueText(y.value));
-    });
-}
-
-QStringList values(QByteArrayView text, QLatin1StringView section, const QList<QLatin1StringView> &names)
+Reading::Reading(QByteArrayView text, QLatin1StringView section, const QList<QLatin1StringView> &names,
+                 bool withOtherKeys)
 {
     std::vector<std::optional<QByteArrayView>> found(size_t(names.size()));
+    if (withOtherKeys)
+        others_.reserve(size_t(text.count('='))); // no more key lines than that
     forEachKey(
-        text, [&](const QString &name) { return name == section; },
-        [&](const QString &, QByteArrayView key, QByteArrayView value) {
-            for (qsizetype i = 0; i < names.size(); ++i)
-                if (isKey(key, names[i]))
+        text, [&](const QString &in) { return withOtherKeys || in == section; },
+        [&](const QString &in, QByteArrayView key, QByteArrayView value) {
+            bool named = false;
+            for (qsizetype i = 0; in == section && i < names.size(); ++i) {
+                if (isKey(key, names[i])) {
                     found[size_t(i)] = value;
+                    named = true;
+                }
+            }
+            if (!named && withOtherKeys)
+                others_.push_back({in, key, value});
         });
-    QStringList texts;
+    values_.reserve(names.size());
     for (const std::optional<QByteArrayView> &value : found)
-        texts << (value ? valueText(*value) : QString());
-    return texts;
+        values_ << (value ? valueText(*value) : QString());
+}
+
+bool Reading::sameOtherKeys(const Reading &other) const
+{
+    // Most lines are alike to the letter; only the others are read to compare what they mean.
+    return std::equal(others_.begin(), others_.end(), other.others_.begin(), other.others_.end(),
+                      [](const Written &x, const Written &y) {
+                          return x.section == y.section &&
+                                 (x.key == y.key || unescapedKey(x.key) == unescapedKey(y.key)) &&
+                                 (x.value == y.value || valueText(x.value) == valueText(y.value));
+                      });
 }
 
 QByteArray write(QByteArrayView text, QLatin1StringView section,

@@ -17,19 +17,34 @@ namespace inifile {
 
 // The section and the keys named here are plain words.
 
-// The values of the keys `names` of [section]: each the last one written, as
-// in QSettings, or empty where it is not there, and read as QSettings reads
-// it, as text (a list of values, "a, b", joined by commas; a value of one of
-// QSettings' types, "@Rect(...)", empty). Sections and keys are unescaped as
-// QSettings names them, [General] and the lines before any header counting
-// as the section "". Lines QSettings cannot read (no '=', an unclosed quote
-// or header) are passed over as it passes them over.
-QStringList values(QByteArrayView text, QLatin1StringView section, const QList<QLatin1StringView> &names);
+// A text read once, for the values of the keys `names` of [section] and,
+// `withOtherKeys`, for every other key line. The text must outlive it.
+class Reading {
+public:
+    Reading(QByteArrayView text, QLatin1StringView section, const QList<QLatin1StringView> &names,
+            bool withOtherKeys = false);
 
-// Whether every key line of the two texts, but those of the keys `names` of
-// [section], reads the same, in the same order.
-bool sameOtherKeys(QByteArrayView before, QByteArrayView after, QLatin1StringView section,
-                   const QList<QLatin1StringView> &names);
+    // The value of each name: the last one written, as in QSettings, or empty
+    // where it is not there; read as QSettings reads it, as text (a list of
+    // values, "a, b", joined by commas; a value of one of QSettings' types,
+    // "@Rect(...)", empty). Sections and keys are unescaped as QSettings
+    // names them, [General] and the lines before any header counting as the
+    // section "". Lines QSettings cannot read (no '=', an unclosed quote or
+    // header) are passed over as it passes them over.
+    const QStringList &values() const { return values_; }
+
+    // Whether every other key line reads the same in both (read with
+    // `withOtherKeys`), in the same order.
+    bool sameOtherKeys(const Reading &other) const;
+
+private:
+    struct Written { // a key line as it stands in the text
+        QString section;
+        QByteArrayView key, value;
+    };
+    QStringList values_;
+    std::vector<Written> others_;
+};
 
 // `text` with the keys of [section] set to `values`: a key already there
 // gets its new value where it stands (written twice, its earlier lines go),

@@ -236,7 +236,7 @@ QString path() { return QFile::decodeName(QByteArray::fromStdString(configFolder
 
 Texts parse(const QByteArray &text)
 {
-    const QStringList values = inifile::values(text, kSection, names());
+    const QStringList values = inifile::Reading(text, kSection, names()).values();
     Texts texts;
     for (size_t k = 0; k < std::size(kKeys); ++k)
         texts.*kKeys[k].text = values[qsizetype(k)];
@@ -252,7 +252,11 @@ std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts)
 
     // Only a text that reads back as the new settings, with every other
     // key line as it was, in the same order, may replace the file.
-    if (parse(result) != texts || !inifile::sameOtherKeys(text, result, kSection, names()))
+    const inifile::Reading before(text, kSection, names(), true), after(result, kSection, names(), true);
+    for (size_t k = 0; k < std::size(kKeys); ++k)
+        if (after.values()[qsizetype(k)] != texts.*kKeys[k].text)
+            return std::nullopt;
+    if (!before.sameOtherKeys(after))
         return std::nullopt;
     return result;
 }
