@@ -4,6 +4,7 @@
 // when closed.
 
 #include <QFileDialog>
+#include <QProcess>
 #include <QPushButton>
 
 #include <algorithm>
@@ -86,6 +87,35 @@ TEST_F(LiveTest, EveryCalculatorPixelIsTheSameSquareCentredInTheWindow)
                       calclink::isDark(screen, x / scale, y / scale) ? qRgb(0, 0, 0x70) : qRgb(255, 255, 255))
                 << "at " << x << "," << y << " of squares of " << scale;
     EXPECT_EQ(shown.pixel(corner - QPoint(1, 1)), qRgb(255, 255, 255)) << "the background around";
+}
+
+TEST_F(LiveTest, TheStatusCountsTheScreensASecond)
+{
+    // No faster than a calculator that takes 100 ms to answer allows, however fast the machine.
+    simulator.setFault(Fault::Late, 100ms);
+    LiveWindow &window = liveWindow();
+    ASSERT_TRUE(waitUntil([&] { return simulator.requestsServed() >= 5; }));
+    QThread::msleep(50);
+    QCoreApplication::processEvents();
+    const double rate = window.status().section(" · ", 1, 1).section(' ', 0, 0).toDouble();
+    EXPECT_GT(rate, 0) << window.status().toStdString();
+    EXPECT_LE(rate, 10.5) << window.status().toStdString();
+}
+
+TEST_F(LiveTest, TheProgramTakesTheLinkAndColourOptionsAndRefusesOthers)
+{
+    const auto run = [](const QStringList &arguments) {
+        QProcess program;
+        program.start(EKRANO_BINARY_DIR "/ekrano-live", arguments);
+        program.waitForFinished(20000);
+        return std::pair(program.exitCode(), QString::fromLocal8Bit(program.readAllStandardError()));
+    };
+    const auto [status, said] = run({"--cable", "purple"});
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(said.endsWith("ekrano-live: --cable takes black, gray or usb, not 'purple'; see ekrano-live --help\n"))
+        << said.toStdString();
+    EXPECT_EQ(run({"--background", "#12345"}).first, 2);
+    EXPECT_NE(run({"--zoom", "2"}).first, 0) << "the zoom is the window's, not the live window's";
 }
 
 TEST_F(LiveTest, SpacePausesAndResumesReading)
