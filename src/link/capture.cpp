@@ -66,7 +66,9 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
     if (trace.on()) {
         const std::time_t now = std::time(nullptr);
         char when[32];
-        std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S %z", std::localtime(&now));
+        std::tm local{};
+        ::localtime_r(&now, &local); // captures run on threads of their own
+        std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S %z", &local);
         const char *cable = cableCode == kCableGray    ? "Gray"
                             : cableCode == kCableBlack ? "Black"
                             : cableCode == kCableUsb   ? "USB"

@@ -65,9 +65,6 @@ public:
     void setPaused(bool paused);
     bool paused() const;
 
-    // The reading thread, whose processor time the benchmark measures.
-    std::thread::native_handle_type threadHandle() { return thread_.native_handle(); }
-
 private:
     using Clock = std::chrono::steady_clock;
 
