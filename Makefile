@@ -151,4 +151,4 @@ fuzz: hardening-build
 # calculator, with faults drawn from a new seed each time (it is printed),
 # or from EKRANO_SOAK_SEED=N to repeat a run; make test always uses one seed.
 soak: build
-	EKRANO_SOAK_CAPTURES=$(SOAK_CAPTURES) QT_QPA_PLATFORM=offscreen $(BUILD)/tests/soak_tests
+	EKRANO_SOAK_CAPTURES=$(SOAK_CAPTURES) QT_QPA_PLATFORM=offscreen $(BUILD)/tests/app_soak_tests

@@ -194,7 +194,7 @@ int main(int argc, char *argv[])
 {
     // Before anything that could wait: until the capture has ended, the
     // signals cancel the run, which then says so and ends with status 1.
-    std::optional<calclink::StopSignals> handlers(std::in_place, onSignal, 0);
+    std::optional<session::StopSignals> handlers(std::in_place, onSignal, 0);
     // A closed standard output is an error to report, not a signal that ends the program.
     std::signal(SIGPIPE, SIG_IGN);
     // A standard descriptor the program was started without gets /dev/null

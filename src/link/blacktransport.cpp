@@ -3,6 +3,8 @@
 #include <thread>
 
 #include "linkerror.h"
+#include "modemlines.h"
+#include "transports.h"
 
 namespace calclink {
 
@@ -166,6 +168,13 @@ std::optional<uint8_t> BlackTransport::receiveByte(Millis firstBitLimit)
             byte |= uint8_t(1u << bit);
     }
     return byte;
+}
+
+std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::string &path,
+                                     const LinkTimeouts &timeouts, const Stop &stop, const Trace &trace)
+{
+    return std::make_unique<BlackTransport>(openModemLineWires(deviceName, path, stop, trace), timeouts.bit, stop,
+                                            trace);
 }
 
 } // namespace calclink

@@ -3,10 +3,8 @@
 #include <cerrno>
 #include <sys/ioctl.h>
 
-#include "blacktransport.h"
 #include "linkerror.h"
 #include "serialport.h"
-#include "transports.h"
 
 namespace calclink {
 
@@ -85,8 +83,8 @@ Wires ModemLineWires::waitForChange(Wires seen, SteadyClock::time_point deadline
     return pollForChange(*this, seen, deadline);
 }
 
-std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::string &path,
-                                     const LinkTimeouts &timeouts, const Stop &stop, const Trace &trace)
+std::unique_ptr<ModemLineWires> openModemLineWires(const std::string &deviceName, const std::string &path,
+                                                   const Stop &stop, const Trace &trace)
 {
     // No speed: the bus only uses the modem lines, so the port keeps its line
     // settings beyond raw mode.
@@ -102,8 +100,7 @@ std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::s
                     lineNames(kLines.redOut) + " and read on" + lineNames(kLines.redIn) +
                     ", the white wire driven by" + lineNames(kLines.whiteOut) + " and read on" +
                     lineNames(kLines.whiteIn));
-    return std::make_unique<BlackTransport>(std::make_unique<ModemLineWires>(std::move(port)), timeouts.bit, stop,
-                                            trace);
+    return std::make_unique<ModemLineWires>(std::move(port));
 }
 
 } // namespace calclink

@@ -28,7 +28,7 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     });
     // SA_RESTART: the event loop's own system calls go on after the byte is
     // written; the loop then sees it on the pipe.
-    handlers_ = std::make_unique<calclink::StopSignals>(onSignal, SA_RESTART);
+    handlers_ = std::make_unique<session::StopSignals>(onSignal, SA_RESTART);
 }
 
 TerminationSignals::~TerminationSignals() = default;

@@ -5,7 +5,7 @@
 #include <memory>
 
 class QSocketNotifier;
-namespace calclink {
+namespace session {
 class StopSignals;
 }
 
@@ -27,5 +27,5 @@ signals:
 
 private:
     QSocketNotifier *notifier_ = nullptr;
-    std::unique_ptr<calclink::StopSignals> handlers_; // the previous actions come back with it
+    std::unique_ptr<session::StopSignals> handlers_; // the previous actions come back with it
 };

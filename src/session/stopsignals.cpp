@@ -1,6 +1,6 @@
 #include "stopsignals.h"
 
-namespace calclink {
+namespace session {
 
 StopSignals::StopSignals(void (*handler)(int), int flags)
 {
@@ -21,4 +21,4 @@ StopSignals::~StopSignals()
         sigaction(kSignals[i], &previous_[i], nullptr);
 }
 
-} // namespace calclink
+} // namespace session

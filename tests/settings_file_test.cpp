@@ -2,7 +2,7 @@
 // written is what QSettings reads, nothing else in the file is lost, links
 // are kept, a damaged file is left alone, and a failed write leaves the old
 // file. (What the window makes of
-// pipes, devices, a full disk and the folder is in window_settings_test.)
+// pipes, devices, a full disk and the folder is in app_settings_test.)
 #include <QDir>
 #include <QFile>
 #include <QSettings>

@@ -1,14 +1,11 @@
 // The screen exchange and the picture it gives, in memory.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <csignal>
 
 #include "calclink.h"
 #include "linkerror.h"
 #include "memorytransport.h"
 #include "screenexchange.h"
-#include "stopsignals.h"
 #include "transports.h"
 
 using namespace calclink;
@@ -193,22 +190,4 @@ TEST(LinkTimeouts, EachCableHasItsOwnRealLimits)
     // 80 ms a byte on a slow USB serial adapter: a DATA packet of 774 bytes,
     // and a capture of 786 bytes after the calculator's first answer.
     EXPECT_EQ(ms(cableTimeouts(kCableBlack)), (std::vector<Millis::rep>{2000, 1000, 80 * 774, 80 * 786 + 2000, 1000, 1000}));
-}
-
-// The termination signals' one installer: both programs rely on its rules.
-TEST(StopSignals, TakeTheThreeSignalsLeaveAnIgnoredOneAndPutAllBack)
-{
-    static std::atomic<int> heard{0};
-    const auto hangUp = std::signal(SIGHUP, SIG_IGN);
-    const auto interrupt = std::signal(SIGINT, SIG_DFL);
-    const auto terminate = std::signal(SIGTERM, SIG_DFL);
-    {
-        const StopSignals handlers([](int) { ++heard; }, 0);
-        for (int signal : {SIGINT, SIGTERM, SIGHUP})
-            std::raise(signal);
-        EXPECT_EQ(heard, 2) << "SIGHUP, ignored when the program started, stays ignored";
-    }
-    EXPECT_EQ(std::signal(SIGINT, interrupt), SIG_DFL);
-    EXPECT_EQ(std::signal(SIGTERM, terminate), SIG_DFL);
-    EXPECT_EQ(std::signal(SIGHUP, hangUp), SIG_IGN);
 }

@@ -3,7 +3,7 @@
 #include <csignal>
 #include <iterator>
 
-namespace calclink {
+namespace session {
 
 // SIGINT (Ctrl-C in the terminal), SIGTERM and SIGHUP (the system or the
 // session ending the program) go to `handler` for as long as this object
@@ -27,4 +27,4 @@ private:
     struct sigaction previous_[std::size(kSignals)];
 };
 
-} // namespace calclink
+} // namespace session
