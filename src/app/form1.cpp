@@ -243,7 +243,7 @@ void Form1::Form_Load()
     // The capture surface: 96 x 64 pixels, one a calculator pixel, in the
     // window's background colour until the first capture.
     Picture2 = display::blankScreen(calclink::kScreenWidth, calclink::kScreenHeight, colourOf(QPalette::Base));
-    zoomFactor = settingsfile::kStartingScrollValue / 10.0;
+    zoomFactor = display::zoomFactorOf(settingsfile::kStartingScrollValue);
     sizeDisplay();
 }
 

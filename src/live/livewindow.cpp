@@ -141,8 +141,8 @@ QImage LiveWindow::picture() const
     if (!shown_)
         return {};
     const display::Look look =
-        display::solidLook(choices_.scrollbar / 10.0, metrics_.twipsPerPixelX, metrics_.twipsPerPixelY,
-                           choices_.forecolor, choices_.backcolor, choices_.border == 1);
+        display::solidLook(display::zoomFactorOf(choices_.scrollbar), metrics_.twipsPerPixelX,
+                           metrics_.twipsPerPixelY, choices_.forecolor, choices_.backcolor, choices_.border == 1);
     return display::render(display::screenImage(*shown_, calclink::kScreenWidth, calclink::kScreenHeight), look);
 }
 
