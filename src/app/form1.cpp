@@ -157,7 +157,10 @@ void Form1::createMenus()
     mnuComm = menuBar()->addMenu("&Link Settings");
     mnuport = itemGroup(mnuComm, {"COM1", "COM2", "COM3", "COM4"}, 1);
     mnuCable = mnuComm->addSeparator();
-    mnuCableType = itemGroup(mnuComm, {"Black", "Gray", "USB"}, 0);
+    mnuCableType = itemGroup(mnuComm,
+                             {calclink::cableName(calclink::kMenuBlack), calclink::cableName(calclink::kMenuGray),
+                              calclink::cableName(calclink::kMenuUsb)},
+                             0);
     groupItem(mnuport, 1)->setChecked(true);
     groupItem(mnuCableType, 0)->setChecked(true);
 

@@ -24,11 +24,10 @@ namespace {
 
 QString placeOf(const settingsfile::Choices &choices)
 {
-    static const char *const cables[] = {"Black", "Gray", "USB"};
     if (choices.cable == calclink::kMenuUsb)
         return "USB cable";
     return QString("%1, %2 cable")
-        .arg(QString::fromStdString(calclink::portName(choices.port)), cables[choices.cable]);
+        .arg(QString::fromStdString(calclink::portName(choices.port)), calclink::cableName(choices.cable));
 }
 
 } // namespace
