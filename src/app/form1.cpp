@@ -18,6 +18,7 @@
 #include "render.h"
 #include "settingsfile.h"
 #include "surface.h"
+#include "windowicon.h"
 
 // The client area, in twips.
 static constexpr int kClientWidth = 7980;
@@ -48,8 +49,7 @@ static QFont namedFont(const QString &family, double points, bool bold)
 Form1::Form1(ScreenMetrics metrics, QWidget *parent) : QMainWindow(parent), screen_(metrics)
 {
     setWindowTitle("Ekrano ver 2.0");
-    // The format named: otherwise every image reader is asked whether it can read the file.
-    setWindowIcon(QIcon(QPixmap(":/ekrano/ekrano.xpm", "XPM")));
+    setWindowIcon(display::windowIcon());
     // Fixed single border: the window has no maximise button and cannot be resized.
     // CustomizeWindowHint: exactly these buttons, not Qt's default set. (Qt's
     // own Wayland title bar, up to 6.8 at least, draws one whatever the hints.)

@@ -19,6 +19,7 @@
 #include "livescreen.h"
 #include "render.h"
 #include "wholefile.h"
+#include "windowicon.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
     : QMainWindow(parent), choices_(choices), metrics_(metrics)
 {
     setWindowTitle("Ekrano Live");
-    setWindowIcon(QIcon(QPixmap(":/ekrano/ekrano.xpm", "XPM")));
+    setWindowIcon(display::windowIcon());
     screen_ = new LiveScreen(choices.forecolor, choices.backcolor, this);
     setCentralWidget(screen_);
     status_ = new QLabel(this);
