@@ -72,8 +72,12 @@ public:
     double gradStartRed = 0, gradStartGreen = 0, gradStartBlue = 0;
     double gradEndRed = 0, gradEndGreen = 0, gradEndBlue = 0;
 
-    // Start-up and shutdown.
+    // The handlers, under the file that defines them.
+
+    // form1.cpp: the window's making.
     void Form_Load();
+
+    // startexit.cpp: the stored settings applied at start, saved at the end.
     void Form_Activate();
     void mnuExit_Click();
     // The system or the desktop session ending the program (SIGTERM, SIGHUP,
@@ -81,20 +85,26 @@ public:
     // failure on stderr only, and closes the box of one File, Exit is showing.
     void endSession();
 
-    // The link menus and the capture.
+    // linksettings.cpp: the Link Settings menu.
     void mnuport_Click(int index);
     void mnuCableType_Click(int index);
+
+    // capturebutton.cpp: the capture.
     void Command1_Click();
 
-    // The picture.
+    // picture.cpp: the picture, on the display and the clipboard.
     void Redraw();
     // Whether the desktop takes the clipboard only from the window with the
     // keyboard focus and drops any other offer unseen, as Wayland's do.
     bool clipboardNeedsFocus = false;
     void Check1_Click();
     void mnuNew_Click();
+
+    // zoom.cpp: the zoom.
     void HScroll1_Change();
     void HScroll1_Scroll();
+
+    // colours.cpp: the Colors menu.
     void mnuForeground_Click();
     void mnuSolid_Click();
     void mnuGradient_Click();

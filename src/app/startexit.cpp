@@ -1,5 +1,7 @@
-// The six choices the program remembers from one run to the next, read when
-// the window first becomes active and written once when the program ends.
+// Start and exit: the six choices the program remembers from one run to the
+// next, read and applied when the window first becomes active, and written
+// once when the program ends, by File, Exit, by closing the window or with
+// the desktop session.
 
 #include <QAction>
 #include <QActionGroup>
