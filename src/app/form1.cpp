@@ -259,35 +259,58 @@ void Form1::sizeDisplay()
 
 void Form1::enter(State next)
 {
+    // How the window moves from one state (the row) to another (the column):
+    // at once, once it is Ready again, or not at all.
+    enum class Move { No, Now, Later };
+    constexpr Move No = Move::No, Now = Move::Now, Later = Move::Later;
+    static constexpr Move moves[][6] = {
+        //              Starting Ready Capturing Reporting Ending Ended
+        /* Starting  */ {No,     Now,  No,       No,       Later, No},
+        /* Ready     */ {No,     No,   Now,      Now,      Now,   No},
+        /* Capturing */ {No,     Now,  No,       Now,      Later, No},
+        /* Reporting */ {No,     Now,  No,       No,       Later, No},
+        /* Ending    */ {No,     No,   No,       No,       No,    Now},
+        /* Ended     */ {No,     No,   No,       No,       No,    No},
+    };
+    static_assert(std::size(moves) == std::variant_size_v<State>);
+
+    switch (moves[state_.index()][next.index()]) {
+    case Move::No:
+        // Asked to end again while File, Exit tells why it could not save:
+        // when the session ends, nobody is left to answer the box.
+        if (const Ending *ending = std::get_if<Ending>(&state_);
+            ending && ending->box && std::holds_alternative<Ending>(next) && endAsked_ == EndAsked::BySession)
+            ending->box->reject();
+        return;
+    case Move::Later:
+        // Before the stored settings are applied, saving would store a mix of
+        // them and the defaults. A capture under way is cancelled and its
+        // message box closed, and the handler ends first.
+        if (endAsked_ == EndAsked::No)
+            endAsked_ = EndAsked::ByUser;
+        if (const Capturing *capturing = std::get_if<Capturing>(&state_))
+            capturing->capture->cancel();
+        if (const Reporting *reporting = std::get_if<Reporting>(&state_); reporting && reporting->box)
+            reporting->box->reject();
+        return;
+    case Move::Now:
+        break;
+    }
+    // Ready again with an end asked meanwhile: the end comes now.
+    if (std::holds_alternative<Ready>(next) && endAsked_ != EndAsked::No)
+        next = Ending{};
     state_ = next;
-    if (next == State::Ready && closePending_) {
-        closePending_ = false;
-        close();
+    if (in<Ending>()) {
+        const bool saved = saveSettings();
+        enter(Ended{});
+        QCoreApplication::exit(saved ? 0 : 1);
     }
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    switch (state_) {
-    case State::Starting:
-    case State::Capturing:
-    case State::Reporting:
-        // Before the stored settings are applied, saving would store a mix
-        // of them and the defaults. A capture under way is cancelled and its
-        // message box closed, and the handler ends first.
-        closePending_ = true;
-        if (capture_)
-            capture_->cancel();
-        if (box_)
-            box_->reject();
-        event->ignore();
-        return;
-    case State::Ready:
-        mnuExit_Click();
-        break;
-    case State::Ending:
-    case State::Ended:
-        break;
-    }
-    event->accept();
+    // Ready, the window saves the settings and ends the program; busy, it
+    // stays until the handler under way is done, and ends then.
+    enter(Ending{});
+    event->setAccepted(in<Ending>() || in<Ended>());
 }
