@@ -28,10 +28,11 @@ const char kFailed[] = "&Screenshot";
 
 void Form1::Command1_Click()
 {
-    // A press while the window starts (in the pending events that start-up
-    // lets run) waits for nothing: the stored settings are not applied yet,
-    // and a capture would end in Ready before them.
-    if (!in<Ready>())
+    // Only a window that waits for the user captures. One that starts (a
+    // press in the pending events that start-up lets run) has not applied the
+    // stored settings yet, and the capture's end in Ready would come first.
+    calclink::Stop stop; // alive until the window has left Capturing
+    if (!enter(Capturing{&stop}))
         return;
     // The menus are read first; the capture's own first step, Configure,
     // cannot fail and comes first inside it.
@@ -44,7 +45,6 @@ void Form1::Command1_Click()
     // Whatever the user does meanwhile reaches the window after the capture
     // and its message box, so that no handler runs in the middle of this one.
     HeldInput input(this);
-    calclink::Stop stop; // alive until the window has left Capturing
     const calclink::CaptureResult result = captureOffThread(cableCode, stop);
     if (endAsked_ == EndAsked::No) {
         if (result.screen) {
@@ -78,7 +78,6 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode, calclink::Stop &s
     const calclink::Trace trace(std::getenv("EKRANO_TRACE"), true, traceError);
     if (!traceError.empty())
         std::fprintf(stderr, "Ekrano: %s\n", traceError.c_str());
-    enter(Capturing{&stop});
     std::thread worker;
     try {
         worker = std::thread([&] {

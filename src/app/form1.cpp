@@ -257,7 +257,7 @@ void Form1::sizeDisplay()
     Picture1->setHeight(float(size.height() * screen_.twipsPerPixelY));
 }
 
-void Form1::enter(State next)
+bool Form1::enter(State next)
 {
     // How the window moves from one state (the row) to another (the column):
     // at once, once it is Ready again, or not at all.
@@ -266,7 +266,7 @@ void Form1::enter(State next)
     static constexpr Move moves[][6] = {
         //              Starting Ready Capturing Reporting Ending Ended
         /* Starting  */ {No,     Now,  No,       No,       Later, No},
-        /* Ready     */ {No,     No,   Now,      Now,      Now,   No},
+        /* Ready     */ {No,     No,   Now,      No,       Now,   No},
         /* Capturing */ {No,     Now,  No,       Now,      Later, No},
         /* Reporting */ {No,     Now,  No,       No,       Later, No},
         /* Ending    */ {No,     No,   No,       No,       No,    Now},
@@ -281,7 +281,7 @@ void Form1::enter(State next)
         if (const Ending *ending = std::get_if<Ending>(&state_);
             ending && ending->box && std::holds_alternative<Ending>(next) && endAsked_ == EndAsked::BySession)
             ending->box->reject();
-        return;
+        return false;
     case Move::Later:
         // Before the stored settings are applied, saving would store a mix of
         // them and the defaults. A capture under way is cancelled and its
@@ -292,7 +292,7 @@ void Form1::enter(State next)
             capturing->capture->cancel();
         if (const Reporting *reporting = std::get_if<Reporting>(&state_); reporting && reporting->box)
             reporting->box->reject();
-        return;
+        return false;
     case Move::Now:
         break;
     }
@@ -305,6 +305,7 @@ void Form1::enter(State next)
         enter(Ended{});
         QCoreApplication::exit(saved ? 0 : 1);
     }
+    return true;
 }
 
 void Form1::closeEvent(QCloseEvent *event)
