@@ -147,8 +147,8 @@ private:
     // the settings and ends the program. Asked while the window starts,
     // captures or reports, Ending waits: the capture is cancelled, its box
     // closed, and the window ends once it is Ready again. Any move that the
-    // table does not allow is refused and changes nothing. Whether the window
-    // moved at once.
+    // table does not allow is refused and changes nothing. Returns whether
+    // the window moved at once.
     bool enter(State next);
     template <class S> bool in() const { return std::holds_alternative<S>(state_); }
 
