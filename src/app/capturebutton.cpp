@@ -28,6 +28,12 @@ const char kFailed[] = "&Screenshot";
 
 void Form1::Command1_Click()
 {
+    // Only a window that waits for the user captures. One that starts (a
+    // press in the pending events that start-up lets run) has not applied the
+    // stored settings yet, and the capture's end in Ready would come first.
+    calclink::Stop stop; // alive until the window has left Capturing
+    if (!enter(Capturing{&stop}))
+        return;
     // The menus are read first; the capture's own first step, Configure,
     // cannot fail and comes first inside it.
     const int cable = tickedItem(mnuCableType).value_or(calclink::kMenuBlack); // none ticked counts as the first
@@ -39,8 +45,8 @@ void Form1::Command1_Click()
     // Whatever the user does meanwhile reaches the window after the capture
     // and its message box, so that no handler runs in the middle of this one.
     HeldInput input(this);
-    const calclink::CaptureResult result = captureOffThread(cableCode);
-    if (!closePending_) {
+    const calclink::CaptureResult result = captureOffThread(cableCode, stop);
+    if (endAsked_ == EndAsked::No) {
         if (result.screen) {
             Picture2 = display::screenImage(*result.screen, calclink::kScreenWidth, calclink::kScreenHeight);
             Command1->setText(kReady);
@@ -51,17 +57,16 @@ void Form1::Command1_Click()
             Command1->setText(kFailed);
         }
     }
-    enter(State::Ready); // closes the window if a close came meanwhile
-    if (state_ == State::Ready)
+    enter(Ready{}); // or Ending, when a close came meanwhile
+    if (in<Ready>())
         input.release();
 }
 
 // The link library's capture on a thread of its own, while this one goes on
 // painting the window; the caption turns to "Grabbing..." once the link is
 // open. Closing the window cancels it.
-calclink::CaptureResult Form1::captureOffThread(int cableCode)
+calclink::CaptureResult Form1::captureOffThread(int cableCode, calclink::Stop &stop)
 {
-    calclink::Stop stop;
     calclink::CaptureResult result;
     QEventLoop loop;
     const std::string device = linkDevice.toStdString();
@@ -86,11 +91,8 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode)
         result.description = std::string("The capture could not start: ") + error.what() + ".";
         return result;
     }
-    enter(State::Capturing);
-    capture_ = &stop;
     loop.exec();
     worker.join();
-    capture_ = nullptr;
     return result;
 }
 
@@ -99,8 +101,6 @@ void Form1::reportCaptureFailure(const calclink::CaptureResult &result)
     const calclink::CaptureMessage message = calclink::captureMessage(result.number, result.description);
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.title), QString::fromStdString(message.text),
                     QMessageBox::Ok, this);
-    enter(State::Reporting);
-    box_ = &box;
+    enter(Reporting{&box});
     box.exec();
-    box_ = nullptr;
 }

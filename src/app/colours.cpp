@@ -16,7 +16,11 @@ struct Channels {
     double red, green, blue;
 };
 
-// A colour value back into its channels, in floating point.
+// A colour value back into its channels, in floating point: floors of
+// quotients, step by step, as the Gradient menu has always split the dialog's
+// colour. Kept to the letter rather than raster::red(), green() and blue(),
+// which mask bits; the two agree on every colour the dialog gives (channels 0
+// to 255).
 Channels split(double c)
 {
     const double blue = std::floor(c / 65536);

@@ -18,6 +18,7 @@
 #include "render.h"
 #include "settingsfile.h"
 #include "surface.h"
+#include "windowicon.h"
 
 // The client area, in twips.
 static constexpr int kClientWidth = 7980;
@@ -48,8 +49,7 @@ static QFont namedFont(const QString &family, double points, bool bold)
 Form1::Form1(ScreenMetrics metrics, QWidget *parent) : QMainWindow(parent), screen_(metrics)
 {
     setWindowTitle("Ekrano ver 2.0");
-    // The format named: otherwise every image reader is asked whether it can read the file.
-    setWindowIcon(QIcon(QPixmap(":/ekrano/ekrano.xpm", "XPM")));
+    setWindowIcon(display::windowIcon());
     // Fixed single border: the window has no maximise button and cannot be resized.
     // CustomizeWindowHint: exactly these buttons, not Qt's default set. (Qt's
     // own Wayland title bar, up to 6.8 at least, draws one whatever the hints.)
@@ -157,7 +157,10 @@ void Form1::createMenus()
     mnuComm = menuBar()->addMenu("&Link Settings");
     mnuport = itemGroup(mnuComm, {"COM1", "COM2", "COM3", "COM4"}, 1);
     mnuCable = mnuComm->addSeparator();
-    mnuCableType = itemGroup(mnuComm, {"Black", "Gray", "USB"}, 0);
+    mnuCableType = itemGroup(mnuComm,
+                             {calclink::cableName(calclink::kMenuBlack), calclink::cableName(calclink::kMenuGray),
+                              calclink::cableName(calclink::kMenuUsb)},
+                             0);
     groupItem(mnuport, 1)->setChecked(true);
     groupItem(mnuCableType, 0)->setChecked(true);
 
@@ -243,7 +246,7 @@ void Form1::Form_Load()
     // The capture surface: 96 x 64 pixels, one a calculator pixel, in the
     // window's background colour until the first capture.
     Picture2 = display::blankScreen(calclink::kScreenWidth, calclink::kScreenHeight, colourOf(QPalette::Base));
-    zoomFactor = settingsfile::kStartingScrollValue / 10.0;
+    zoomFactor = display::zoomFactorOf(settingsfile::kStartingScrollValue);
     sizeDisplay();
 }
 
@@ -254,37 +257,61 @@ void Form1::sizeDisplay()
     Picture1->setHeight(float(size.height() * screen_.twipsPerPixelY));
 }
 
-void Form1::enter(State next)
+bool Form1::enter(State next)
 {
-    state_ = next;
-    if (next == State::Ready && closePending_) {
-        closePending_ = false;
-        close();
+    // How the window moves from one state (the row) to another (the column):
+    // at once, once it is Ready again, or not at all.
+    enum class Move { No, Now, Later };
+    constexpr Move No = Move::No, Now = Move::Now, Later = Move::Later;
+    static constexpr Move moves[][6] = {
+        //              Starting Ready Capturing Reporting Ending Ended
+        /* Starting  */ {No,     Now,  No,       No,       Later, No},
+        /* Ready     */ {No,     No,   Now,      No,       Now,   No},
+        /* Capturing */ {No,     Now,  No,       Now,      Later, No},
+        /* Reporting */ {No,     Now,  No,       No,       Later, No},
+        /* Ending    */ {No,     No,   No,       No,       No,    Now},
+        /* Ended     */ {No,     No,   No,       No,       No,    No},
+    };
+    static_assert(std::size(moves) == std::variant_size_v<State>);
+
+    switch (moves[state_.index()][next.index()]) {
+    case Move::No:
+        // Asked to end again while File, Exit tells why it could not save:
+        // when the session ends, nobody is left to answer the box.
+        if (const Ending *ending = std::get_if<Ending>(&state_);
+            ending && ending->box && std::holds_alternative<Ending>(next) && endAsked_ == EndAsked::BySession)
+            ending->box->reject();
+        return false;
+    case Move::Later:
+        // Before the stored settings are applied, saving would store a mix of
+        // them and the defaults. A capture under way is cancelled and its
+        // message box closed, and the handler ends first.
+        if (endAsked_ == EndAsked::No)
+            endAsked_ = EndAsked::ByUser;
+        if (const Capturing *capturing = std::get_if<Capturing>(&state_))
+            capturing->capture->cancel();
+        if (const Reporting *reporting = std::get_if<Reporting>(&state_); reporting && reporting->box)
+            reporting->box->reject();
+        return false;
+    case Move::Now:
+        break;
     }
+    // Ready again with an end asked meanwhile: the end comes now.
+    if (std::holds_alternative<Ready>(next) && endAsked_ != EndAsked::No)
+        next = Ending{};
+    state_ = next;
+    if (in<Ending>()) {
+        const bool saved = saveSettings();
+        enter(Ended{});
+        QCoreApplication::exit(saved ? 0 : 1);
+    }
+    return true;
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    switch (state_) {
-    case State::Starting:
-    case State::Capturing:
-    case State::Reporting:
-        // Before the stored settings are applied, saving would store a mix
-        // of them and the defaults. A capture under way is cancelled and its
-        // message box closed, and the handler ends first.
-        closePending_ = true;
-        if (capture_)
-            capture_->cancel();
-        if (box_)
-            box_->reject();
-        event->ignore();
-        return;
-    case State::Ready:
-        mnuExit_Click();
-        break;
-    case State::Ending:
-    case State::Ended:
-        break;
-    }
-    event->accept();
+    // Ready, the window saves the settings and ends the program; busy, it
+    // stays until the handler under way is done, and ends then.
+    enter(Ending{});
+    event->setAccepted(in<Ending>() || in<Ended>());
 }

@@ -2,7 +2,10 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
+
+#include <variant>
 
 #include "screenmetrics.h"
 
@@ -72,8 +75,12 @@ public:
     double gradStartRed = 0, gradStartGreen = 0, gradStartBlue = 0;
     double gradEndRed = 0, gradEndGreen = 0, gradEndBlue = 0;
 
-    // Start-up and shutdown.
+    // The handlers, under the file that defines them.
+
+    // form1.cpp: the window's making.
     void Form_Load();
+
+    // startexit.cpp: the stored settings applied at start, saved at the end.
     void Form_Activate();
     void mnuExit_Click();
     // The system or the desktop session ending the program (SIGTERM, SIGHUP,
@@ -81,20 +88,26 @@ public:
     // failure on stderr only, and closes the box of one File, Exit is showing.
     void endSession();
 
-    // The link menus and the capture.
+    // linksettings.cpp: the Link Settings menu.
     void mnuport_Click(int index);
     void mnuCableType_Click(int index);
+
+    // capturebutton.cpp: the capture.
     void Command1_Click();
 
-    // The picture.
+    // picture.cpp: the picture, on the display and the clipboard.
     void Redraw();
     // Whether the desktop takes the clipboard only from the window with the
     // keyboard focus and drops any other offer unseen, as Wayland's do.
     bool clipboardNeedsFocus = false;
     void Check1_Click();
     void mnuNew_Click();
+
+    // zoom.cpp: the zoom.
     void HScroll1_Change();
     void HScroll1_Scroll();
+
+    // colours.cpp: the Colors menu.
     void mnuForeground_Click();
     void mnuSolid_Click();
     void mnuGradient_Click();
@@ -116,32 +129,37 @@ private:
     void sizeDisplay(); // Picture1 as large as the display at zoomFactor
     void applyZoom(bool centre);
     void offerPicture();
-    calclink::CaptureResult captureOffThread(int cableCode);
+    calclink::CaptureResult captureOffThread(int cableCode, calclink::Stop &stop);
     void reportCaptureFailure(const calclink::CaptureResult &result);
+    bool saveSettings();
 
-    // What the window is doing. A close that comes while it starts, captures
-    // or reports is kept and carried out once it is Ready again; Ready, a
-    // close saves the settings through File, Exit.
-    enum class State {
-        Starting,  // shown; the stored settings not applied yet
-        Ready,     // waiting for the user
-        Capturing, // a capture runs on its own thread; the user's input waits
-        Reporting, // a failed capture's message box is open
-        Ending,    // File, Exit saves the settings, or tells why it could not
-        Ended,     // the program is ending; nothing is saved again
-    };
-    // The one place where the state changes. Back to Ready, a close kept
-    // meanwhile closes the window.
-    void enter(State next);
+    // What the window is doing, each state with what it holds meanwhile.
+    struct Starting {};                              // shown; the stored settings not applied yet
+    struct Ready {};                                 // waiting for the user
+    struct Capturing { calclink::Stop *capture; };   // a capture runs on its own thread; the user's input waits
+    struct Reporting { QPointer<QMessageBox> box; }; // a failed capture's message box is open
+    struct Ending { QPointer<QMessageBox> box; };    // the settings are saved; the box tells why they could not be
+    struct Ended {};                                 // the program is ending; nothing is saved again
+    using State = std::variant<Starting, Ready, Capturing, Reporting, Ending, Ended>;
+
+    // The one place where the state changes, and where the window reacts to
+    // the change (form1.cpp has the table of moves). Entering Ending saves
+    // the settings and ends the program. Asked while the window starts,
+    // captures or reports, Ending waits: the capture is cancelled, its box
+    // closed, and the window ends once it is Ready again. Any move that the
+    // table does not allow is refused and changes nothing. Returns whether
+    // the window moved at once.
+    bool enter(State next);
+    template <class S> bool in() const { return std::holds_alternative<S>(state_); }
 
     ScreenMetrics screen_;
-    State state_ = State::Starting;
-    bool closePending_ = false;         // a close came while Starting, Capturing or Reporting
-    bool unattended_ = false;           // the session or a signal ends the program: nobody answers a box
-    calclink::Stop *capture_ = nullptr; // while Capturing
-    QMessageBox *box_ = nullptr;        // while Reporting, or Ending with a failure to tell
-    QString settingsRefused_;           // why the stored settings could not be read at start, if so
-    int dragStartValue_ = 0;            // HScroll1's value when the user took hold of the thumb
+    State state_ = Starting{};
+    // Who asked the program to end while it could not yet, or as it does.
+    // The session (or a signal) ending it leaves nobody to answer a box.
+    enum class EndAsked { No, ByUser, BySession };
+    EndAsked endAsked_ = EndAsked::No;
+    QString settingsRefused_; // why the stored settings could not be read at start, if so
+    int dragStartValue_ = 0;  // HScroll1's value when the user took hold of the thumb
     // The picture's way to a clipboard that only the focused window may set:
     // offered in the background and dropped, offered again on getting the
     // focus, and once more when the pointer first comes in.

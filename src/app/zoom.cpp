@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "form1.h"
+#include "render.h"
 #include "surface.h"
 #include "zoomlabel.h"
 
@@ -18,8 +19,7 @@ void Form1::HScroll1_Scroll() { applyZoom(false); }
 // writes the factor as the user's locale does.
 void Form1::applyZoom(bool centre)
 {
-    const int v = HScroll1->value();
-    zoomFactor = v / 10.0;
+    zoomFactor = display::zoomFactorOf(HScroll1->value());
     sizeDisplay();
     if (centre) {
         const float w = Picture1->Width();

@@ -75,8 +75,9 @@ QImage pictureOf(const calclink::Bitmap &bitmap, const Request &request)
     const QImage screen = display::screenImage(bitmap, calclink::kScreenWidth, calclink::kScreenHeight);
     if (request.raw)
         return screen;
-    return display::render(screen, display::solidLook(request.look.scrollbar / 10.0, 15, 15, request.look.forecolor,
-                                                      request.look.backcolor, request.look.border == 1));
+    return display::render(screen, display::solidLook(display::zoomFactorOf(request.look.scrollbar), 15, 15,
+                                                      request.look.forecolor, request.look.backcolor,
+                                                      request.look.border == 1));
 }
 
 // The words the window's message box would show, on one line, with the

@@ -8,7 +8,6 @@ namespace display {
 
 namespace {
 
-using raster::Colour;
 using raster::Span;
 
 // Clipped to [0, size): nothing when the span lies outside.
@@ -30,7 +29,8 @@ std::vector<QRgb> Gradient(const GradedBackground &g, int across, QRgb back)
         const double red = std::nearbyint(redDifference / 255 * i + g.startRed);
         const double green = std::nearbyint(greenDifference / 255 * i + g.startGreen);
         const double blue = std::nearbyint(blueDifference / 255 * i + g.startBlue);
-        const QRgb rgb = rgbOf(Colour(red + 256 * green + 65536 * blue));
+        // Whole numbers between the start's and the end's channels: exact as int.
+        const QRgb rgb = rgbOf(raster::rgb(int(red), int(green), int(blue)));
         const int centre = raster::pixelOf(double(float(i)) * pixelsPerBand);
         const Span pen = clipped({centre - 1, centre + 1}, across);
         for (int p = pen.first; p <= pen.last; ++p)

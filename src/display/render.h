@@ -20,6 +20,10 @@ struct GradedBackground {
     bool horizontal = false; // bands are rows from top to bottom, not columns from left to right
 };
 
+// The zoom of a scroll value (HScroll1's, and the stored "scrollbar"): a
+// tenth of it, the side of one calculator pixel in screen pixels.
+inline double zoomFactorOf(int scrollValue) { return scrollValue / 10.0; }
+
 // How the captured screen is drawn.
 struct Look {
     QSize size;               // the display's drawing area, in pixels

@@ -25,6 +25,12 @@ bool equalsIgnoringCase(const std::string &text, const char *word)
 
 } // namespace
 
+const char *cableName(int cableIndex)
+{
+    static const char *const names[] = {"Black", "Gray", "USB"};
+    return cableIndex >= kMenuBlack && cableIndex <= kMenuUsb ? names[cableIndex] : "unknown";
+}
+
 int cableCodeOf(int cableIndex)
 {
     switch (cableIndex) {
@@ -69,10 +75,10 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
         std::tm local{};
         ::localtime_r(&now, &local); // captures run on threads of their own
         std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S %z", &local);
-        const char *cable = cableCode == kCableGray    ? "Gray"
-                            : cableCode == kCableBlack ? "Black"
-                            : cableCode == kCableUsb   ? "USB"
-                                                       : "unknown";
+        const char *cable = "unknown";
+        for (const int index : {kMenuBlack, kMenuGray, kMenuUsb})
+            if (cableCodeOf(index) == cableCode)
+                cable = cableName(index);
         trace.event("capture: " + deviceName + ", cable code " + std::to_string(cableCode) + " (" + cable + "), at " +
                     when);
     }

@@ -19,16 +19,16 @@
 #include "livescreen.h"
 #include "render.h"
 #include "wholefile.h"
+#include "windowicon.h"
 
 namespace {
 
 QString placeOf(const settingsfile::Choices &choices)
 {
-    static const char *const cables[] = {"Black", "Gray", "USB"};
     if (choices.cable == calclink::kMenuUsb)
         return "USB cable";
     return QString("%1, %2 cable")
-        .arg(QString::fromStdString(calclink::portName(choices.port)), cables[choices.cable]);
+        .arg(QString::fromStdString(calclink::portName(choices.port)), calclink::cableName(choices.cable));
 }
 
 } // namespace
@@ -38,7 +38,7 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
     : QMainWindow(parent), choices_(choices), metrics_(metrics)
 {
     setWindowTitle("Ekrano Live");
-    setWindowIcon(QIcon(QPixmap(":/ekrano/ekrano.xpm", "XPM")));
+    setWindowIcon(display::windowIcon());
     screen_ = new LiveScreen(choices.forecolor, choices.backcolor, this);
     setCentralWidget(screen_);
     status_ = new QLabel(this);
@@ -141,8 +141,8 @@ QImage LiveWindow::picture() const
     if (!shown_)
         return {};
     const display::Look look =
-        display::solidLook(choices_.scrollbar / 10.0, metrics_.twipsPerPixelX, metrics_.twipsPerPixelY,
-                           choices_.forecolor, choices_.backcolor, choices_.border == 1);
+        display::solidLook(display::zoomFactorOf(choices_.scrollbar), metrics_.twipsPerPixelX,
+                           metrics_.twipsPerPixelY, choices_.forecolor, choices_.backcolor, choices_.border == 1);
     return display::render(display::screenImage(*shown_, calclink::kScreenWidth, calclink::kScreenHeight), look);
 }
 

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "raster.h"
+
 namespace choiceoptions {
 
 namespace {
@@ -19,14 +21,14 @@ std::optional<int> scrollValueOf(const QString &text)
     return value >= 1 && value <= 50 ? std::optional(value) : std::nullopt;
 }
 
-// A colour "#rrggbb" as the colour value, red + 256 green + 65536 blue, or nothing.
-std::optional<int32_t> colourOf(const QString &text)
+// A colour "#rrggbb" as the colour value, or nothing.
+std::optional<raster::Colour> colourOf(const QString &text)
 {
     static const QRegularExpression form(QRegularExpression::anchoredPattern("#[0-9A-Fa-f]{6}"));
     if (!form.match(text).hasMatch())
         return std::nullopt;
-    const int32_t rgb = text.sliced(1).toInt(nullptr, 16);
-    return (rgb >> 16) + 256 * ((rgb >> 8) & 0xFF) + 65536 * (rgb & 0xFF);
+    const int hex = text.sliced(1).toInt(nullptr, 16);
+    return raster::rgb(hex >> 16, (hex >> 8) & 0xFF, hex & 0xFF);
 }
 
 } // namespace
@@ -83,7 +85,7 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
         for (const auto &[name, colour] : {std::pair{"foreground", &choices.forecolor}, {"background", &choices.backcolor}}) {
             if (!parser.isSet(name))
                 continue;
-            const std::optional<int32_t> value = colourOf(parser.value(name));
+            const std::optional<raster::Colour> value = colourOf(parser.value(name));
             if (!value)
                 return QString("--%1 takes a colour as #rrggbb, not '%2'").arg(name, parser.value(name));
             *colour = *value;

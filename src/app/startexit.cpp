@@ -1,5 +1,7 @@
-// The six choices the program remembers from one run to the next, read when
-// the window first becomes active and written once when the program ends.
+// Start and exit: the six choices the program remembers from one run to the
+// next, read and applied when the window first becomes active, and written
+// once when the program ends, by File, Exit, by closing the window or with
+// the desktop session.
 
 #include <QAction>
 #include <QActionGroup>
@@ -34,17 +36,22 @@ void Form1::Form_Activate()
     HScroll1->setValue(stored.scrollbar);    // a change raises HScroll1's Change
 
     Redraw();
-    enter(State::Ready);
+    enter(Ready{}); // or Ending, when a close came meanwhile
 }
 
-void Form1::mnuExit_Click()
-{
-    // Whatever comes after (the close that follows quitting, a second close
-    // request) finds the settings written and the program ending.
-    if (state_ == State::Ending || state_ == State::Ended)
-        return;
-    enter(State::Ending);
+void Form1::mnuExit_Click() { enter(Ending{}); }
 
+void Form1::endSession()
+{
+    endAsked_ = EndAsked::BySession;
+    close();
+}
+
+// Entering Ending: the settings written, or the user told why they could
+// not be. Whatever comes after (the close that follows quitting, a second
+// close request) finds the program ending, and writes nothing again.
+bool Form1::saveSettings()
+{
     // The ticked items; none ticked is saved as the empty text.
     settingsfile::Texts texts;
     if (const std::optional<int> port = tickedItem(mnuport))
@@ -57,26 +64,15 @@ void Form1::mnuExit_Click()
     texts.scrollbar = QString::number(HScroll1->value());
 
     const QString failure = settingsfile::write(texts, settingsRefused_);
-    if (!failure.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(failure));
-        // A person who chose to leave is told before the window goes; a
-        // session that is ending has nobody to press OK.
-        if (!unattended_) {
-            QMessageBox box(QMessageBox::NoIcon, "Ekrano", failure, QMessageBox::Ok, this);
-            box_ = &box;
-            box.exec();
-            box_ = nullptr;
-        }
+    if (failure.isEmpty())
+        return true;
+    std::fprintf(stderr, "%s\n", qPrintable(failure));
+    // A person who chose to leave is told before the window goes; a
+    // session that is ending has nobody to press OK.
+    if (endAsked_ != EndAsked::BySession) {
+        QMessageBox box(QMessageBox::NoIcon, "Ekrano", failure, QMessageBox::Ok, this);
+        std::get<Ending>(state_).box = &box;
+        box.exec();
     }
-    enter(State::Ended);
-    QCoreApplication::exit(failure.isEmpty() ? 0 : 1);
-}
-
-void Form1::endSession()
-{
-    unattended_ = true;
-    if (state_ == State::Ending && box_)
-        box_->reject();
-    else
-        close();
+    return false;
 }
