@@ -4,9 +4,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +16,7 @@
 #include "linkerror.h"
 #include "portcheck.h"
 #include "tempfolder.h"
+#include "trace.h"
 #include "transports.h"
 
 using namespace calclink;
@@ -57,6 +60,49 @@ TEST_F(DeviceNames, SerialNamesUseThePortLinkWhenItExists)
     fs::create_symlink("/dev/ttyUSB97", port(3));
     EXPECT_EQ(resolveDeviceName("COM3").path, port(3).string());
     EXPECT_EQ(resolveDeviceName("COM3").kind, LinkDevice::Kind::Serial);
+}
+
+TEST_F(DeviceNames, APortsFolderThatCannotBeReadFailsAndNamesIt)
+{
+    // Only a port link that is not there means the built-in port: anything
+    // else would talk to another device.
+    const fs::path ports = config() / "Ekrano/ports";
+    fs::create_symlink("/dev/null", port(1));
+    struct Case {
+        const char *name;
+        std::function<void()> make;
+        const char *reason;
+    };
+    std::vector<Case> cases = {
+        {"a link that leads to itself",
+         [&] {
+             fs::remove_all(ports);
+             fs::create_symlink(ports, ports);
+         },
+         "Too many levels of symbolic links"},
+        {"a file", [&] {
+             fs::remove_all(ports);
+             std::ofstream(ports) << "text";
+         },
+         "Not a directory"},
+    };
+    if (::geteuid() != 0) // root reads any folder
+        cases.push_back({"unreadable", [&] { fs::permissions(ports, fs::perms::none); }, "Permission denied"});
+    for (const Case &c : cases) {
+        c.make();
+        try {
+            const std::string path = resolveDeviceName("COM1").path;
+            ADD_FAILURE() << c.name << ": COM1 is " << path;
+        } catch (const LinkError &e) {
+            EXPECT_EQ(e.number(), kSystemErrorBase + (c.reason[0] == 'T' ? ELOOP : c.reason[0] == 'N' ? ENOTDIR : EACCES));
+            EXPECT_NE(e.description().find(ports.string() + ": " + c.reason), std::string::npos) << e.description();
+        }
+        const std::string line = checkPorts()[0];
+        EXPECT_EQ(line.rfind("COM1  cannot be opened: ", 0), 0u) << line;
+        EXPECT_NE(line.find(ports.string() + ": " + c.reason), std::string::npos) << line;
+        std::error_code ignored; // a loop has no permissions to put back
+        fs::permissions(ports, fs::perms::owner_all, ignored);
+    }
 }
 
 TEST_F(DeviceNames, ConfigFolderFallsBackToHome)
@@ -118,6 +164,17 @@ TEST_F(DeviceNames, OpenErrorsNameTheDeviceThePathAndTheReason)
     EXPECT_NE(e.description().find(port(3).string()), std::string::npos) << e.description();
     EXPECT_NE(e.description().find("No such file or directory"), std::string::npos) << e.description();
     EXPECT_NE(e.description().find("/dev/ttyUSB97"), std::string::npos) << "the advice names the link's target";
+    std::FILE *lines = std::tmpfile();
+    {
+        const Trace trace(lines);
+        EXPECT_THROW(openTransport(kCableGray, "COM3", {}, Stop::never(), trace), LinkError);
+    }
+    std::rewind(lines);
+    char traced[4096] = {};
+    [[maybe_unused]] const size_t n = std::fread(traced, 1, sizeof traced - 1, lines);
+    std::fclose(lines);
+    EXPECT_NE(std::string(traced).find("device: COM3 is " + port(3).string() + " -> /dev/ttyUSB97\n"),
+              std::string::npos) << traced;
 
     // A port link to something that is not a terminal.
     const fs::path file = config() / "not-a-port";
@@ -167,6 +224,7 @@ TEST_F(DeviceNames, ThePortCheckSaysWhereEachPortLeadsAndWhyItCannotServe)
     const std::string terminal = ::ptsname(master);
     fs::create_symlink(terminal, port(1));
     fs::create_symlink("/dev/ttyUSB97", port(2));
+    fs::create_symlink("/dev/tty\x1B[31m", port(4));
     const std::vector<std::string> lines = checkPorts();
     ASSERT_GE(lines.size(), 5u);
     const std::string starts[] = {
@@ -176,9 +234,22 @@ TEST_F(DeviceNames, ThePortCheckSaysWhereEachPortLeadsAndWhyItCannotServe)
         "COM2  " + port(2).string() + " -> /dev/ttyUSB97: cannot be opened: The port link points to /dev/ttyUSB97, "
                                       "which is not there",
         "COM3  /dev/ttyS2 (no port link): ",
+        "COM4  " + port(4).string() + " -> /dev/tty\\x1B[31m: cannot be opened: ",
     };
     for (size_t i = 0; i < std::size(starts); ++i)
         EXPECT_EQ(lines[i].rfind(starts[i], 0), 0u) << lines[i];
     EXPECT_EQ(lines[4].rfind("USB   ", 0), 0u) << lines[4];
     ::close(master);
+
+    // What is there but is not a serial port, each said as what it is.
+    const fs::path fifo = config() / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    for (const auto &[target, says] : {std::pair<fs::path, std::string>{fifo, "it is not a serial port but a named pipe"},
+                                       {"/dev/tty", "it is not a serial port but the system's terminal /dev/tty"},
+                                       {"/dev/ptmx", "it is not a serial port but the system's terminal /dev/ptmx"}}) {
+        fs::remove(port(1));
+        fs::create_symlink(target, port(1));
+        const std::string line = checkPorts()[0];
+        EXPECT_NE(line.find(": cannot be opened: " + says), std::string::npos) << line;
+    }
 }
