@@ -45,12 +45,14 @@ protected:
     }
 
     // The program as a script runs it: no display of any kind.
-    Outcome run(const QStringList &arguments)
+    Outcome run(const QStringList &arguments, const QStringList &variables = {})
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
+        for (const QString &variable : variables)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
         process.setProcessEnvironment(environment);
         process.start(kProgram, arguments);
         Outcome result;
@@ -100,6 +102,11 @@ TEST_F(CaptureCommand, ThePictureIsTheWindowsClipboardPicture)
         for (int x = 0; x < 96; ++x)
             ASSERT_EQ(bare.pixel(x, y), calclink::isDark(screen, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     EXPECT_EQ(stored("scrollbar"), "25") << "the settings are never written";
+
+    // Nothing on standard error in the C locale either, where cron runs it.
+    const Outcome plain = run({file("c.png")}, {"LC_ALL=C", "LANG=C"});
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_EQ(plain.errors, "");
 }
 
 TEST_F(CaptureCommand, EachMisbehaviourIsToldWithItsNumberAndLeavesNoFile)
@@ -260,6 +267,36 @@ TEST_F(CaptureCommand, TheTraceTellsEachStepOnALineWithItsTime)
     }
 }
 
+TEST_F(CaptureCommand, ATraceThatCannotBeWrittenFailsButNeverWaitsAndKeepsThePicture)
+{
+    // A named pipe already full, whose reader never reads.
+    const QString fifo = file("trace");
+    ASSERT_EQ(::mkfifo(qPrintable(fifo), 0644), 0);
+    const int reader = ::open(qPrintable(fifo), O_RDONLY | O_NONBLOCK);
+    const int writer = ::open(qPrintable(fifo), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_GE(writer, 0);
+    const std::string line(4096, 'x');
+    while (::write(writer, line.data(), line.size()) > 0) {
+    }
+    const struct {
+        QString trace;
+        const char *why;
+    } cases[] = {
+        {"/dev/full", "No space left on device"},
+        {fifo, "its reader fell behind"},
+    };
+    for (const auto &c : cases) {
+        QFile::remove(file("shot.png"));
+        const Outcome traced = run({"--trace", c.trace, file("shot.png")});
+        EXPECT_EQ(traced.status, 1) << c.why;
+        EXPECT_EQ(traced.errors, "ekrano-capture: the trace " + c.trace.toUtf8() + " is incomplete: " + c.why + "\n");
+        EXPECT_EQ(QImage(file("shot.png")).size(), QSize(290, 194)) << c.why;
+    }
+    ::close(writer);
+    ::close(reader);
+}
+
 TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
 {
     const struct {
@@ -278,6 +315,8 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
         {{}, "say which FILE"},
         {{""}, "FILE is empty"},
         {{"a.png", "b.png"}, "give one FILE, not 2"},
+        {{"--trace", "x.png", "x.png"}, "--trace names the picture's own file"},
+        {{"--trace", "./x.png", "x.png"}, "--trace names the picture's own file"},
     };
     for (const auto &c : cases) {
         const Outcome bad = run(c.arguments);
