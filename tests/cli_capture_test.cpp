@@ -104,9 +104,7 @@ TEST_F(CaptureCommand, ThePictureIsTheWindowsClipboardPicture)
     EXPECT_EQ(stored("scrollbar"), "25") << "the settings are never written";
 
     // Nothing on standard error in the C locale either, where cron runs it.
-    const Outcome plain = run({file("c.png")}, {"LC_ALL=C", "LANG=C"});
-    EXPECT_EQ(plain.status, 0);
-    EXPECT_EQ(plain.errors, "");
+    EXPECT_EQ(run({file("c.png")}, {"LC_ALL=C"}).errors, "");
 }
 
 TEST_F(CaptureCommand, EachMisbehaviourIsToldWithItsNumberAndLeavesNoFile)
@@ -269,29 +267,20 @@ TEST_F(CaptureCommand, TheTraceTellsEachStepOnALineWithItsTime)
 
 TEST_F(CaptureCommand, ATraceThatCannotBeWrittenFailsButNeverWaitsAndKeepsThePicture)
 {
-    // A named pipe already full, whose reader never reads.
+    // A named pipe already full, whose reader never reads, and a full device.
     const QString fifo = file("trace");
     ASSERT_EQ(::mkfifo(qPrintable(fifo), 0644), 0);
     const int reader = ::open(qPrintable(fifo), O_RDONLY | O_NONBLOCK);
     const int writer = ::open(qPrintable(fifo), O_WRONLY | O_NONBLOCK);
-    ASSERT_GE(reader, 0);
-    ASSERT_GE(writer, 0);
-    const std::string line(4096, 'x');
-    while (::write(writer, line.data(), line.size()) > 0) {
+    while (::write(writer, "trace", 5) > 0) {
     }
-    const struct {
-        QString trace;
-        const char *why;
-    } cases[] = {
-        {"/dev/full", "No space left on device"},
-        {fifo, "its reader fell behind"},
-    };
-    for (const auto &c : cases) {
+    for (const auto &[trace, why] : {std::pair<QString, QByteArray>{"/dev/full", "No space left on device"},
+                                     {fifo, "its reader fell behind"}}) {
         QFile::remove(file("shot.png"));
-        const Outcome traced = run({"--trace", c.trace, file("shot.png")});
-        EXPECT_EQ(traced.status, 1) << c.why;
-        EXPECT_EQ(traced.errors, "ekrano-capture: the trace " + c.trace.toUtf8() + " is incomplete: " + c.why + "\n");
-        EXPECT_EQ(QImage(file("shot.png")).size(), QSize(290, 194)) << c.why;
+        const Outcome traced = run({"--trace", trace, file("shot.png")});
+        EXPECT_EQ(traced.status, 1) << why.data();
+        EXPECT_EQ(traced.errors, "ekrano-capture: the trace " + trace.toUtf8() + " is incomplete: " + why + "\n");
+        EXPECT_EQ(QImage(file("shot.png")).size(), QSize(290, 194)) << why.data();
     }
     ::close(writer);
     ::close(reader);
