@@ -97,7 +97,10 @@ clean:
 	rm -rf $(BUILD)
 	rm -rf $(ASAN_BUILD)
 
-# Lets the logged-in user open the USB link cable without root.
+# Lets the logged-in user open the USB link cable without root. The rule's
+# file name is also the program's (kUdevRuleName in src/link/usbcable.h),
+# which ekrano-capture --list looks for; a Makefile cannot read a C++
+# constant, so the two are kept the same by hand.
 install-udev:
 	$(SUDO) install -D -m 0644 packaging/udev/60-ekrano.rules /etc/udev/rules.d/60-ekrano.rules
 	@if command -v udevadm >/dev/null 2>&1; then \

@@ -45,12 +45,14 @@ protected:
     }
 
     // The program as a script runs it: no display of any kind.
-    Outcome run(const QStringList &arguments)
+    Outcome run(const QStringList &arguments, const QStringList &variables = {})
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
+        for (const QString &variable : variables)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
         process.setProcessEnvironment(environment);
         process.start(kProgram, arguments);
         Outcome result;
@@ -100,6 +102,9 @@ TEST_F(CaptureCommand, ThePictureIsTheWindowsClipboardPicture)
         for (int x = 0; x < 96; ++x)
             ASSERT_EQ(bare.pixel(x, y), calclink::isDark(screen, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     EXPECT_EQ(stored("scrollbar"), "25") << "the settings are never written";
+
+    // Nothing on standard error in the C locale either, where cron runs it.
+    EXPECT_EQ(run({file("c.png")}, {"LC_ALL=C"}).errors, "");
 }
 
 TEST_F(CaptureCommand, EachMisbehaviourIsToldWithItsNumberAndLeavesNoFile)
@@ -260,6 +265,27 @@ TEST_F(CaptureCommand, TheTraceTellsEachStepOnALineWithItsTime)
     }
 }
 
+TEST_F(CaptureCommand, ATraceThatCannotBeWrittenFailsButNeverWaitsAndKeepsThePicture)
+{
+    // A named pipe already full, whose reader never reads, and a full device.
+    const QString fifo = file("trace");
+    ASSERT_EQ(::mkfifo(qPrintable(fifo), 0644), 0);
+    const int reader = ::open(qPrintable(fifo), O_RDONLY | O_NONBLOCK);
+    const int writer = ::open(qPrintable(fifo), O_WRONLY | O_NONBLOCK);
+    while (::write(writer, "trace", 5) > 0) {
+    }
+    for (const auto &[trace, why] : {std::pair<QString, QByteArray>{"/dev/full", "No space left on device"},
+                                     {fifo, "its reader fell behind"}}) {
+        QFile::remove(file("shot.png"));
+        const Outcome traced = run({"--trace", trace, file("shot.png")});
+        EXPECT_EQ(traced.status, 1) << why.data();
+        EXPECT_EQ(traced.errors, "ekrano-capture: the trace " + trace.toUtf8() + " is incomplete: " + why + "\n");
+        EXPECT_EQ(QImage(file("shot.png")).size(), QSize(290, 194)) << why.data();
+    }
+    ::close(writer);
+    ::close(reader);
+}
+
 TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
 {
     const struct {
@@ -278,6 +304,8 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
         {{}, "say which FILE"},
         {{""}, "FILE is empty"},
         {{"a.png", "b.png"}, "give one FILE, not 2"},
+        {{"--trace", "x.png", "x.png"}, "--trace names the picture's own file"},
+        {{"--trace", "./x.png", "x.png"}, "--trace names the picture's own file"},
     };
     for (const auto &c : cases) {
         const Outcome bad = run(c.arguments);

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include "linkerror.h"
 #include "portcheck.h"
 #include "tempfolder.h"
+#include "memorytransport.h"
 #include "transports.h"
 
 using namespace calclink;
@@ -57,6 +59,26 @@ TEST_F(DeviceNames, SerialNamesUseThePortLinkWhenItExists)
     fs::create_symlink("/dev/ttyUSB97", port(3));
     EXPECT_EQ(resolveDeviceName("COM3").path, port(3).string());
     EXPECT_EQ(resolveDeviceName("COM3").kind, LinkDevice::Kind::Serial);
+}
+
+TEST_F(DeviceNames, APortsFolderThatCannotBeLookedInFailsAndNamesIt)
+{
+    // Only a missing port link means the built-in port; a link loop or a file
+    // in the folder's place (or, for a user, a folder without permission)
+    // could hide a link to another device.
+    const fs::path ports = config() / "Ekrano/ports";
+    fs::remove(ports);
+    fs::create_symlink(ports, ports);
+    for (const auto &[err, reason] : {std::pair{ELOOP, "Too many levels of symbolic links"}, {ENOTDIR, "Not a directory"}}) {
+        const std::string says = ports.string() + ": " + reason;
+        const LinkError e = openFailure(kCableGray, "COM1");
+        EXPECT_EQ(e.number(), kSystemErrorBase + err);
+        EXPECT_NE(e.description().find(says), std::string::npos) << e.description();
+        EXPECT_EQ(checkPorts()[0].rfind("COM1  cannot be opened: ", 0), 0u) << checkPorts()[0];
+        EXPECT_NE(checkPorts()[0].find(says), std::string::npos) << checkPorts()[0];
+        fs::remove(ports);
+        std::ofstream(ports) << "text";
+    }
 }
 
 TEST_F(DeviceNames, ConfigFolderFallsBackToHome)
@@ -118,6 +140,9 @@ TEST_F(DeviceNames, OpenErrorsNameTheDeviceThePathAndTheReason)
     EXPECT_NE(e.description().find(port(3).string()), std::string::npos) << e.description();
     EXPECT_NE(e.description().find("No such file or directory"), std::string::npos) << e.description();
     EXPECT_NE(e.description().find("/dev/ttyUSB97"), std::string::npos) << "the advice names the link's target";
+    TraceText traced;
+    EXPECT_THROW(openTransport(kCableGray, "COM3", {}, Stop::never(), traced.trace()), LinkError);
+    EXPECT_EQ(traced.count("device: COM3 is " + port(3).string() + " -> /dev/ttyUSB97\n"), 1) << "readlink's target";
 
     // A port link to something that is not a terminal.
     const fs::path file = config() / "not-a-port";
@@ -167,6 +192,7 @@ TEST_F(DeviceNames, ThePortCheckSaysWhereEachPortLeadsAndWhyItCannotServe)
     const std::string terminal = ::ptsname(master);
     fs::create_symlink(terminal, port(1));
     fs::create_symlink("/dev/ttyUSB97", port(2));
+    fs::create_symlink("/dev/tty\x1B[31m", port(4));
     const std::vector<std::string> lines = checkPorts();
     ASSERT_GE(lines.size(), 5u);
     const std::string starts[] = {
@@ -176,9 +202,22 @@ TEST_F(DeviceNames, ThePortCheckSaysWhereEachPortLeadsAndWhyItCannotServe)
         "COM2  " + port(2).string() + " -> /dev/ttyUSB97: cannot be opened: The port link points to /dev/ttyUSB97, "
                                       "which is not there",
         "COM3  /dev/ttyS2 (no port link): ",
+        "COM4  " + port(4).string() + " -> /dev/tty\\x1B[31m: cannot be opened: ",
     };
     for (size_t i = 0; i < std::size(starts); ++i)
         EXPECT_EQ(lines[i].rfind(starts[i], 0), 0u) << lines[i];
     EXPECT_EQ(lines[4].rfind("USB   ", 0), 0u) << lines[4];
     ::close(master);
+
+    // What is there but is not a serial port, each said as what it is.
+    const fs::path fifo = config() / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    for (const auto &[target, says] : {std::pair<fs::path, std::string>{fifo, "a named pipe"},
+                                       {"/dev/tty", "the system's terminal /dev/tty"},
+                                       {"/dev/ptmx", "the system's terminal /dev/ptmx"}}) {
+        fs::remove(port(1));
+        fs::create_symlink(target, port(1));
+        EXPECT_NE(checkPorts()[0].find(": cannot be opened: it is not a serial port but " + says), std::string::npos)
+            << checkPorts()[0];
+    }
 }

@@ -1,11 +1,16 @@
 // The screen exchange and the picture it gives, in memory.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "calclink.h"
 #include "linkerror.h"
 #include "memorytransport.h"
 #include "screenexchange.h"
+#include "tempfolder.h"
+#include "trace.h"
 #include "transports.h"
 
 using namespace calclink;
@@ -112,6 +117,7 @@ TEST(ScreenExchange, WrongAnswersFailWithoutDescription)
             EXPECT_EQ(e.number(), kNoAnswer) << c.what;
             EXPECT_TRUE(e.description().empty()) << c.what << ": " << e.description();
             EXPECT_NE(e.detail().find(c.detail), std::string::npos) << c.what << ": " << e.detail();
+            EXPECT_EQ(e.silent(), c.reply.empty()) << c.what << ": only silence is silent";
         }
         EXPECT_EQ(transport.sent(), kScr) << c.what << ": sent more than the request";
     }
@@ -190,4 +196,20 @@ TEST(LinkTimeouts, EachCableHasItsOwnRealLimits)
     // 80 ms a byte on a slow USB serial adapter: a DATA packet of 774 bytes,
     // and a capture of 786 bytes after the calculator's first answer.
     EXPECT_EQ(ms(cableTimeouts(kCableBlack)), (std::vector<Millis::rep>{2000, 1000, 80 * 774, 80 * 786 + 2000, 1000, 1000}));
+}
+
+TEST(Trace, ALongRunKeepsItsLastLinesWithinTwiceTheLimit)
+{
+    TempFolder folder;
+    const std::string path = (folder.path() / "trace").string();
+    std::string error;
+    Trace trace(path.c_str(), true, error, 1000);
+    for (int line = 0; line < 100; ++line)
+        trace.event("line " + std::to_string(line));
+    EXPECT_LE(std::filesystem::file_size(path), 1000u);
+    EXPECT_LE(std::filesystem::file_size(path + ".1"), 1000u);
+    std::stringstream last;
+    last << std::ifstream(path).rdbuf();
+    EXPECT_NE(last.str().find("  line 99\n"), std::string::npos) << last.str();
+    EXPECT_EQ(trace.lost() + error, "");
 }

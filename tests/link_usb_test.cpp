@@ -240,6 +240,13 @@ TEST(UsbCable, CablePulledOutDuringTransfer)
     auto link = transportOver(std::move(cable));
     const uint8_t scr[4] = {0x23, 0x6D, 0, 0};
     EXPECT_EQ(errorOf([&] { link->send(scr, 4); }).number(), kSystemErrorBase + ENODEV);
+
+    // The same unplug, as the kernel reports it about half of the time: an I/O error on the endpoint.
+    replies.back() = {{}, UsbTransfer::Failed};
+    link = transportOver(std::make_unique<FakeCable>(log, replies));
+    const LinkError error = errorOf([&] { readScreen(*link); });
+    EXPECT_EQ(error.number(), kSystemErrorBase + EIO);
+    EXPECT_NE(error.description().find("plug it in again"), std::string::npos) << error.description();
 }
 
 TEST(UsbCable, OpeningErrorsTellTheUserWhatToDo)

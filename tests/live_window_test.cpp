@@ -11,7 +11,10 @@
 #include <chrono>
 #include <set>
 
+#include <csignal>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -45,6 +48,47 @@ protected:
     bool statusSays(const QString &words)
     {
         return waitUntil([&] { return live->status().contains(words); });
+    }
+
+    // The program itself, started as a shell starts it, tracing to `trace`,
+    // its standard output into `out` when given.
+    std::unique_ptr<QProcess> liveProgram(const QString &trace, int out = -1)
+    {
+        auto program = std::make_unique<QProcess>();
+        QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+        variables.insert("EKRANO_TRACE", trace);
+        program->setProcessEnvironment(variables);
+        program->setChildProcessModifier([out] {
+            ::signal(SIGPIPE, SIG_DFL); // whatever the test's own setting
+            if (out >= 0)
+                ::dup2(out, STDOUT_FILENO);
+        });
+        program->start(EKRANO_BINARY_DIR "/ekrano-live");
+        EXPECT_TRUE(program->waitForStarted());
+        return program;
+    }
+    // SIGTERM, as the session sends it: the program ends by itself, at once.
+    static bool endsOnSigterm(QProcess &program)
+    {
+        ::kill(pid_t(program.processId()), SIGTERM);
+        return program.waitForFinished(5000) && program.exitStatus() == QProcess::NormalExit &&
+               program.exitCode() == 0;
+    }
+    // The terminal's speed set to 38400 baud, for the port's settings to be found again after.
+    int terminalAt38400()
+    {
+        const int terminal = ::open(simulator.path().c_str(), O_RDWR | O_NOCTTY);
+        termios before;
+        ::tcgetattr(terminal, &before);
+        ::cfsetospeed(&before, B38400);
+        ::tcsetattr(terminal, TCSANOW, &before);
+        return terminal;
+    }
+    static speed_t speedOf(int terminal)
+    {
+        termios now;
+        ::tcgetattr(terminal, &now);
+        return ::cfgetospeed(&now);
     }
 
     CalcSimulator simulator;
@@ -116,6 +160,13 @@ TEST_F(LiveTest, TheProgramTakesTheLinkAndColourOptionsAndRefusesOthers)
         << said.toStdString();
     EXPECT_EQ(run({"--background", "#12345"}).first, 2);
     EXPECT_NE(run({"--zoom", "2"}).first, 0) << "the zoom is the window's, not the live window's";
+
+    // Help and version need no display.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    qunsetenv("QT_QPA_PLATFORM");
+    for (const char *option : {"--help", "--version"})
+        EXPECT_EQ(run({option}).first, 0) << option;
+    qputenv("QT_QPA_PLATFORM", platform);
 }
 
 TEST_F(LiveTest, SpacePausesAndResumesReading)
@@ -131,6 +182,17 @@ TEST_F(LiveTest, SpacePausesAndResumesReading)
     window.togglePause();
     EXPECT_TRUE(waitUntil([&] { return simulator.requestsServed() > served; }));
     EXPECT_TRUE(statusSays("Reading"));
+
+    // A capture that ends after Space is shown, but not counted.
+    simulator.setFault(Fault::Late, 300ms);
+    const int before = simulator.requestsServed();
+    ASSERT_TRUE(waitUntil([&] { return simulator.requestsServed() > before; }));
+    QThread::msleep(100); // the next request's answer is on its way
+    window.togglePause();
+    simulator.setFault(Fault::None);
+    QThread::msleep(400);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.status().endsWith(" · 0.0 screens/s · Paused")) << window.status().toStdString();
 }
 
 TEST_F(LiveTest, CtrlCAndCtrlSGiveThePictureTheEkranoWindowDraws)
@@ -183,15 +245,57 @@ TEST_F(LiveTest, ASilentOrUnpluggedCalculatorShowsItsStateAndReadingGoesOn)
     EXPECT_TRUE(statusSays("Reading")) << live->status().toStdString();
 }
 
+TEST_F(LiveTest, AWrongAnswerIsToldAndAskedAgainOnlyAfterAPause)
+{
+    for (const Fault fault : {Fault::Skip, Fault::BadChecksumAlways, Fault::WrongMachineId}) {
+        simulator.setFault(fault);
+        LiveWindow &window = liveWindow();
+        ASSERT_TRUE(statusSays("The calculator answered wrongly: ")) << int(fault) << window.status().toStdString();
+        const int served = simulator.requestsServed();
+        QThread::msleep(400);
+        EXPECT_LE(simulator.requestsServed() - served, 1) << int(fault) << ": asked again without a pause";
+        live.reset();
+    }
+}
+
+TEST_F(LiveTest, ATraceThatCannotBeWrittenNeverHoldsTheProgram)
+{
+    // A named pipe whose reader never reads: it is full after a few screens.
+    const QString fifo = configPath() + "/trace";
+    ASSERT_EQ(::mkfifo(qPrintable(fifo), 0644), 0);
+    const int reader = ::open(qPrintable(fifo), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const std::unique_ptr<QProcess> program = liveProgram(fifo);
+    EXPECT_TRUE(waitUntil([&] { return simulator.requestsServed() >= 60; }, 20000))
+        << "reading stopped at " << simulator.requestsServed() << " screens";
+    EXPECT_TRUE(endsOnSigterm(*program));
+    EXPECT_EQ(program->readAllStandardError().count("incomplete"), 1);
+    ::close(reader);
+}
+
+TEST_F(LiveTest, AClosedStandardOutputNeitherEndsTheProgramNorLeavesThePortRaw)
+{
+    const int terminal = terminalAt38400();
+    ASSERT_GE(terminal, 0);
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    const std::unique_ptr<QProcess> program = liveProgram("/dev/stdout", out[1]);
+    ::close(out[1]);
+    char some[100];
+    ASSERT_GT(::read(out[0], some, sizeof some), 0) << "nothing traced";
+    ::close(out[0]); // as `| head -c 100` does
+    const int served = simulator.requestsServed();
+    EXPECT_TRUE(waitUntil([&] { return simulator.requestsServed() >= served + 10; }));
+    EXPECT_EQ(program->state(), QProcess::Running) << "ended by SIGPIPE";
+    EXPECT_TRUE(endsOnSigterm(*program));
+    EXPECT_EQ(speedOf(terminal), B38400) << "the port's speed put back";
+    ::close(terminal);
+}
+
 TEST_F(LiveTest, ClosingDuringACaptureEndsItAtOnceAndPutsThePortBack)
 {
-    // The terminal's speed before the live window opens it, to be found again after.
-    const int terminal = ::open(simulator.path().c_str(), O_RDWR | O_NOCTTY);
+    const int terminal = terminalAt38400();
     ASSERT_GE(terminal, 0);
-    termios before;
-    ::tcgetattr(terminal, &before);
-    ::cfsetospeed(&before, B38400);
-    ::tcsetattr(terminal, TCSANOW, &before);
 
     simulator.setFault(Fault::Trickle, 500ms); // a reply that takes minutes
     LiveWindow &window = liveWindow();
@@ -201,8 +305,6 @@ TEST_F(LiveTest, ClosingDuringACaptureEndsItAtOnceAndPutsThePortBack)
     window.close();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
 
-    termios after;
-    ::tcgetattr(terminal, &after);
-    EXPECT_EQ(::cfgetospeed(&after), B38400) << "the port's speed put back";
+    EXPECT_EQ(speedOf(terminal), B38400) << "the port's speed put back";
     ::close(terminal);
 }

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include <cstdio>
-#include <cstdlib>
+#include <memory>
 #include <system_error>
 #include <thread>
 
@@ -73,15 +73,11 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode, calclink::Stop &s
     const auto connected = [this] {
         QMetaObject::invokeMethod(Command1, [this] { Command1->setText(kGrabbing); }, Qt::QueuedConnection);
     };
-    // EKRANO_TRACE names a file that every capture's trace is added to.
-    std::string traceError;
-    const calclink::Trace trace(std::getenv("EKRANO_TRACE"), true, traceError);
-    if (!traceError.empty())
-        std::fprintf(stderr, "Ekrano: %s\n", traceError.c_str());
+    const std::unique_ptr<calclink::Trace> trace = calclink::environmentTrace("Ekrano");
     std::thread worker;
     try {
         worker = std::thread([&] {
-            result = calclink::capture(cableCode, device, stop, connected, std::nullopt, trace);
+            result = calclink::capture(cableCode, device, stop, connected, std::nullopt, *trace);
             // Queued after the caption: the loop ends once both have been seen.
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });

@@ -9,6 +9,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Ekrano");
     QApplication::setOrganizationName("Ekrano");
+    // The menu entry's name: the desktop matches the window to it (Wayland's application id).
+    QGuiApplication::setDesktopFileName(EKRANO_APP_ID);
     // Closing the window ends the program through its own exit path, and
     // nothing else may quit it on the way.
     QApplication::setQuitOnLastWindowClosed(false);

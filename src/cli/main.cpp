@@ -6,12 +6,16 @@
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <clocale>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <cstdio>
 #include <iterator>
@@ -19,6 +23,8 @@
 #include <optional>
 
 #include <fcntl.h>
+#include <langinfo.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -170,6 +176,46 @@ QString finish(QFileDevice &output, const QByteArray &png)
     return whole ? wholefile::commit(*whole) : QString();
 }
 
+// Whether the trace TFILE would be written where the picture FILE goes, so
+// that one would destroy the other: the same name, or the same file or pipe
+// under another. A device (/dev/null for both, say) takes both.
+bool sameFile(const QString &trace, const QString &picture)
+{
+    if (trace == "-")
+        return false; // standard error
+    if (QDir::cleanPath(QFileInfo(trace).absoluteFilePath()) == QDir::cleanPath(QFileInfo(picture).absoluteFilePath()))
+        return true;
+    struct stat traced, pictured;
+    if (::stat(QFile::encodeName(trace).constData(), &traced) != 0 || S_ISCHR(traced.st_mode))
+        return false;
+    const std::optional<int> descriptor = descriptorNamed(picture);
+    const int found = descriptor ? ::fstat(*descriptor, &pictured)
+                                 : ::stat(QFile::encodeName(picture).constData(), &pictured);
+    return found == 0 && traced.st_dev == pictured.st_dev && traced.st_ino == pictured.st_ino;
+}
+
+// Qt wants a UTF-8 character set and, in a locale without one (C, as cron
+// runs programs), switches to C.UTF-8 and says so on standard error on every
+// run. The same switch made here first keeps a script's log clean: LC_CTYPE
+// C.UTF-8, everything else as the locale says.
+void useUtf8Quietly()
+{
+    if (!std::setlocale(LC_ALL, ""))
+        return;
+    const char *charset = ::nl_langinfo(CODESET);
+    if (::strcasecmp(charset, "UTF-8") == 0 || ::strcasecmp(charset, "utf8") == 0)
+        return;
+    if (const char *all = std::getenv("LC_ALL"); all && *all) {
+        // LC_ALL would override LC_CTYPE: every category but that one gets its value through LANG.
+        ::setenv("LANG", all, 1);
+        for (const char *category : {"LC_ALL", "LC_COLLATE", "LC_MESSAGES", "LC_MONETARY", "LC_NUMERIC", "LC_TIME",
+                                     "LC_ADDRESS", "LC_IDENTIFICATION", "LC_MEASUREMENT", "LC_NAME", "LC_PAPER",
+                                     "LC_TELEPHONE"})
+            ::unsetenv(category);
+    }
+    ::setenv("LC_CTYPE", "C.UTF-8", 1);
+}
+
 QString nameOf(const QString &file)
 {
     return descriptorNamed(file) == STDOUT_FILENO ? QString("standard output") : file;
@@ -208,6 +254,7 @@ int main(int argc, char *argv[])
         }
     }
 
+    useUtf8Quietly();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("ekrano-capture");
     QCoreApplication::setApplicationVersion(EKRANO_VERSION);
@@ -242,6 +289,10 @@ int main(int argc, char *argv[])
     request.look = settingsfile::choices(settingsfile::read());
     if (const std::optional<QString> wrong = parse(parser, request))
         return fail(*wrong + "; see ekrano-capture --help", kBadOption);
+    const QString traceName = parser.value("trace");
+    if (!traceName.isEmpty() && sameFile(traceName, request.file))
+        return fail("--trace names the picture's own file, which would replace the trace; see ekrano-capture --help",
+                    kBadOption);
 
     // The file is opened before the capture, so that a folder that cannot
     // take it fails at once; its temporary file goes if anything fails.
@@ -251,11 +302,11 @@ int main(int argc, char *argv[])
         return fail(QString("cannot write %1: %2").arg(nameOf(request.file), failure));
 
     std::optional<calclink::Trace> trace;
-    if (const QString name = parser.value("trace"); name == "-") {
+    if (traceName == "-") {
         trace.emplace(stderr);
-    } else if (!name.isEmpty()) {
+    } else if (!traceName.isEmpty()) {
         std::string error;
-        trace.emplace(QFile::encodeName(name).constData(), false, error);
+        trace.emplace(QFile::encodeName(traceName).constData(), false, error);
         if (!error.empty())
             return fail(QString::fromLocal8Bit(error.c_str()));
     }
@@ -281,5 +332,9 @@ int main(int argc, char *argv[])
         return fail(QString("cannot make the picture: %1").arg(writer.errorString()));
     if (const QString reason = finish(*output, png.data()); !reason.isEmpty())
         return fail(QString("cannot write %1: %2").arg(nameOf(request.file), reason));
+    // The picture stays: only the trace is wanting.
+    if (const std::string lost = trace ? trace->lost() : std::string(); !lost.empty())
+        return fail(QString("the trace %1 is incomplete: %2")
+                        .arg(traceName == "-" ? QString("standard error") : traceName, QString::fromLocal8Bit(lost.c_str())));
     return 0;
 }

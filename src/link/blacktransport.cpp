@@ -50,11 +50,12 @@ std::optional<Wires> BlackTransport::waitUntil(Pred done, SteadyClock::duration 
     }
 }
 
-void BlackTransport::fail(const std::string &detail, std::optional<Millis> firstBitLimit)
+void BlackTransport::fail(const std::string &detail, std::optional<Millis> firstBitLimit, bool silent)
 {
     const std::string limit = firstBitLimit ? std::to_string(firstBitLimit->count()) + " ms limit of this wait"
                                             : "bit limit of " + std::to_string(bitLimit_.count()) + " ms";
-    throw noAnswer("Black cable: " + detail + ": the " + limit + " ran out");
+    const std::string sentence = "Black cable: " + detail + ": the " + limit + " ran out";
+    throw silent ? silence(sentence) : noAnswer(sentence);
 }
 
 void BlackTransport::releaseQuietly()
@@ -103,7 +104,8 @@ void BlackTransport::sendByte(uint8_t byte, size_t index, bool last)
             fail(whichLow(wires_->read()) + where(bit));
         wires_->drive(pulling(mine));
         if (!waitUntil([&](Wires w) { return !isHigh(w, theirs); }, bitLimit_))
-            fail(std::string("the calculator did not answer on the ") + name(theirs) + " wire" + where(bit));
+            fail(std::string("the calculator did not answer on the ") + name(theirs) + " wire" + where(bit),
+                 std::nullopt, index == 0 && bit == 0);
         wires_->drive(kReleased);
         const bool replyMayStart = last && bit == 7;
         if (!waitUntil([&](Wires w) { return isHigh(w, theirs); }, replyMayStart ? kReplyStart : bitLimit_)) {

@@ -47,8 +47,10 @@ private:
     std::optional<uint8_t> receiveByte(Millis firstBitLimit);
     template <typename Pred> std::optional<Wires> waitUntil(Pred done, SteadyClock::duration limit);
     // Throws kNoAnswer with `detail` and the limit that ran out: the bit
-    // limit, or the caller's for the first bit of a byte.
-    [[noreturn]] void fail(const std::string &detail, std::optional<Millis> firstBitLimit = std::nullopt);
+    // limit, or the caller's for the first bit of a byte; `silent` when the
+    // calculator has not moved a wire at all.
+    [[noreturn]] void fail(const std::string &detail, std::optional<Millis> firstBitLimit = std::nullopt,
+                           bool silent = false);
     void releaseQuietly();
 
     std::unique_ptr<BlackWires> wires_;

@@ -97,6 +97,7 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
         result.number = error.number();
         result.description = error.description();
         result.detail = error.detail();
+        result.silent = error.silent();
     } catch (const std::exception &error) {
         result.number = kNoAnswer;
         result.description = error.what();

@@ -18,6 +18,7 @@ struct CaptureResult {
     uint32_t number = 0;     // the failure's number (linkerror.h)
     std::string description; // the sentence for the user; empty for the calculator's failures
     std::string detail;      // what happened, for the log and bug reports
+    bool silent = false;     // kNoAnswer: nothing came back at all (LinkError::silent())
 
     bool cancelled() const;
     // One line for the log: the number in hexadecimal, the description and the detail.

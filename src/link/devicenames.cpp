@@ -1,5 +1,8 @@
 #include "devicenames.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <sys/stat.h>
 
 #include "configfolder.h"
@@ -32,7 +35,20 @@ LinkDevice resolveDeviceName(const std::string &deviceName)
         const std::string link = portLinkPath(port);
         struct stat info;
         LinkDevice device;
-        device.path = (::lstat(link.c_str(), &info) == 0) ? link : "/dev/ttyS" + std::to_string(port - 1);
+        if (::lstat(link.c_str(), &info) == 0) {
+            device.path = link;
+        } else if (errno == ENOENT) {
+            device.path = "/dev/ttyS" + std::to_string(port - 1);
+        } else {
+            // Only a link that is not there means the built-in port; any
+            // other answer could hide a link that leads elsewhere.
+            const int err = errno;
+            const std::string folder = link.substr(0, link.rfind('/'));
+            throw LinkError(kSystemErrorBase + uint32_t(err),
+                            "The port link of " + deviceName + " cannot be looked up in the ports folder " + folder +
+                                ": " + std::strerror(err) + ". Make it a folder you can read, or remove it to use " +
+                                "/dev/ttyS" + std::to_string(port - 1) + ".");
+        }
         return device;
     }
 

@@ -13,8 +13,10 @@ struct LinkDevice {
 };
 
 // "COM1".."COM4": the port link when it exists (even if it points nowhere,
-// so that the error names it), else /dev/ttyS0..3. "\\.\UsbN": USB cable N.
-// Any other name throws LinkError kInvalidArgument.
+// so that the error names it), else, when there is no such link,
+// /dev/ttyS0..3; a ports folder that cannot be looked in throws a LinkError
+// that names it. "\\.\UsbN": USB cable N. Any other name throws LinkError
+// kInvalidArgument.
 LinkDevice resolveDeviceName(const std::string &deviceName);
 
 // The per-user port link for COM`port` (1..4): settingsfile::configFolder()/Ekrano/ports/COMn.

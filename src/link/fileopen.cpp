@@ -25,4 +25,11 @@ int openWithoutWaiting(const std::string &path, int flags, mode_t mode)
     return fd;
 }
 
+std::string linkTarget(const std::string &path)
+{
+    char target[4096];
+    const ssize_t n = ::readlink(path.c_str(), target, sizeof target);
+    return n > 0 && size_t(n) < sizeof target ? std::string(target, size_t(n)) : std::string();
+}
+
 } // namespace calclink

@@ -15,4 +15,8 @@ namespace calclink {
 // with errno set.
 int openWithoutWaiting(const std::string &path, int flags, mode_t mode = 0666);
 
+// What the symbolic link `path` points to, as it is written in the link
+// (readlink); empty when `path` is no link or cannot be read.
+std::string linkTarget(const std::string &path);
+
 } // namespace calclink

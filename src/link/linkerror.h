@@ -20,18 +20,22 @@ inline constexpr uint32_t kCancelled = 0x800704C7;       // the capture was canc
 // and for anyone debugging the link, and is never shown in the window.
 class LinkError : public std::runtime_error {
 public:
-    LinkError(uint32_t number, std::string description, std::string detail = {})
+    LinkError(uint32_t number, std::string description, std::string detail = {}, bool silent = false)
         : std::runtime_error(description.empty() ? detail : description),
-          number_(number), description_(std::move(description)), detail_(std::move(detail)) {}
+          number_(number), description_(std::move(description)), detail_(std::move(detail)), silent_(silent) {}
 
     uint32_t number() const { return number_; }
     const std::string &description() const { return description_; }
     const std::string &detail() const { return detail_; }
+    // kNoAnswer: nothing at all came back (the calculator is off or busy),
+    // as opposed to an answer that was wrong.
+    bool silent() const { return silent_; }
 
 private:
     uint32_t number_;
     std::string description_;
     std::string detail_;
+    bool silent_;
 };
 
 // `value` in upper-case hexadecimal, zero-padded to at least `digits`
@@ -41,6 +45,8 @@ std::string hexadecimal(uint32_t value, int digits = 0);
 
 // A calculator-side failure: no description, only the detail.
 inline LinkError noAnswer(std::string detail) { return LinkError(kNoAnswer, {}, std::move(detail)); }
+// A calculator that sent nothing at all: kNoAnswer, silent().
+inline LinkError silence(std::string detail) { return LinkError(kNoAnswer, {}, std::move(detail), true); }
 
 // A device that could not be opened or used: kSystemErrorBase + err, with a
 // sentence that names the device name the user chose, the path it resolved

@@ -42,7 +42,7 @@ public:
             const size_t got = transport_.receive(buffer + done, size - done, limit);
             if (got == 0) {
                 if (received_ == 0)
-                    throw noAnswer("no reply within " + std::to_string(limit.count()) + " ms (the reply limit)");
+                    throw silence("no reply within " + std::to_string(limit.count()) + " ms (the reply limit)");
                 if (packetLimit)
                     throw tookTooLong(what);
                 throw noAnswer(what + " stopped after " + std::to_string(received_) + " bytes: nothing for " +

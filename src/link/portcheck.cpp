@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include "devicenames.h"
+#include "fileopen.h"
+#include "linkerror.h"
 #include "serialport.h"
 #include "usbcable.h"
 
@@ -25,9 +27,7 @@ std::string deviceAttribute(const struct stat &info, const std::string &name)
     const std::string path = "/sys/dev/char/" + std::to_string(major(info.st_rdev)) + ":" +
                              std::to_string(minor(info.st_rdev)) + "/" + name;
     if (name == "subsystem") {
-        char target[4096];
-        const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
-        const std::string text = n > 0 ? std::string(target, size_t(n)) : std::string();
+        const std::string text = linkTarget(path);
         return text.substr(text.find_last_of('/') + 1);
     }
     std::string line;
@@ -35,18 +35,55 @@ std::string deviceAttribute(const struct stat &info, const std::string &name)
     return line;
 }
 
+// A line as the terminal can show it: control characters as \xNN, so that
+// a link's target cannot move the cursor or change the colours.
+std::string printable(const std::string &text)
+{
+    std::string shown;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            shown += "\\x" + hexadecimal(static_cast<unsigned char>(c), 2);
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+// The system's own terminals, which are character devices of the kind
+// "tty" but no serial ports: /dev/tty, /dev/console, /dev/ptmx and the
+// virtual consoles. Their name, or nothing.
+std::string systemTerminal(dev_t device)
+{
+    if (major(device) == 5 && minor(device) <= 2) {
+        static const char *const names[] = {"/dev/tty", "/dev/console", "/dev/ptmx"};
+        return names[minor(device)];
+    }
+    if (major(device) == 4 && minor(device) < 64)
+        return "/dev/tty" + std::to_string(minor(device));
+    return {};
+}
+
+std::string kindOf(mode_t mode)
+{
+    return S_ISDIR(mode) ? "folder" : S_ISFIFO(mode) ? "named pipe" : S_ISSOCK(mode) ? "socket" : "file";
+}
+
 std::string checkSerial(int port)
 {
     const std::string name = "COM" + std::to_string(port);
     const std::string link = portLinkPath(port);
-    const std::string path = resolveDeviceName(name).path;
+    std::string path;
+    try {
+        path = resolveDeviceName(name).path;
+    } catch (const LinkError &error) {
+        return name + "  cannot be opened: " + error.description();
+    }
     const std::string setLink = "mkdir -p " + link.substr(0, link.rfind('/')) + " && ln -sfn /dev/ttyUSB0 " + link;
 
     std::string line = name + "  ";
-    char target[4096];
-    const ssize_t length = ::readlink(link.c_str(), target, sizeof target - 1);
+    const std::string target = linkTarget(link);
     if (path == link)
-        line += link + (length > 0 ? " -> " + std::string(target, size_t(length)) : std::string());
+        line += link + (target.empty() ? std::string() : " -> " + target);
     else
         line += path + " (no port link)";
     const auto cannot = [&](const std::string &why) { return line + ": cannot be opened: " + why; };
@@ -62,7 +99,10 @@ std::string checkSerial(int port)
                       " of its own. For a USB serial adapter, set a port link: " + setLink);
     }
     if (!S_ISCHR(info.st_mode))
-        return cannot("it is not a serial port but a " + std::string(S_ISDIR(info.st_mode) ? "folder" : "file") +
+        return cannot("it is not a serial port but a " + kindOf(info.st_mode) + ". Point the port link at one: " +
+                      setLink);
+    if (const std::string terminal = systemTerminal(info.st_rdev); !terminal.empty())
+        return cannot("it is not a serial port but the system's terminal " + terminal +
                       ". Point the port link at one: " + setLink);
     const bool pseudoTerminal = isPseudoTerminal(info.st_rdev);
     if (!pseudoTerminal) {
@@ -89,7 +129,7 @@ std::string installedUdevRule()
 {
     for (const char *folder :
          {"/etc/udev/rules.d", "/run/udev/rules.d", "/usr/lib/udev/rules.d", "/lib/udev/rules.d"}) {
-        const std::string rule = std::string(folder) + "/60-ekrano.rules";
+        const std::string rule = std::string(folder) + "/" + kUdevRuleName;
         if (::access(rule.c_str(), F_OK) == 0)
             return rule;
     }
@@ -136,7 +176,7 @@ std::vector<std::string> checkPorts()
 {
     std::vector<std::string> lines;
     for (int port = 1; port <= 4; ++port)
-        lines.push_back(checkSerial(port));
+        lines.push_back(printable(checkSerial(port)));
     const std::vector<std::string> usb = checkUsb();
     lines.insert(lines.end(), usb.begin(), usb.end());
     return lines;

@@ -13,6 +13,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include "fileopen.h"
 #include "linkerror.h"
 
 namespace calclink {
@@ -34,13 +35,12 @@ std::string portAdvice(int err, const std::string &path)
     case ENOENT:
     case ENXIO:
     case ENODEV: {
-        char target[4096];
-        const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
+        const std::string target = linkTarget(path);
         // Only ENOENT means that the target is missing. ENXIO and ENODEV come
         // from a device file that is there with no device behind it: an
         // adapter's unplugged, or /dev/tty in a program without a terminal.
-        if (n > 0)
-            return "The port link points to " + std::string(target, size_t(n)) +
+        if (!target.empty())
+            return "The port link points to " + target +
                    (err == ENOENT ? ", which is not there" : ", which has no device behind it") +
                    ": is the cable or adapter plugged in?";
         return "Is the cable plugged in, and is this the right port?";

@@ -1,22 +1,18 @@
 #include "transports.h"
 
-#include <filesystem>
-
 #include "devicenames.h"
+#include "fileopen.h"
 #include "linkerror.h"
 
 namespace calclink {
 
 namespace {
 
-// A path and, for a link, what it finally points to.
+// A path and, for a link, what it points to.
 std::string whereTo(const std::string &path)
 {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error))
-        return path;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-    return path + " -> " + (error ? "(" + error.message() + ")" : target.string());
+    const std::string target = linkTarget(path);
+    return target.empty() ? path : path + " -> " + target;
 }
 
 } // namespace

@@ -17,6 +17,9 @@ inline constexpr uint16_t kUsbVendorId = 0x0451;
 inline constexpr uint16_t kUsbProductId = 0xE001;
 inline constexpr uint8_t kUsbEndpointOut = 0x02;
 inline constexpr uint8_t kUsbEndpointIn = 0x81;
+// The udev rule that gives the cable to the user at the computer: the file's
+// name in packaging/udev and in every folder udev reads rules from.
+inline constexpr char kUdevRuleName[] = "60-ekrano.rules";
 
 // What one bulk transfer came to.
 struct UsbTransfer {

@@ -13,9 +13,9 @@ namespace {
 
 constexpr size_t kReadSize = 32;
 
-const std::string kUdevAdvice =
-    "The USB cable needs the udev rule packaging/udev/60-ekrano.rules: install it with "
-    "`sudo make install-udev` in Ekrano's source folder, then plug the cable in again.";
+const std::string kUdevAdvice = std::string("The USB cable needs the udev rule packaging/udev/") + kUdevRuleName +
+                                ": install it with `sudo make install-udev` in Ekrano's source folder, then plug "
+                                "the cable in again.";
 const std::string kUnpluggedAdvice = "The cable was pulled out; plug it in again and retry.";
 
 } // namespace
@@ -96,7 +96,9 @@ void UsbTransport::traced(const char *direction, size_t size, const UsbTransfer 
 void UsbTransport::failed(const UsbTransfer &transfer, const std::string &doing)
 {
     const int err = transfer.status == UsbTransfer::NoDevice ? ENODEV : (transfer.error ? transfer.error : EIO);
-    throw systemError(err, deviceName_, cable_->path(), doing, usbAdvice(err));
+    // An unplug in the middle of a transfer comes as a vanished device or,
+    // as often, as an I/O error on the endpoint: the same advice for both.
+    throw systemError(err, deviceName_, cable_->path(), doing, err == EIO ? kUnpluggedAdvice : usbAdvice(err));
 }
 
 // The time left until the end of the next step of a wait that lasts until
@@ -118,7 +120,7 @@ void UsbTransport::send(const uint8_t *data, size_t size)
         if (transfer.status == UsbTransfer::NoDevice || transfer.status == UsbTransfer::Failed)
             failed(transfer, "writing to");
         if (done < size && SteadyClock::now() >= deadline)
-            throw noAnswer("USB cable: the calculator took " + std::to_string(done) + " of " + std::to_string(size) +
+            throw (done == 0 ? silence : noAnswer)("USB cable: the calculator took " + std::to_string(done) + " of " + std::to_string(size) +
                            " bytes within " + std::to_string(writeLimit_.count()) + " ms (the write limit)");
     }
 }

@@ -94,7 +94,10 @@ void LiveReader::run()
             break;
 
         if (result.screen) {
-            reads_.push_back(Clock::now());
+            // A capture that ended after pausing shows its screen, but the
+            // rate counts only the screens read while reading.
+            if (!paused_)
+                reads_.push_back(Clock::now());
             news_.screenChanged = news_.screenChanged || news_.screen != result.screen;
             news_.screen = result.screen;
             if (!paused_) {
@@ -102,21 +105,27 @@ void LiveReader::run()
                 news_.reason.clear();
             }
             tell(lock);
-        } else if (result.number == calclink::kNoAnswer) {
-            // The calculator's side: ask again at once, it may be back any moment.
-            if (!paused_ && news_.state != State::Waiting) {
-                news_.state = State::Waiting;
-                news_.reason.clear();
-                tell(lock);
-            }
-        } else {
-            if (!paused_) {
-                news_.state = State::Failing;
-                news_.reason = result.description;
-                tell(lock);
-            }
-            if (!rest(lock, Clock::now() + kRetryAfter))
-                break;
+            continue;
         }
+        State state = State::Failing;
+        std::string reason = result.description;
+        Clock::duration pause = kRetryAfter;
+        if (result.number == calclink::kNoAnswer && result.silent) {
+            // The calculator's side: ask again at once, it may be back any moment.
+            state = State::Waiting;
+            reason.clear();
+            pause = Clock::duration::zero();
+        } else if (result.number == calclink::kNoAnswer) {
+            state = State::Answered;
+            reason = result.detail.empty() ? result.description : result.detail;
+            pause = kAskAgainAfter;
+        }
+        if (!paused_ && (news_.state != state || news_.reason != reason)) {
+            news_.state = state;
+            news_.reason = reason;
+            tell(lock);
+        }
+        if (pause > Clock::duration::zero() && !rest(lock, Clock::now() + pause))
+            break;
     }
 }

@@ -20,15 +20,18 @@
 // ended, its final acknowledgement on the wire and its port put back.
 //
 // A calculator that does not answer (busy, or switched off) is asked again
-// at once; a device that cannot be used (no such port, the cable unplugged,
-// no permission) is tried again every two seconds, so that a cable plugged
-// in later just works.
+// at once; one that answers wrongly (refuses, or sends a screen that does not
+// check out) is asked again after a second, so that neither it nor the
+// computer is kept busy; a device that cannot be used (no such port, the
+// cable unplugged, no permission) is tried again every two seconds, so that
+// a cable plugged in later just works.
 class LiveReader {
 public:
     enum class State {
         Reading, // screens are coming in
-        Waiting, // the calculator did not answer the last request
-        Failing, // the device could not be used; `reason` says why
+        Waiting,  // the calculator did not answer the last request
+        Answered, // the calculator answered the last request wrongly; `reason` says what came
+        Failing,  // the device could not be used; `reason` says why
         Paused,  // no request goes out until resumed
     };
 
@@ -37,11 +40,12 @@ public:
         std::optional<calclink::Bitmap> screen; // the last screen read
         bool screenChanged = false;            // it differs from the one before, or is the first
         State state = State::Reading;
-        std::string reason;                     // Failing: the capture's sentence for the user
+        std::string reason;                     // Failing: the capture's sentence for the user; Answered: its detail
         double screensPerSecond = 0;            // over the last five seconds
     };
 
     static constexpr std::chrono::seconds kRetryAfter{2};
+    static constexpr std::chrono::seconds kAskAgainAfter{1}; // a wrong answer
     static constexpr std::chrono::seconds kRateSpan{5};
 
     // Starts reading with cable code `cableCode` on `deviceName`. `changed`

@@ -12,9 +12,6 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "capture.h"
 #include "livescreen.h"
 #include "render.h"
@@ -72,22 +69,20 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
     connect(&rate_, &QTimer::timeout, this, &LiveWindow::takeNews);
     rate_.start(1000);
 
-    // EKRANO_TRACE names a file that every capture's trace is added to, as for the Ekrano window.
-    std::string traceError;
-    trace_ = std::make_unique<calclink::Trace>(std::getenv("EKRANO_TRACE"), true, traceError);
-    if (!traceError.empty())
-        std::fprintf(stderr, "ekrano-live: %s\n", traceError.c_str());
+    trace_ = calclink::environmentTrace("ekrano-live");
 
     // Told on the reader's thread; the news is taken on this one.
     reader_ = std::make_unique<LiveReader>(
         calclink::cableCodeOf(choices.cable), calclink::deviceNameOf(choices.cable, choices.port),
         [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); }, timeouts,
         *trace_);
-    showStatus(reader_->news());
+    takeNews();
 }
 
 LiveWindow::~LiveWindow() = default;
 
+// The one place that takes the reader's news: a screen in it is shown here,
+// or it would be lost, since news() reports each screen once.
 void LiveWindow::takeNews()
 {
     if (!reader_)
@@ -110,6 +105,9 @@ void LiveWindow::showStatus(const LiveReader::News &news)
         break;
     case LiveReader::State::Waiting:
         state = "Waiting for the calculator";
+        break;
+    case LiveReader::State::Answered:
+        state = "The calculator answered wrongly: " + QString::fromStdString(news.reason);
         break;
     case LiveReader::State::Failing:
         state = QString::fromStdString(news.reason);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <csignal>
 #include <cstdio>
 
 #include "choiceoptions.h"
@@ -14,10 +15,16 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("ekrano-live");
-    QApplication::setApplicationVersion(EKRANO_VERSION);
+    // A trace on a closed pipe (`EKRANO_TRACE=/dev/stdout ekrano-live | head`)
+    // is a trace that failed, not a signal that ends the program with the
+    // port still raw.
+    std::signal(SIGPIPE, SIG_IGN);
+    QCoreApplication::setApplicationName("ekrano-live");
+    QCoreApplication::setApplicationVersion(EKRANO_VERSION);
 
+    // The options are read before the display is opened, so that --help,
+    // --version and a wrong option need none. Qt's own options (-platform
+    // and the like) are known only to the QApplication, which takes them out.
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Shows the calculator's screen as it changes, read over and over with Ekrano's link settings and colours. "
@@ -26,13 +33,32 @@ int main(int argc, char *argv[])
     parser.addVersionOption();
     constexpr int kOptions = choiceoptions::Link | choiceoptions::Colours;
     choiceoptions::add(parser, kOptions);
-    parser.process(app);
-    settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
-    if (const std::optional<QString> wrong = choiceoptions::apply(parser, kOptions, choices)) {
-        std::fprintf(stderr, "ekrano-live: %s; see ekrano-live --help\n", qPrintable(*wrong));
-        return 2;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool read = parser.parse(arguments);
+    if (read && (parser.isSet("help") || parser.isSet("version"))) {
+        QCoreApplication app(argc, argv);
+        parser.process(app); // shows them and exits
     }
+    settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
+    const auto wrongChoice = [&] {
+        const std::optional<QString> wrong = choiceoptions::apply(parser, kOptions, choices);
+        if (wrong)
+            std::fprintf(stderr, "ekrano-live: %s; see ekrano-live --help\n", qPrintable(*wrong));
+        return wrong.has_value();
+    };
+    if (read && wrongChoice())
+        return 2;
 
+    QApplication app(argc, argv);
+    if (!read) {
+        parser.process(app); // exits if an option is still unknown
+        if (wrongChoice())
+            return 2;
+    }
+    // The menu entry's name: the desktop matches the window to it (Wayland's application id).
+    QGuiApplication::setDesktopFileName(EKRANO_APP_ID ".Live");
     LiveWindow window(choices, ScreenMetrics::of(QGuiApplication::primaryScreen()));
     // The session ending, SIGTERM, SIGHUP and Ctrl-C close the window, which
     // cancels a capture under way and gives the port back as it was.
