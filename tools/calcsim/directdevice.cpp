@@ -41,7 +41,11 @@ UsbTransfer DirectDevice::bulkWrite(const uint8_t *data, size_t size, calclink::
         return result;
     plug_->written.insert(plug_->written.end(), data, data + size);
     const Clock::time_point arrived = carry(Clock::now(), std::max<size_t>((size + kPacket - 1) / kPacket, 1));
-    for (DirectCalculator::Send &send : plug_->calculator.feed(data, size)) {
+    const int screens = plug_->calculator.screensSent();
+    const std::vector<DirectCalculator::Send> sends = plug_->calculator.feed(data, size);
+    if (plug_->calculator.screensSent() > screens)
+        plug_->screens.push_back(arrived);
+    for (const DirectCalculator::Send &send : sends) {
         const Clock::time_point start = arrived + send.pause;
         for (size_t at = 0; at < send.bytes.size(); at += kPacket) {
             const size_t count = std::min(kPacket, send.bytes.size() - at);

@@ -19,6 +19,7 @@ struct DirectPlug {
     std::vector<uint8_t> written; // every byte the host wrote, in order
     std::vector<size_t> readSizes; // the size of every bulk read
     int openings = 0, closings = 0;
+    std::vector<std::chrono::steady_clock::time_point> screens; // when the host acknowledged each screen whole
 
     // Pulled out: the bulk read after `readsBeforeUnplug` reads fails as
     // `unplugAs` (NoDevice, or Failed with EIO, as a kernel reports the same
