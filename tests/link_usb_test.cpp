@@ -378,8 +378,12 @@ TEST(DirectUsb, TheRecordedExchangeByteForByte)
     }
     EXPECT_EQ(answered, recordedCalculator(testBitmap()));
 
-    const Bitmap screen = readDirectScreen(*link.transport, link.limits);
+    TraceText traced;
+    const Bitmap screen = readDirectScreen(*link.transport, link.limits, traced.trace());
     EXPECT_EQ(screen, link.screen);
+    EXPECT_EQ(traced.count("sent 00 00 00 02 05 E0 00 acknowledgement"), 6);
+    EXPECT_EQ(traced.count("received the delay acknowledgement, 4 bytes"), 1);
+    EXPECT_EQ(traced.count("received the parameter data, 775 bytes"), 1);
     std::vector<uint8_t> expected = kRecordedHost;
     for (int i = 0; i < 5; ++i) // the delay acknowledgement and the four parts of the screen
         expected.insert(expected.end(), kHostAck.begin(), kHostAck.end());
@@ -479,6 +483,8 @@ TEST(DirectUsb, DeviceKindsAndNames)
     EXPECT_EQ(usbKindOf(0xE008), UsbKind::Calculator);
     EXPECT_EQ(usbKindOf(0xE004), std::nullopt);
     EXPECT_EQ(usbKindName(UsbKind::Calculator), "calculator on its own USB port");
+    EXPECT_EQ(deviceNameOf(kMenuUsb, 3, 2), "\\\\.\\Usb2") << "--port USB2, whatever COM port is stored";
+    EXPECT_EQ(deviceNameOf(kMenuGray, 3, 2), "COM3");
 
     // \\.\Usb1 through capture(), with one calculator plugged in as \\.\Usb0.
     auto plug = std::make_shared<DirectPlug>();
