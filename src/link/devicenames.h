@@ -13,8 +13,7 @@ struct LinkDevice {
 };
 
 // "COM1".."COM4": the port link when it exists (even if it points nowhere,
-// so that the error names it), else /dev/ttyS0..3. "\\.\UsbN": USB device N,
-// link cables and calculators on their own port counted together.
+// so that the error names it), else /dev/ttyS0..3. "\\.\UsbN": USB cable N.
 // Any other name throws LinkError kInvalidArgument.
 LinkDevice resolveDeviceName(const std::string &deviceName);
 

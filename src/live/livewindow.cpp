@@ -83,7 +83,7 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
         calclink::cableCodeOf(choices.cable), calclink::deviceNameOf(choices.cable, choices.port, choices.usb),
         [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); }, timeouts,
         *trace_);
-    takeNews(); // the first screen may be in it already
+    takeNews();
 }
 
 LiveWindow::~LiveWindow() = default;
