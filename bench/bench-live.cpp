@@ -8,7 +8,11 @@
 //   over late and unevenly, so the calculator cannot time them), the trace's
 //   own writing included;
 // - the processor time the live window takes, its reading thread included,
-//   while the screen does not change, at 9600 baud.
+//   while the screen does not change, at 9600 baud;
+// - the screens a second from a calculator on its own USB port, beside the
+//   bare exchanges of a plain thread, on a modelled full-speed link: with a
+//   calculator that answers at once, and with one that takes the recorded
+//   exchange's half second.
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
@@ -35,6 +39,8 @@
 #include "bitmap.h"
 #include "capture.h"
 #include "devicenames.h"
+#include "directdevice.h"
+#include "directframing.h"
 #include "livereader.h"
 #include "livewindow.h"
 #include "portlink.h"
@@ -325,6 +331,115 @@ void LiveAtGray9600(benchmark::State &state)
     }
 }
 BENCHMARK(LiveAtGray9600)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The modelled full-speed USB link: a 64-byte bulk packet is 64 data bytes
+// and about 13 of token, handshake, CRC and gaps, at 12 Mbit/s: 51 us.
+constexpr std::chrono::nanoseconds kFullSpeedPacket{(64 + 13) * 8 * 1000 / 12};
+// The calculator's think time that makes the recorded exchange's half second
+// a screen, after one delay acknowledgement.
+constexpr std::chrono::milliseconds kRecordedThinking{490};
+
+// Screens a second, from the first to the last the calculator saw acknowledged.
+double directPerSecond(DirectPlug &plug)
+{
+    std::lock_guard lock(plug.mutex);
+    if (plug.screens.size() < 2)
+        return 0;
+    return double(plug.screens.size() - 1) / seconds(plug.screens.back() - plug.screens.front());
+}
+
+void forgetScreens(DirectPlug &plug)
+{
+    std::lock_guard lock(plug.mutex);
+    plug.screens.clear();
+}
+
+size_t screensSeen(DirectPlug &plug)
+{
+    std::lock_guard lock(plug.mutex);
+    return plug.screens.size();
+}
+
+// A plain thread doing the capture's turns and nothing else on the device:
+// the same raw packets out, the answers read one USB packet at a time.
+void bareDirectExchanges(const std::shared_ptr<DirectPlug> &plug, size_t count, Clock::duration longest)
+{
+    using namespace calclink::direct;
+    DirectDevice device(plug);
+    const auto write = [&](const std::vector<uint8_t> &bytes) { device.bulkWrite(bytes.data(), bytes.size(), 2s); };
+    const auto readRaw = [&] {
+        std::vector<uint8_t> raw;
+        uint8_t packet[DirectDevice::kPacket];
+        for (size_t whole = kRawHeader; raw.size() < whole;) {
+            const calclink::UsbTransfer transfer = device.bulkRead(packet, sizeof packet, 2s);
+            if (transfer.status != calclink::UsbTransfer::Done)
+                throw std::runtime_error("the bare direct exchange failed");
+            raw.insert(raw.end(), packet, packet + transfer.count);
+            if (raw.size() >= kRawHeader)
+                whole = kRawHeader + readBig32(raw.data());
+        }
+        return raw;
+    };
+    const std::vector<uint8_t> ack = rawPacket(kAcknowledgement, kAcknowledgementData);
+    const uint8_t screenRequest[] = {0x00, 0x01, 0x00, 0x22};
+    const auto end = Clock::now() + longest;
+    for (size_t i = 0; i < count && Clock::now() < end; ++i) {
+        write(bufferSizePacket(kBufferSizeRequest, kHostBufferSize));
+        const uint32_t allocation = readBig32(readRaw().data() + kRawHeader);
+        write(rawPartsOf(virtualPacket(kSetMode, kNormalMode), allocation).front());
+        readRaw(); // its acknowledgement
+        readRaw(); // the mode acknowledgement
+        write(ack);
+        write(rawPartsOf(virtualPacket(kParameterRequest, screenRequest), allocation).front());
+        readRaw();
+        // Parts, each acknowledged, until the last part of the parameter data.
+        for (uint16_t type = 0;;) {
+            const std::vector<uint8_t> part = readRaw();
+            if (type == 0)
+                type = readBig16(part.data() + kRawHeader + 4);
+            write(ack);
+            if (part[4] == kVirtualLast) {
+                if (type == kParameterData)
+                    break;
+                type = 0;
+            }
+        }
+    }
+}
+
+// Ekrano Live on \\.\Usb0, a calculator on its own port behind the modelled
+// link, beside the bare exchanges; `thinking`: the calculator's pause before
+// the screen, after a delay acknowledgement.
+void liveDirect(benchmark::State &state, std::chrono::milliseconds thinking, size_t screens, Clock::duration longest)
+{
+    auto plug = std::make_shared<DirectPlug>();
+    plug->packetTime = kFullSpeedPacket;
+    plug->calculator.behaviour().delayAcks = thinking.count() ? 1 : 0;
+    plug->calculator.behaviour().late = thinking;
+    calclink::setUsbOpener(directOpener(plug));
+    for (auto _ : state) {
+        forgetScreens(*plug);
+        bareDirectExchanges(plug, screens, longest);
+        const double bare = directPerSecond(*plug);
+
+        forgetScreens(*plug);
+        {
+            const LiveReader reader(calclink::kCableUsb, "\\\\.\\Usb0", {});
+            const auto end = Clock::now() + longest;
+            while (screensSeen(*plug) < screens && Clock::now() < end)
+                std::this_thread::sleep_for(thinking.count() ? 100ms : 10ms);
+        }
+        state.counters["live_per_s"] = directPerSecond(*plug);
+        state.counters["bare_per_s"] = bare;
+    }
+    calclink::setUsbOpener({});
+}
+
+void LiveDirectUsbFullSpeed(benchmark::State &state) { liveDirect(state, 0ms, 1'000'000, 1s); }
+BENCHMARK(LiveDirectUsbFullSpeed)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void LiveDirectUsbRecordedPace(benchmark::State &state) { liveDirect(state, kRecordedThinking, 7, 10s); }
+BENCHMARK(LiveDirectUsbRecordedPace)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,7 +1,8 @@
 // Ekrano Live against the simulated calculator on a pseudo-terminal: it
 // follows the screens, copies what the Ekrano window draws, shows a silent
 // or an unplugged calculator and recovers, and lets go of the port at once
-// when closed.
+// when closed; and a calculator on its own USB port, through the simulated
+// USB device.
 
 #include <QFileDialog>
 #include <QProcess>
@@ -19,6 +20,8 @@
 #include <unistd.h>
 
 #include "calcsimulator.h"
+#include "capture.h"
+#include "directdevice.h"
 #include "livewindow.h"
 #include "portlinks.h"
 #include "render.h"
@@ -113,6 +116,27 @@ TEST_F(LiveTest, TheWindowFollowsTheScreens)
     EXPECT_FALSE(shown.count(kAnimationFrames)) << "the window showed a screen the calculator never sent";
     EXPECT_TRUE(window.status().startsWith("COM1, Gray cable · ")) << window.status().toStdString();
     EXPECT_TRUE(window.status().endsWith(" screens/s · Reading")) << window.status().toStdString();
+}
+
+TEST_F(LiveTest, MirrorsACalculatorOnItsOwnUsbPort)
+{
+    auto plug = std::make_shared<DirectPlug>();
+    plug->calculator.behaviour().screen = builtinScreen();
+    calclink::setUsbOpener(directOpener(plug));
+    struct Unset {
+        ~Unset() { calclink::setUsbOpener({}); }
+    } unset;
+    settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
+    choices.cable = calclink::kMenuUsb;
+    live = std::make_unique<LiveWindow>(choices, ScreenMetrics{15, 15});
+    live->show();
+    const QImage expected = display::render(display::screenImage(builtinScreen(), 96, 64),
+                                            display::solidLook(2.5, 15, 15, 7340032, 0xFFFFFF, true));
+    EXPECT_TRUE(waitUntil([&] { return live->picture() == expected; })) << live->status().toStdString();
+    EXPECT_TRUE(statusSays("USB cable · ")) << live->status().toStdString();
+    live.reset();
+    std::lock_guard lock(plug->mutex);
+    EXPECT_TRUE(plug->calculator.hostFaults().empty()) << plug->calculator.hostFaults().front();
 }
 
 TEST_F(LiveTest, EveryCalculatorPixelIsTheSameSquareCentredInTheWindow)

@@ -270,7 +270,8 @@ int main(int argc, char *argv[])
     parser.addOptions({
         {"raw", "The bare 96 x 64 screen, one pixel a calculator pixel, black on white."},
         {"trace", "Write what the capture does, for a bug report, to TFILE (- for standard error).", "TFILE"},
-        {"list", "Show where COM1 to COM4 and the USB cable lead and whether they can be opened now, then exit."},
+        {"list", "Show where COM1 to COM4 lead, the USB devices (USB0, USB1 ...: link cables and calculators on "
+                 "their own USB port) and whether each can be opened now, then exit."},
     });
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText() + "; see ekrano-capture --help", kBadOption);
@@ -317,8 +318,9 @@ int main(int argc, char *argv[])
         return fail("cancelled");
 
     const calclink::CaptureResult result = calclink::capture(
-        calclink::cableCodeOf(request.look.cable), calclink::deviceNameOf(request.look.cable, request.look.port), stop,
-        {}, std::nullopt, trace ? *trace : calclink::Trace::off());
+        calclink::cableCodeOf(request.look.cable),
+        calclink::deviceNameOf(request.look.cable, request.look.port, request.look.usb), stop, {}, std::nullopt,
+        trace ? *trace : calclink::Trace::off());
     // From here on the signals do what they did when the program started
     // (end it, as a rule).
     handlers.reset();

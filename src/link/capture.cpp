@@ -49,9 +49,9 @@ std::string portName(int portIndex)
     return "COM" + digits.substr(digits.size() - 1);
 }
 
-std::string deviceNameOf(int cableIndex, int portIndex)
+std::string deviceNameOf(int cableIndex, int portIndex, int usbIndex)
 {
-    return cableIndex == kMenuUsb ? "\\\\.\\Usb0" : portName(portIndex);
+    return cableIndex == kMenuUsb ? "\\\\.\\Usb" + std::to_string(usbIndex) : portName(portIndex);
 }
 
 bool CaptureResult::cancelled() const { return !screen && number == kCancelled; }

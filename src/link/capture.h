@@ -30,12 +30,13 @@ struct CaptureResult {
 // other number); the cable code Connect takes for one (any other number
 // counts as Black); the name of a port: "COM" and the last digit of its
 // number (1 to 4 give COM1 to COM4); and the device name of a cable on a
-// port: "\\.\Usb0" for USB, which has no port, otherwise the port's name.
+// port: for USB, which has no port, USB device `usbIndex` ("\\.\Usb0" for
+// the first, which the window always reads), otherwise the port's name.
 inline constexpr int kMenuBlack = 0, kMenuGray = 1, kMenuUsb = 2;
 const char *cableName(int cableIndex);
 int cableCodeOf(int cableIndex);
 std::string portName(int portIndex);
-std::string deviceNameOf(int cableIndex, int portIndex);
+std::string deviceNameOf(int cableIndex, int portIndex, int usbIndex = 0);
 
 // Reads the calculator's screen once: Configure(26) on a CalcScreen,
 // Connect(cableCode, deviceName) on a CalcLink, then `connected` (on the

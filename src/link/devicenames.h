@@ -9,7 +9,7 @@ struct LinkDevice {
     enum class Kind { Serial, Usb };
     Kind kind = Kind::Serial;
     std::string path; // Serial: the port link or /dev/ttyS*
-    int usbIndex = 0; // Usb: 0 for the first cable found
+    int usbIndex = 0; // Usb: 0 for the first device found
 };
 
 // "COM1".."COM4": the port link when it exists (even if it points nowhere,

@@ -144,14 +144,16 @@ std::vector<std::string> checkUsb()
         return {"USB   cannot be used on this computer: " + reason};
     const std::string rule = installedUdevRule();
     if (cables->empty())
-        return {"USB   no link cable found; the udev rule " +
+        return {"USB   no USB link cable and no calculator on its own USB port found; the udev rule " +
                 (rule.empty() ? std::string("is not installed") : "is installed (" + rule + ")")};
     std::vector<std::string> lines;
     for (size_t i = 0; i < cables->size(); ++i) {
         const UsbCablePlace &cable = (*cables)[i];
         char place[96];
-        std::snprintf(place, sizeof place, "USB   \\\\.\\Usb%zu: bus %03d address %03d (", i, cable.bus, cable.address);
-        std::string line = place + cable.path + ")";
+        std::snprintf(place, sizeof place, "USB   \\\\.\\Usb%zu (USB%zu): ", i, i);
+        std::string line = place + usbKindName(cable.kind);
+        std::snprintf(place, sizeof place, ", bus %03d address %03d (", cable.bus, cable.address);
+        line += place + cable.path + ")";
         if (::access(cable.path.c_str(), R_OK | W_OK) == 0) {
             lines.push_back(line + ": can be opened");
             continue;
@@ -164,7 +166,7 @@ std::vector<std::string> checkUsb()
             lines.push_back(line + "The udev rule is not installed. " + usbAdvice(err));
         else
             lines.push_back(line + "The udev rule is installed (" + rule +
-                            "): plug the cable in again so that it applies. It gives the cable to the user "
+                            "): plug it in again so that it applies. It gives the device to the user "
                             "logged in at this computer, not to one logged in from elsewhere.");
     }
     return lines;

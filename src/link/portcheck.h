@@ -6,9 +6,10 @@
 namespace calclink {
 
 // The port check of ekrano-capture --list: one line for each of COM1 to
-// COM4, then one for each USB link cable or one saying there is none. Each
-// says where the name leads (the port link and its target, or /dev/ttySn;
-// the cable's bus and address), whether this user can open it now, and if
+// COM4, then one for each USB device (a link cable or a calculator on its own
+// USB port, numbered as \\.\UsbN counts them) or one saying there is none.
+// Each says where the name leads (the port link and its target, or
+// /dev/ttySn; the USB device's kind, bus and address), whether this user can open it now, and if
 // not, why and what to do. It asks no calculator anything and changes
 // nothing: it reads the links, the device files and their permissions and
 // the system's list of devices, and never opens a serial port, since opening

@@ -23,7 +23,7 @@ namespace {
 QString placeOf(const settingsfile::Choices &choices)
 {
     if (choices.cable == calclink::kMenuUsb)
-        return "USB cable";
+        return choices.usb == 0 ? QString("USB cable") : QString("USB cable, USB%1").arg(choices.usb);
     return QString("%1, %2 cable")
         .arg(QString::fromStdString(calclink::portName(choices.port)), calclink::cableName(choices.cable));
 }
@@ -73,7 +73,7 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
 
     // Told on the reader's thread; the news is taken on this one.
     reader_ = std::make_unique<LiveReader>(
-        calclink::cableCodeOf(choices.cable), calclink::deviceNameOf(choices.cable, choices.port),
+        calclink::cableCodeOf(choices.cable), calclink::deviceNameOf(choices.cable, choices.port, choices.usb),
         [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); }, timeouts,
         *trace_);
     takeNews();

@@ -37,7 +37,8 @@ void add(QCommandLineParser &parser, int groups)
 {
     if (groups & Link)
         parser.addOptions({
-            {"port", "The serial port: COM1 to COM4.", "COMn"},
+            {"port", "The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), "
+                     "USB1 ..., link cables and calculators on their own USB port counted together.", "port"},
             {"cable", "The cable: black, gray or usb.", "cable"},
         });
     if (groups & Picture)
@@ -55,12 +56,21 @@ void add(QCommandLineParser &parser, int groups)
 
 std::optional<QString> apply(const QCommandLineParser &parser, int groups, settingsfile::Choices &choices)
 {
+    bool usbPort = false;
     if ((groups & Link) && parser.isSet("port")) {
         static const QStringList ports{"COM1", "COM2", "COM3", "COM4"};
-        const int index = int(ports.indexOf(parser.value("port").toUpper()));
-        if (index < 0)
-            return QString("--port takes COM1, COM2, COM3 or COM4, not '%1'").arg(parser.value("port"));
-        choices.port = index + 1;
+        static const QRegularExpression usbForm(QRegularExpression::anchoredPattern("USB([0-9]{1,2})"));
+        const QString port = parser.value("port").toUpper();
+        const int index = int(ports.indexOf(port));
+        if (const QRegularExpressionMatch usb = usbForm.match(port); usb.hasMatch()) {
+            choices.usb = usb.captured(1).toInt();
+            usbPort = true;
+        } else if (index >= 0) {
+            choices.port = index + 1;
+        } else {
+            return QString("--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not '%1'")
+                .arg(parser.value("port"));
+        }
     }
     if ((groups & Link) && parser.isSet("cable")) {
         static const QStringList cables{"black", "gray", "usb"};
@@ -69,6 +79,9 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
             return QString("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));
         choices.cable = index;
     }
+    // The cable's index 2 is "USB" (calclink::kMenuUsb), which this library does not link.
+    if (usbPort && choices.cable != 2)
+        return QString("--port %1 is a USB device, for the USB cable (--cable usb)").arg(parser.value("port"));
     if (groups & Picture) {
         if (parser.isSet("zoom")) {
             const std::optional<int> value = scrollValueOf(parser.value("zoom"));

@@ -31,6 +31,7 @@ inline constexpr int kStartingScrollValue = 30;
 struct Choices {
     int port = 1, cable = 0, border = 0, scrollbar = kStartingScrollValue;
     int32_t forecolor = 0, backcolor = 0xFFFFFF;
+    int usb = 0; // with the USB cable, which USB device (\\.\UsbN): only ever chosen on the command line
     bool operator==(const Choices &) const = default;
 };
 Choices choices(const Texts &texts);
