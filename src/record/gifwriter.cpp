@@ -168,14 +168,18 @@ QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gi
     const auto hundredths = [&](std::chrono::nanoseconds at) {
         return int64_t(std::llround(std::chrono::duration<double>(at - origin) / kHundredth));
     };
-    const auto endOf = [&](size_t i) { return i + 1 < frames.size() ? frames[i + 1].start : recording.elapsed(); };
-    // The last frame that stands for some time, should none: a one-frame picture.
-    size_t lastShown = frames.size() - 1;
-    for (size_t i = frames.size(); i-- > 0;) {
-        if (hundredths(endOf(i)) > hundredths(frames[i].start)) {
-            lastShown = i;
-            break;
-        }
+    std::vector<int64_t> delays(frames.size());
+    for (size_t i = 0; i < frames.size(); ++i)
+        delays[i] = hundredths(i + 1 < frames.size() ? frames[i + 1].start : recording.elapsed()) -
+                    hundredths(frames[i].start);
+    // The last screen is always shown, however soon the recording stopped
+    // after it (--screens stops at once): it takes a hundredth from the
+    // frame before where that one can spare it.
+    if (delays.back() == 0) {
+        delays.back() = 1;
+        const auto before = std::find_if(delays.rbegin() + 1, delays.rend(), [](int64_t d) { return d > 0; });
+        if (before != delays.rend() && *before > 1)
+            --*before;
     }
 
     gif.clear();
@@ -185,8 +189,8 @@ QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gi
     Pixels shown(size_t(width) * size_t(height)), next(shown.size());
     bool first = true;
     for (size_t i = 0; i < frames.size(); ++i) {
-        int64_t delay = hundredths(endOf(i)) - hundredths(frames[i].start);
-        if (delay <= 0 && i != lastShown)
+        int64_t delay = delays[i];
+        if (delay == 0)
             continue;
         draw(frames[i].screen, drawn, picture, next);
         QRect area = first || wholeFrames ? QRect(0, 0, width, height) : changed(shown, next, width, height);
@@ -197,7 +201,7 @@ QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gi
         // A screen that stood longer than one frame can say: more frames of one unchanged pixel.
         do {
             const int part = int(std::min<int64_t>(delay, kLongestDelay));
-            out.frame(shown, width, area, std::max(part, 0));
+            out.frame(shown, width, area, part);
             area = QRect(0, 0, 1, 1);
             delay -= part;
         } while (delay > 0);

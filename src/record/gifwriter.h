@@ -26,8 +26,9 @@ int scaleOf(double zoomFactor);
 // `recording` as an animated GIF that loops for ever, in `gif`. Two colours;
 // each frame stands for the time its screen stood, in the GIF's hundredths of
 // a second with the rounding carried forward, so that the whole picture is as
-// long as the recording within 5 ms; a frame that would stand no hundredth is
-// left out. After the first frame only the rectangle that changed is written.
+// long as the recording within 10 ms; a frame that would stand no hundredth is
+// left out, but for the last. After the first frame only the rectangle that
+// changed is written.
 // `wholeFrames` writes every frame whole instead (the benchmark gives other
 // tools such a picture to shrink). Returns the empty text, or why not.
 QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gif, bool wholeFrames = false);
