@@ -95,6 +95,7 @@ void LiveReader::run()
 
         if (result.screen) {
             reads_.push_back(Clock::now());
+            ++news_.screensRead;
             news_.screenChanged = news_.screenChanged || news_.screen != result.screen;
             news_.screen = result.screen;
             if (!paused_) {
