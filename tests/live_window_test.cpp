@@ -234,7 +234,8 @@ protected:
         EXPECT_TRUE(window.status().endsWith(" · Recording 0:00 · 0 screens")) << window.status().toStdString();
         const int served = simulator.requestsServed();
         ASSERT_TRUE(waitUntil([&] { return simulator.requestsServed() >= served + 4; }));
-        ASSERT_TRUE(statusSays(" screens")); // news of them taken
+        static const QRegularExpression counted("Recording \\d:\\d\\d · ([2-9]|\\d\\d+) screens$");
+        ASSERT_TRUE(waitUntil([&] { return counted.match(window.status()).hasMatch(); })) << window.status().toStdString();
     }
 
     // Every frame is a screen of the animation at the stored zoom rounded (2.5: 3), colours and frame.
@@ -274,25 +275,30 @@ TEST_F(LiveRecordingTest, CtrlRAsksWhereAndAPlaceThatCannotBeWrittenKeepsTheReco
 {
     LiveWindow &window = liveWindow();
     recordSomeScreens(window);
-    const QString nowhere = "/proc/recording.gif"; // a folder that takes no new file, even from root
+    // A folder that goes once chosen: the file cannot be written there.
+    const QString gone = QDir(configPath()).absoluteFilePath("gone");
+    ASSERT_TRUE(QDir().mkpath(gone));
+    const QString nowhere = gone + "/recording.gif";
     const QString chosen = configPath() + "/recording.gif";
     ModalHand::Box failed;
     {
         ModalHand hand;
-        const auto choose = [&hand](const QString &file, QString *offered) {
-            hand.then([file, offered](QWidget *dialog) {
+        const auto choose = [&hand](const QString &file, QString *offered, bool removeFolder) {
+            hand.then([file, offered, removeFolder](QWidget *dialog) {
                 auto *files = qobject_cast<QFileDialog *>(dialog);
                 ASSERT_NE(files, nullptr) << "expected the file dialog";
                 if (offered)
                     *offered = files->selectedFiles().value(0);
                 files->selectFile(file);
+                if (removeFolder)
+                    QDir(QFileInfo(file).path()).removeRecursively();
                 qobject_cast<QDialog *>(files)->accept();
             });
         };
         QString offered;
-        choose(nowhere, &offered);
+        choose(nowhere, &offered, true);
         hand.pressOk(&failed);
-        choose(chosen, nullptr);
+        choose(chosen, nullptr, false);
         window.toggleRecording();
         EXPECT_TRUE(QRegularExpression("/Pictures/ekrano-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.gif$").match(offered).hasMatch())
             << offered.toStdString();
