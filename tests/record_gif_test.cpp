@@ -143,13 +143,3 @@ TEST_F(RecordingClock, AScreenThatStandsLongerThanAFrameCanSayIsHeldByMoreFrames
     EXPECT_EQ(shown[0].delayMs + shown[1].delayMs, 1'000'000);
     EXPECT_EQ(shown[1].image, shown[0].image);
 }
-
-TEST(GifScale, IsTheZoomToTheNearestWholeNumberAtLeastOne)
-{
-    const std::pair<double, int> cases[] = {{0.5, 1}, {1.4, 1}, {2.5, 3}, {3.49, 3}, {10, 10}, {1e9, record::kLargestScale}};
-    for (const auto &[zoom, scale] : cases)
-        EXPECT_EQ(record::scaleOf(zoom), scale) << zoom;
-    QByteArray gif;
-    Recording empty;
-    EXPECT_EQ(record::writeGif(empty, {}, gif), "no screen was recorded");
-}

@@ -1,5 +1,6 @@
 #include "recordscreens.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
