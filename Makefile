@@ -17,12 +17,13 @@ PROGRAM_DEPS := cmake g++ make pkg-config \
 # What make test needs beside: the test and benchmark libraries, a private X
 # server with the library and the tools the X tests act on it with, the
 # checks of the installed files and the Debian package, and clang with its
-# sanitizer and fuzzer runtimes for the hardening checks. The package's own
+# sanitizer and fuzzer runtimes for the hardening checks, and gifsicle, beside
+# which the benchmark sets the recordings' GIFs. The package's own
 # build dependencies come from debian/control.
 TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip \
         desktop-file-utils file man-db lintian appstream \
-        clang libclang-rt-dev llvm python3
+        clang libclang-rt-dev llvm python3 gifsicle
 
 .PHONY: all deps program-deps package-deps build programs run demo demo-live test bench clean install-udev
 .PHONY: install package screenshot

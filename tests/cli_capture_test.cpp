@@ -1,7 +1,9 @@
 // ekrano-capture against the simulated calculator: the same picture as the
 // window's, its failures and their statuses, and no file left half-made.
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageReader>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 
 #include "calcsimulator.h"
 #include "portlinks.h"
+#include "render.h"
 #include "smalldisk.h"
 #include "windowtest.h"
 
@@ -309,6 +312,11 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
         {{"a.png", "b.png"}, "give one FILE, not 2"},
         {{"--trace", "x.png", "x.png"}, "--trace names the picture's own file"},
         {{"--trace", "./x.png", "x.png"}, "--trace names the picture's own file"},
+        {{"--seconds", "5", "x.png"}, "--seconds is for a recording: give --record too"},
+        {{"--record", "--zoom", "2", "x.gif"}, "--zoom is for a PNG: a recording is drawn at --scale"},
+        {{"--record", "--scale", "33", "x.gif"}, "--scale takes a whole number from 1 to 32, not '33'"},
+        {{"--record", "--seconds", "3601", "x.gif"}, "--seconds takes a whole number from 1 to 3600"},
+        {{"--record", "--screens", "-1", "x.gif"}, "--screens takes a whole number from 1 to 999999999"},
     };
     for (const auto &c : cases) {
         const Outcome bad = run(c.arguments);
@@ -317,4 +325,89 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
     }
     EXPECT_EQ(simulator.requestsServed(), 0);
     EXPECT_FALSE(QFile::exists("x.png"));
+}
+
+namespace {
+
+// The frames of a GIF as Qt's own reader shows them.
+std::vector<QImage> framesOf(const QByteArray &gif)
+{
+    QBuffer buffer;
+    buffer.setData(gif);
+    QImageReader reader(&buffer, "gif");
+    std::vector<QImage> frames;
+    for (QImage image; reader.read(&image);)
+        frames.push_back(image.convertToFormat(QImage::Format_RGB32));
+    return frames;
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST_F(CaptureCommand, RecordWritesEachScreenAsTheWindowDrawsItAtAWholeScale)
+{
+    simulator.setAnimated(true);
+    simulator.setFault(Fault::Late, 30ms); // each screen stands long enough for a frame of its own
+    store({{"border", "1"}, {"forecolor", "8388608"}, {"backcolor", "65535"}});
+    const Outcome recorded = run({"--record", "--screens", "5", "--scale", "2", "-"});
+    ASSERT_EQ(recorded.status, 0) << recorded.errors.toStdString();
+    const std::vector<QImage> frames = framesOf(recorded.output);
+    ASSERT_EQ(frames.size(), 5u);
+    const display::Look look = display::solidLook(2, 15, 15, 8388608, 65535, true);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(frames[size_t(i)], display::render(display::screenImage(animatedScreen(i), 96, 64), look))
+            << "frame " << i;
+}
+
+TEST_F(CaptureCommand, AFailedCapturePartwayEndsTheRecordingWithWhatWasReadWritten)
+{
+    simulator.setAnimated(true);
+    simulator.setFault(Fault::Late, 30ms);
+    QProcess process;
+    process.start(kProgram, {"--record", file("failed.gif")});
+    ASSERT_TRUE(waitUntil([&] { return simulator.requestsServed() >= 3; }));
+    simulator.setFault(Fault::Skip);
+    ASSERT_TRUE(process.waitForFinished(5000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().startsWith(
+        "ekrano-capture: Error... Check calculator, connection, & 'Link Settings' (80004005): "));
+    EXPECT_GE(framesOf(contentsOf(file("failed.gif"))).size(), 3u);
+    EXPECT_EQ(filesBeside(file("failed.gif")).filter(".gif"), QStringList({"failed.gif"}));
+
+    // Failing at once, there is nothing to write, and no file.
+    const Outcome none = run({"--record", file("none.gif")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_FALSE(QFile::exists(file("none.gif")));
+}
+
+TEST_F(CaptureCommand, SigtermOrSecondsEndTheRecordingAndItIsWritten)
+{
+    // Three screens, then a capture that waits for a reply that never comes.
+    simulator.setAnimated(true);
+    simulator.setFault(Fault::Late, 30ms);
+    const auto recordAndEnd = [&](const QStringList &arguments, bool terminate) {
+        const int before = simulator.requestsServed();
+        QProcess process;
+        process.start(kProgram, arguments);
+        EXPECT_TRUE(waitUntil([&] { return simulator.requestsServed() >= before + 3; }));
+        simulator.setFault(Fault::Silent);
+        const int served = simulator.requestsServed();
+        EXPECT_TRUE(waitUntil([&] { return simulator.requestsServed() > served; }));
+        if (terminate)
+            ::kill(pid_t(process.processId()), SIGTERM);
+        // Ended on time, not by the reply's time limit (a failure, status 1).
+        EXPECT_TRUE(process.waitForFinished(5000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        simulator.setFault(Fault::Late, 30ms);
+    };
+    recordAndEnd({"--record", file("ended.gif")}, true);
+    EXPECT_EQ(framesOf(contentsOf(file("ended.gif"))).size(), 3u);
+    recordAndEnd({"--record", "--seconds", "1", file("timed.gif")}, false);
+    EXPECT_EQ(framesOf(contentsOf(file("timed.gif"))).size(), 3u);
 }

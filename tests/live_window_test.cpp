@@ -4,7 +4,11 @@
 // when closed; and a calculator on its own USB port, through the simulated
 // USB device.
 
+#include <QBuffer>
+#include <QDir>
 #include <QFileDialog>
+#include <QImageReader>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 
@@ -22,6 +26,7 @@
 #include "calcsimulator.h"
 #include "capture.h"
 #include "directdevice.h"
+#include "liverecorder.h"
 #include "livewindow.h"
 #include "portlinks.h"
 #include "render.h"
@@ -331,4 +336,104 @@ TEST_F(LiveTest, ClosingDuringACaptureEndsItAtOnceAndPutsThePortBack)
 
     EXPECT_EQ(speedOf(terminal), B38400) << "the port's speed put back";
     ::close(terminal);
+}
+
+// Recording: the screens of the animation, saved whole as a GIF.
+class LiveRecordingTest : public LiveTest {
+protected:
+    void SetUp() override
+    {
+        LiveTest::SetUp();
+        // The Pictures folder, in the test's own configuration folder.
+        QFile dirs(configPath() + "/user-dirs.dirs");
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_PICTURES_DIR=\"" + pictures().toUtf8() + "\"\n");
+        dirs.close();
+        simulator.setAnimated(true);
+        simulator.setFault(Fault::Late, 20ms);
+    }
+    QString pictures() const { return configPath() + "/Pictures"; }
+
+    void recordSomeScreens(LiveWindow &window)
+    {
+        window.toggleRecording();
+        EXPECT_TRUE(window.status().endsWith(" · Recording 0:00 · 0 screens")) << window.status().toStdString();
+        const int served = simulator.requestsServed();
+        ASSERT_TRUE(waitUntil([&] { return simulator.requestsServed() >= served + 4; }));
+        static const QRegularExpression counted("Recording \\d:\\d\\d · ([2-9]|\\d\\d+) screens$");
+        ASSERT_TRUE(waitUntil([&] { return counted.match(window.status()).hasMatch(); })) << window.status().toStdString();
+    }
+
+    // Every frame is a screen of the animation at the stored zoom rounded (2.5: 3), colours and frame.
+    void expectAnimationFrames(const QString &file)
+    {
+        QImageReader reader(file, "gif");
+        std::vector<QImage> animation;
+        for (int frame = 0; frame < kAnimationFrames; ++frame)
+            animation.push_back(display::render(display::screenImage(animatedScreen(frame), 96, 64),
+                                                display::solidLook(3, 15, 15, 7340032, 0xFFFFFF, true)));
+        int frames = 0;
+        for (QImage image; reader.read(&image); ++frames)
+            EXPECT_NE(std::find(animation.begin(), animation.end(), image.convertToFormat(QImage::Format_RGB32)),
+                      animation.end())
+                << "frame " << frames << " of " << file.toStdString();
+        EXPECT_GE(frames, 2) << file.toStdString();
+    }
+};
+
+TEST_F(LiveRecordingTest, ClosingWhileRecordingSavesItUnderTheOfferedNameWithoutAsking)
+{
+    LiveWindow &window = liveWindow();
+    recordSomeScreens(window);
+    {
+        ModalHand hand; // no dialog opens
+        window.close();
+        EXPECT_EQ(hand.unexpected(), 0);
+    }
+    const QStringList saved = QDir(pictures()).entryList({"*.gif"});
+    ASSERT_EQ(saved.size(), 1) << "in " << pictures().toStdString();
+    EXPECT_TRUE(QRegularExpression("^ekrano-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.gif$").match(saved[0]).hasMatch())
+        << saved[0].toStdString();
+    expectAnimationFrames(pictures() + "/" + saved[0]);
+}
+
+TEST_F(LiveRecordingTest, CtrlRAsksWhereAndAPlaceThatCannotBeWrittenKeepsTheRecording)
+{
+    LiveWindow &window = liveWindow();
+    recordSomeScreens(window);
+    // A folder that goes once chosen: the file cannot be written there.
+    const QString gone = QDir(configPath()).absoluteFilePath("gone");
+    ASSERT_TRUE(QDir().mkpath(gone));
+    const QString nowhere = gone + "/recording.gif";
+    const QString chosen = configPath() + "/recording.gif";
+    ModalHand::Box failed;
+    {
+        ModalHand hand;
+        const auto choose = [&hand](const QString &file, QString *offered, bool removeFolder) {
+            hand.then([file, offered, removeFolder](QWidget *dialog) {
+                auto *files = qobject_cast<QFileDialog *>(dialog);
+                ASSERT_NE(files, nullptr) << "expected the file dialog";
+                if (offered)
+                    *offered = files->selectedFiles().value(0);
+                files->selectFile(file);
+                if (removeFolder)
+                    QDir(QFileInfo(file).path()).removeRecursively();
+                qobject_cast<QDialog *>(files)->accept();
+            });
+        };
+        QString offered;
+        choose(nowhere, &offered, true);
+        hand.pressOk(&failed);
+        choose(chosen, nullptr, false);
+        window.toggleRecording();
+        EXPECT_TRUE(QRegularExpression("/Pictures/ekrano-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.gif$").match(offered).hasMatch())
+            << offered.toStdString();
+    }
+    EXPECT_TRUE(failed.text.startsWith("The recording could not be saved to " + nowhere + ": "))
+        << failed.text.toStdString();
+    EXPECT_TRUE(failed.text.endsWith("It is kept: choose another place.")) << failed.text.toStdString();
+    expectAnimationFrames(chosen);
+    EXPECT_FALSE(window.status().contains("Record")) << window.status().toStdString();
+    window.close();
+    EXPECT_TRUE(QDir(pictures()).entryList({"*.gif"}).isEmpty()) << "saved once";
 }

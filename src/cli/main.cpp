@@ -1,7 +1,8 @@
 // ekrano-capture: the window's capture from the command line. It reads the
 // calculator's screen once with the stored link settings, draws it with the
-// stored look, writes it as a PNG and exits. It needs no display, and it
-// never writes the settings.
+// stored look, writes it as a PNG and exits; with --record it reads the
+// screen over and over and writes the recording as an animated GIF. It
+// needs no display, and it never writes the settings.
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -31,8 +32,10 @@
 #include "capture.h"
 #include "choiceoptions.h"
 #include "fileopen.h"
+#include "gifwriter.h"
 #include "linkerror.h"
 #include "portcheck.h"
+#include "recordscreens.h"
 #include "render.h"
 #include "settingsfile.h"
 #include "stopsignals.h"
@@ -54,7 +57,46 @@ struct Request {
     settingsfile::Choices look; // the stored choices as the window applies them at start
     bool raw = false;
     QString file;
+    bool recording = false; // --record: the screens as they change, as a GIF
+    RecordLimits limits;
+    int scale = 4;
 };
+
+// The whole number from 1 to `largest` given to option `name` into `value`,
+// if the option was given; a sentence that says why not, or nothing.
+std::optional<QString> wholeNumber(const QCommandLineParser &parser, const QString &name, int largest, int &value)
+{
+    if (!parser.isSet(name))
+        return std::nullopt;
+    static const QRegularExpression digits(QRegularExpression::anchoredPattern("[0-9]{1,9}"));
+    const QString text = parser.value(name);
+    if (!digits.match(text).hasMatch() || text.toInt() < 1 || text.toInt() > largest)
+        return QString("--%1 takes a whole number from 1 to %2, not '%3'").arg(name).arg(largest).arg(text);
+    value = text.toInt();
+    return std::nullopt;
+}
+
+// The options of a recording, which only a recording takes.
+std::optional<QString> parseRecording(const QCommandLineParser &parser, Request &request)
+{
+    request.recording = parser.isSet("record");
+    for (const char *name : {"seconds", "screens", "scale"})
+        if (parser.isSet(name) && !request.recording)
+            return QString("--%1 is for a recording: give --record too").arg(name);
+    if (!request.recording)
+        return std::nullopt;
+    for (const char *name : {"raw", "zoom"})
+        if (parser.isSet(name))
+            return QString("--%1 is for a PNG: a recording is drawn at --scale").arg(name);
+    int seconds = 0;
+    constexpr int kHour = int(std::chrono::duration_cast<std::chrono::seconds>(record::Recording::kLongest).count());
+    if (auto wrong = wholeNumber(parser, "seconds", kHour, seconds))
+        return wrong;
+    request.limits.seconds = std::chrono::seconds(seconds);
+    if (auto wrong = wholeNumber(parser, "screens", 999'999'999, request.limits.screens))
+        return wrong;
+    return wholeNumber(parser, "scale", record::kLargestScale, request.scale);
+}
 
 // Fills `request` from the command line over the stored choices; a
 // sentence that says which option is wrong and why, or nothing.
@@ -71,7 +113,7 @@ std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
     if (const std::optional<QString> wrong = choiceoptions::apply(parser, kChoiceOptions, request.look))
         return wrong;
     request.raw = parser.isSet("raw");
-    return std::nullopt;
+    return parseRecording(parser, request);
 }
 
 // The picture: the screen drawn as the window draws it on a screen of 96
@@ -235,6 +277,34 @@ int fail(const QString &why, int status = kFailed)
     return status;
 }
 
+// Records until a signal, a limit, the hour or a failed capture ends it,
+// then writes what was read into `output` as the GIF. The signals end the
+// recording, not the program, until it has ended.
+int recordInto(QFileDevice &output, const Request &request, const calclink::Trace &trace,
+               std::optional<session::StopSignals> &handlers)
+{
+    record::Recording recording;
+    const std::optional<calclink::CaptureResult> failed =
+        recordScreens(recording, calclink::cableCodeOf(request.look.cable),
+                      calclink::deviceNameOf(request.look.cable, request.look.port, request.look.usb), stop,
+                      request.limits, trace);
+    handlers.reset();
+    if (recording.frames().empty())
+        return fail(failed ? failureLine(*failed) : QString("no screen was recorded"));
+    if (failed)
+        fail(failureLine(*failed)); // told first; what was read is written all the same
+    else if (recording.full())
+        fail("the recording stopped at one hour");
+
+    QByteArray gif;
+    const record::GifLook look{request.scale, request.look.forecolor, request.look.backcolor, request.look.border == 1};
+    if (const QString reason = record::writeGif(recording, look, gif); !reason.isEmpty())
+        return fail(QString("cannot make the picture: %1").arg(reason));
+    if (const QString reason = finish(output, gif); !reason.isEmpty())
+        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), reason));
+    return failed ? kFailed : 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -262,16 +332,22 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Reads the calculator's screen once with Ekrano's link settings, draws it with Ekrano's look and writes it "
-        "to FILE as a PNG. The options change the stored settings for this run only.");
+        "to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and "
+        "writes what it read to FILE as an animated GIF. The options change the stored settings for this run only.");
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("FILE", "The PNG to write; - for standard output.");
+    parser.addPositionalArgument("FILE", "The PNG (or with --record the GIF) to write; - for standard output.");
     choiceoptions::add(parser, kChoiceOptions);
     parser.addOptions({
         {"raw", "The bare 96 x 64 screen, one pixel a calculator pixel, black on white."},
         {"trace", "Write what the capture does, for a bug report, to TFILE (- for standard error).", "TFILE"},
         {"list", "Show where COM1 to COM4 lead, the USB devices (USB0, USB1 ...: link cables and calculators on "
                  "their own USB port) and whether each can be opened now, then exit."},
+        {"record", "Record the screen as it changes, for at most an hour, and write it as an animated GIF."},
+        {"seconds", "With --record: stop after N seconds.", "N"},
+        {"screens", "With --record: stop after N screens.", "N"},
+        {"scale", "With --record: draw each calculator pixel as a square of N pixels (1 to 32; 4 if not given).",
+         "N"},
     });
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText() + "; see ekrano-capture --help", kBadOption);
@@ -316,6 +392,19 @@ int main(int argc, char *argv[])
 
     if (stop.cancelled())
         return fail("cancelled");
+    // The picture or the recording stays written when only the trace is wanting.
+    const auto traceLost = [&] {
+        const std::string lost = trace ? trace->lost() : std::string();
+        if (lost.empty())
+            return 0;
+        return fail(QString("the trace %1 is incomplete: %2")
+                        .arg(traceName == "-" ? QString("standard error") : traceName,
+                             QString::fromLocal8Bit(lost.c_str())));
+    };
+    if (request.recording) {
+        const int status = recordInto(*output, request, trace ? *trace : calclink::Trace::off(), handlers);
+        return status != 0 ? status : traceLost();
+    }
 
     const calclink::CaptureResult result = calclink::capture(
         calclink::cableCodeOf(request.look.cable),
@@ -334,9 +423,5 @@ int main(int argc, char *argv[])
         return fail(QString("cannot make the picture: %1").arg(writer.errorString()));
     if (const QString reason = finish(*output, png.data()); !reason.isEmpty())
         return fail(QString("cannot write %1: %2").arg(nameOf(request.file), reason));
-    // The picture stays: only the trace is wanting.
-    if (const std::string lost = trace ? trace->lost() : std::string(); !lost.empty())
-        return fail(QString("the trace %1 is incomplete: %2")
-                        .arg(traceName == "-" ? QString("standard error") : traceName, QString::fromLocal8Bit(lost.c_str())));
-    return 0;
+    return traceLost();
 }

@@ -98,6 +98,7 @@ void LiveReader::run()
             // rate counts only the screens read while reading.
             if (!paused_)
                 reads_.push_back(Clock::now());
+            ++news_.screensRead;
             news_.screenChanged = news_.screenChanged || news_.screen != result.screen;
             news_.screen = result.screen;
             if (!paused_) {

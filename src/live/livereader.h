@@ -39,6 +39,7 @@ public:
     struct News {
         std::optional<calclink::Bitmap> screen; // the last screen read
         bool screenChanged = false;            // it differs from the one before, or is the first
+        uint64_t screensRead = 0;              // since reading began, equal ones included
         State state = State::Reading;
         std::string reason;                     // Failing: the capture's sentence for the user; Answered: its detail
         double screensPerSecond = 0;            // over the last five seconds

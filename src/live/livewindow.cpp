@@ -13,6 +13,7 @@
 #include <QStatusBar>
 
 #include "capture.h"
+#include "liverecorder.h"
 #include "livescreen.h"
 #include "render.h"
 #include "wholefile.h"
@@ -38,6 +39,7 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
     setWindowIcon(display::windowIcon());
     screen_ = new LiveScreen(choices.forecolor, choices.backcolor, this);
     setCentralWidget(screen_);
+    recorder_ = new LiveRecorder(choices, this);
     status_ = new QLabel(this);
     status_->setWordWrap(true);
     statusBar()->addWidget(status_, 1);
@@ -55,6 +57,7 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
     key("Pause or resume", QKeySequence(Qt::Key_Space), &LiveWindow::togglePause);
     key("Copy the screen", QKeySequence::Copy, &LiveWindow::copyPicture);
     key("Save the screen...", QKeySequence::Save, &LiveWindow::savePicture);
+    key("Record or stop recording", QKeySequence(Qt::CTRL | Qt::Key_R), &LiveWindow::toggleRecording);
     key("Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), &LiveWindow::close);
     screen_->addActions(actions());
     screen_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -93,6 +96,8 @@ void LiveWindow::takeNews()
         shown_ = news.screen;
         screen_->setScreen(*news.screen);
     }
+    if (news.screen)
+        recorder_->take(*news.screen, news.screensRead);
     showStatus(news);
 }
 
@@ -116,8 +121,10 @@ void LiveWindow::showStatus(const LiveReader::News &news)
         state = "Paused";
         break;
     }
-    const QString text = QString("%1 · %2 screens/s · %3")
-                             .arg(placeOf(choices_), QString::number(news.screensPerSecond, 'f', 1), state);
+    QString text = QString("%1 · %2 screens/s · %3")
+                       .arg(placeOf(choices_), QString::number(news.screensPerSecond, 'f', 1), state);
+    if (const QString recording = recorder_->status(); !recording.isEmpty())
+        text += " · " + recording;
     if (text != status_->text())
         status_->setText(text);
 }
@@ -131,6 +138,7 @@ void LiveWindow::togglePause()
     if (!reader_)
         return;
     reader_->setPaused(!reader_->paused());
+    recorder_->setPaused(reader_->paused());
     takeNews();
 }
 
@@ -168,11 +176,20 @@ void LiveWindow::savePicture()
         QMessageBox::warning(this, "Ekrano Live", "The screen could not be saved to " + file + ": " + reason + ".");
 }
 
+void LiveWindow::toggleRecording()
+{
+    takeNews(); // the screens read so far are not the recording's
+    recorder_->toggle();
+    recorder_->setPaused(reader_ && reader_->paused());
+    takeNews();
+}
+
 void LiveWindow::closeEvent(QCloseEvent *event)
 {
     // A capture under way is cancelled and its port put back before the window goes.
     rate_.stop();
     reader_.reset();
+    recorder_->saveWithoutAsking();
     event->accept();
 }
 

@@ -14,6 +14,7 @@
 #include "timeouts.h"
 
 class QLabel;
+class LiveRecorder;
 class LiveScreen;
 
 // Ekrano Live: the calculator's screen mirrored as it changes, for a
@@ -24,7 +25,8 @@ class LiveScreen;
 //
 // F11 or a double click toggles full screen, Escape leaves it; Space pauses
 // and resumes; Ctrl+C puts the screen on the clipboard and Ctrl+S saves it,
-// drawn as the Ekrano window draws it; Ctrl+Q or closing the window ends it.
+// drawn as the Ekrano window draws it; Ctrl+R starts and stops recording the
+// screens as a GIF; Ctrl+Q or closing the window ends it, saving a recording.
 class LiveWindow : public QMainWindow {
     Q_OBJECT
 
@@ -41,6 +43,7 @@ public:
     void togglePause();
     void copyPicture();
     void savePicture();
+    void toggleRecording();
 
     // The screen shown, drawn as the Ekrano window draws it with the same
     // settings: the zoom, the colours and the frame. Null before any screen.
@@ -59,6 +62,7 @@ private:
     const settingsfile::Choices choices_;
     const ScreenMetrics metrics_;
     LiveScreen *screen_;
+    LiveRecorder *recorder_;
     QLabel *status_;
     std::optional<calclink::Bitmap> shown_;
     QTimer rate_; // the screens a second go on changing when no news comes

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "capture.h"
+#include "recording.h"
+
+// When a recording from the command line ends by itself; zero: never.
+struct RecordLimits {
+    std::chrono::seconds seconds{0};
+    int screens = 0;
+};
+
+// Reads the calculator's screen back to back, one whole capture after the
+// other, into `recording` until `stop` is cancelled (a signal), a limit or
+// the recording's hour is reached, or a capture fails; then stops the
+// recording. The failed capture, if one ended it.
+std::optional<calclink::CaptureResult> recordScreens(record::Recording &recording, int cableCode,
+                                                     const std::string &deviceName, calclink::Stop &stop,
+                                                     RecordLimits limits, const calclink::Trace &trace);
