@@ -47,12 +47,12 @@ struct Line {
     int key = -1;           // the index in kKeys of the key it sets in [settings]
 };
 
-// The headers and key lines of `text`. A header starts with '[' and names
-// the section up to its ']'; a key line holds a '=' and is not a comment
-// (which starts with ';'). Every other line is passed over.
-std::vector<Line> linesOf(QByteArrayView text)
+// Calls `take(line)` for each header and key line of `text`, in order. A
+// header starts with '[' and names the section up to its ']'; a key line
+// holds a '=' and is not a comment (which starts with ';'). Every other line
+// is passed over.
+template <typename Take> void forEachLine(QByteArrayView text, Take take)
 {
-    std::vector<Line> lines;
     QByteArrayView section;
     for (qsizetype begin = text.startsWith("\xEF\xBB\xBF") ? 3 : 0; begin < text.size();) {
         qsizetype end = begin;
@@ -71,9 +71,8 @@ std::vector<Line> linesOf(QByteArrayView text)
         for (int k = 0; line.equals >= 0 && section == kSection && k < int(std::size(kKeys)); ++k)
             if (line.words.first(line.equals).trimmed() == kKeys[k].name)
                 line.key = k;
-        lines.push_back(line);
+        take(line);
     }
-    return lines;
 }
 
 // A backslash's character: C's letters stand for their control characters.
@@ -90,7 +89,7 @@ char unescaped(char c)
 QString valueOf(QByteArrayView raw, qsizetype *comment = nullptr)
 {
     QByteArray value;
-    qsizetype own = 0; // the blanks before this are the value's own
+    qsizetype own = 0; // what stays: blanks after it are layout, not quoted or escaped
     bool quoted = false;
     qsizetype i = raw.size() - raw.trimmed().size(); // the blanks at the start (`raw` ends in none)
     for (; i < raw.size() && (quoted || raw[i] != ';'); ++i) {
@@ -100,40 +99,34 @@ QString valueOf(QByteArrayView raw, qsizetype *comment = nullptr)
             value += unescaped(raw[++i]);
         } else {
             value += raw[i];
-            if (!quoted)
+            if (!quoted && isBlank(raw[i]))
                 continue;
         }
         own = value.size();
     }
-    while (value.size() > own && isBlank(value.back()))
-        value.chop(1);
+    value.truncate(own);
     if (comment)
         *comment = i;
     return QString::fromUtf8(value);
 }
 
-QByteArray keyLine(int key, const Texts &texts)
-{
-    return kKeys[key].name.toByteArray() + '=' + (texts.*kKeys[key].text).toUtf8();
-}
-
 // `text` with [settings] holding `texts`, as merged() describes it, unchecked.
 QByteArray withTexts(QByteArrayView text, const Texts &texts)
 {
-    const std::vector<Line> lines = linesOf(text);
+    const auto keyLine = [&](int k) { return kKeys[k].name.toByteArray() + '=' + (texts.*kKeys[k].text).toUtf8(); };
     const QByteArray eol = text.contains("\r\n") ? "\r\n" : "\n";
     std::array<bool, std::size(kKeys)> found{};
-    const Line *header = nullptr; // the last [settings] header
-    for (const Line &line : lines) {
+    qsizetype header = -1; // where the last [settings] header ends
+    forEachLine(text, [&](const Line &line) {
         if (line.key >= 0)
             found[size_t(line.key)] = true;
         else if (line.equals < 0 && line.section == kSection)
-            header = &line;
-    }
+            header = line.end;
+    });
     QByteArray added;
     for (int k = 0; k < int(std::size(kKeys)); ++k)
         if (!found[size_t(k)])
-            added += keyLine(k, texts) + eol;
+            added += keyLine(k) + eol;
 
     QByteArray result;
     qsizetype from = 0; // the text before this is in `result`
@@ -141,38 +134,28 @@ QByteArray withTexts(QByteArrayView text, const Texts &texts)
         result += text.sliced(from, to - from);
         from = to;
     };
-    for (const Line &line : lines) {
+    forEachLine(text, [&](const Line &line) {
         if (line.key >= 0) {
             keepUntil(line.words.data() - text.data());
             const QByteArrayView raw = line.words.sliced(line.equals + 1);
             qsizetype comment;
             valueOf(raw, &comment);
-            result += keyLine(line.key, texts);
+            result += keyLine(line.key);
             if (comment < raw.size())
                 result += ' ';
             from += line.equals + 1 + comment;
-        } else if (&line == header) {
+        } else if (line.end == header) {
             keepUntil(line.next);
             result += (line.next == line.end ? eol : QByteArray()) + added;
         }
-    }
+    });
     keepUntil(text.size());
-    if (!header && !added.isEmpty()) {
+    if (header < 0 && !added.isEmpty()) {
         if (!text.isEmpty() && !text.endsWith('\n') && !text.endsWith('\r'))
             result += eol;
         result += '[' + kSection.toByteArray() + ']' + eol + added;
     }
     return result;
-}
-
-// Every key line but those of the six keys in [settings], with its section.
-std::vector<std::pair<QByteArrayView, QByteArrayView>> otherKeys(QByteArrayView text)
-{
-    std::vector<std::pair<QByteArrayView, QByteArrayView>> others;
-    for (const Line &line : linesOf(text))
-        if (line.equals >= 0 && line.key < 0)
-            others.emplace_back(line.section, line.words);
-    return others;
 }
 
 QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
@@ -216,16 +199,11 @@ struct Loaded {
 Loaded load(const QString &file)
 {
     const QByteArray name = QFile::encodeName(file);
-    const auto refusal = [&](const struct stat &info) {
-        if (!S_ISREG(info.st_mode))
-            return notAFile(file, info.st_mode);
-        return info.st_size > kLargest ? tooLarge(info.st_size) : QString();
-    };
     struct stat info;
     if (::stat(name.constData(), &info) != 0)
         return {{}, errno == ENOENT ? QString() : systemReason(errno)};
-    if (const QString problem = refusal(info); !problem.isEmpty())
-        return {{}, problem};
+    if (!S_ISREG(info.st_mode))
+        return {{}, notAFile(file, info.st_mode)};
     int fd;
     do
         fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -239,8 +217,10 @@ Loaded load(const QString &file)
     }
     if (::fstat(fd, &info) != 0)
         return {{}, systemReason(errno)};
-    if (const QString problem = refusal(info); !problem.isEmpty())
-        return {{}, problem};
+    if (!S_ISREG(info.st_mode))
+        return {{}, notAFile(file, info.st_mode)};
+    if (info.st_size > kLargest)
+        return {{}, tooLarge(info.st_size)};
     // One byte more than allowed shows a file that grew after fstat().
     const QByteArray bytes = in.read(kLargest + 1);
     if (in.error() != QFileDevice::NoError)
@@ -275,9 +255,10 @@ QString path() { return QFile::decodeName(QByteArray::fromStdString(configFolder
 Texts parse(const QByteArray &text)
 {
     Texts texts;
-    for (const Line &line : linesOf(text))
+    forEachLine(text, [&](const Line &line) {
         if (line.key >= 0)
             texts.*kKeys[line.key].text = valueOf(line.words.sliced(line.equals + 1));
+    });
     return texts;
 }
 
@@ -285,6 +266,14 @@ std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts)
 {
     // Only a text that reads back as the new settings, with every other
     // key line as it was, in the same order, may replace the file.
+    const auto otherKeys = [](QByteArrayView text) {
+        std::vector<std::pair<QByteArrayView, QByteArrayView>> others; // section, line
+        forEachLine(text, [&](const Line &line) {
+            if (line.equals >= 0 && line.key < 0)
+                others.emplace_back(line.section, line.words);
+        });
+        return others;
+    };
     QByteArray result = withTexts(text, texts);
     if (parse(result) != texts || otherKeys(result) != otherKeys(text))
         return std::nullopt;

@@ -11,12 +11,9 @@ namespace storedvalue {
 
 double textToNumber(std::string_view text)
 {
-    // The blanks go, and the text ends before the first character that no
-    // decimal number holds, so that strtod() reads neither a hexadecimal
-    // number nor an infinity nor a NaN: it reads the longest number at the
-    // start, and in the C locale, whatever the user's (the toolkit sets the
-    // user's for the whole program), so that "." is always the decimal
-    // point. Too large a number gives an infinity of its sign, too small one 0.
+    // Cut before the first character that no decimal number holds, so that
+    // strtod() reads no hexadecimal number, infinity or NaN. The C locale,
+    // as the toolkit sets the user's for the whole program.
     std::string number;
     for (const char c : text) {
         if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
