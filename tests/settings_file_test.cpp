@@ -191,6 +191,11 @@ TEST_F(SettingsFile, ASaveChangesOnlyTheLinesOfTheSixKeys)
               "; mine\r\n[other]\r\nport=9\r\n\r\n[settings]\r\nport=\r\nfuture=\"a ; b\"\r\n  port= ; second\r\n"
               "  odd line\r\n[settings]\r\ncable=2\r\nborder=1\r\nforecolor=-1\r\nbackcolor=16777215\r\n"
               "scrollbar=45");
+
+    // Texts that would read back otherwise are not saved at all.
+    for (const char *text : {" 1", "1 ; 2", "\"1\"", "1\n[other]"}) {
+        EXPECT_FALSE(settingsfile::merged("[settings]\n", {text, "", "", "", "", ""})) << text;
+    }
 }
 
 TEST_F(SettingsFile, NeitherReadingNorSavingNeedsTheFolderForTemporaryFiles)

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -47,33 +46,42 @@ struct Line {
     int key = -1;           // the index in kKeys of the key it sets in [settings]
 };
 
-// Calls `take(line)` for each header and key line of `text`, in order. A
-// header starts with '[' and names the section up to its ']'; a key line
-// holds a '=' and is not a comment (which starts with ';'). Every other line
-// is passed over.
-template <typename Take> void forEachLine(QByteArrayView text, Take take)
-{
-    QByteArrayView section;
-    for (qsizetype begin = text.startsWith("\xEF\xBB\xBF") ? 3 : 0; begin < text.size();) {
-        qsizetype end = begin;
-        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
-            ++end;
-        const qsizetype next = text.sliced(end).startsWith("\r\n") ? end + 2 : std::min(end + 1, text.size());
-        Line line{end, next, text.sliced(begin, end - begin).trimmed(), {}};
-        begin = next;
-        if (line.words.startsWith('[')) {
-            const qsizetype close = line.words.indexOf(']');
-            section = line.words.first(close < 0 ? line.words.size() : close).sliced(1).trimmed();
-        } else if (line.words.startsWith(';') || (line.equals = line.words.indexOf('=')) < 0) {
-            continue;
+// The headers and key lines of a text, one by one. A header starts with '['
+// and names the section up to its ']'; a key line holds a '=' and is not a
+// comment (which starts with ';'). Every other line is passed over.
+class Lines {
+public:
+    explicit Lines(QByteArrayView text) : text_(text), begin_(text.startsWith("\xEF\xBB\xBF") ? 3 : 0) {}
+
+    std::optional<Line> next()
+    {
+        while (begin_ < text_.size()) {
+            qsizetype end = begin_;
+            while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r')
+                ++end;
+            const qsizetype next = text_.sliced(end).startsWith("\r\n") ? end + 2 : std::min(end + 1, text_.size());
+            Line line{end, next, text_.sliced(begin_, end - begin_).trimmed(), {}};
+            begin_ = next;
+            if (line.words.startsWith('[')) {
+                const qsizetype close = line.words.indexOf(']');
+                section_ = line.words.first(close < 0 ? line.words.size() : close).sliced(1).trimmed();
+            } else if (line.words.startsWith(';') || (line.equals = line.words.indexOf('=')) < 0) {
+                continue;
+            }
+            line.section = section_;
+            const QByteArrayView key = line.equals < 0 ? QByteArrayView() : line.words.first(line.equals).trimmed();
+            for (int k = 0; section_ == kSection && k < int(std::size(kKeys)); ++k)
+                if (key == kKeys[k].name)
+                    line.key = k;
+            return line;
         }
-        line.section = section;
-        for (int k = 0; line.equals >= 0 && section == kSection && k < int(std::size(kKeys)); ++k)
-            if (line.words.first(line.equals).trimmed() == kKeys[k].name)
-                line.key = k;
-        take(line);
+        return std::nullopt;
     }
-}
+
+private:
+    QByteArrayView text_, section_;
+    qsizetype begin_; // where the next line starts
+};
 
 // A backslash's character: C's letters stand for their control characters.
 char unescaped(char c)
@@ -83,9 +91,8 @@ char unescaped(char c)
     return at == std::string_view::npos ? c : kControls[at];
 }
 
-// The value of a key line, `raw` being what follows its '=', as parse()
-// reads it; `comment` is set to the index of the ';' that starts a comment,
-// or to the end.
+// The value after a key line's '=', `raw`, as parse() reads it; `comment`
+// is set to where a comment (';') starts in `raw`, or to its end.
 QString valueOf(QByteArrayView raw, qsizetype *comment = nullptr)
 {
     QByteArray value;
@@ -117,12 +124,12 @@ QByteArray withTexts(QByteArrayView text, const Texts &texts)
     const QByteArray eol = text.contains("\r\n") ? "\r\n" : "\n";
     std::array<bool, std::size(kKeys)> found{};
     qsizetype header = -1; // where the last [settings] header ends
-    forEachLine(text, [&](const Line &line) {
-        if (line.key >= 0)
-            found[size_t(line.key)] = true;
-        else if (line.equals < 0 && line.section == kSection)
-            header = line.end;
-    });
+    for (Lines lines(text); const std::optional<Line> line = lines.next();) {
+        if (line->key >= 0)
+            found[size_t(line->key)] = true;
+        else if (line->equals < 0 && line->section == kSection)
+            header = line->end;
+    }
     QByteArray added;
     for (int k = 0; k < int(std::size(kKeys)); ++k)
         if (!found[size_t(k)])
@@ -134,21 +141,21 @@ QByteArray withTexts(QByteArrayView text, const Texts &texts)
         result += text.sliced(from, to - from);
         from = to;
     };
-    forEachLine(text, [&](const Line &line) {
-        if (line.key >= 0) {
-            keepUntil(line.words.data() - text.data());
-            const QByteArrayView raw = line.words.sliced(line.equals + 1);
+    for (Lines lines(text); const std::optional<Line> line = lines.next();) {
+        if (line->key >= 0) {
+            keepUntil(line->words.data() - text.data());
+            const QByteArrayView raw = line->words.sliced(line->equals + 1);
             qsizetype comment;
             valueOf(raw, &comment);
-            result += keyLine(line.key);
+            result += keyLine(line->key);
             if (comment < raw.size())
                 result += ' ';
-            from += line.equals + 1 + comment;
-        } else if (line.end == header) {
-            keepUntil(line.next);
-            result += (line.next == line.end ? eol : QByteArray()) + added;
+            from += line->equals + 1 + comment;
+        } else if (line->end == header) {
+            keepUntil(line->next);
+            result += (line->next == line->end ? eol : QByteArray()) + added;
         }
-    });
+    }
     keepUntil(text.size());
     if (header < 0 && !added.isEmpty()) {
         if (!text.isEmpty() && !text.endsWith('\n') && !text.endsWith('\r'))
@@ -255,10 +262,9 @@ QString path() { return QFile::decodeName(QByteArray::fromStdString(configFolder
 Texts parse(const QByteArray &text)
 {
     Texts texts;
-    forEachLine(text, [&](const Line &line) {
-        if (line.key >= 0)
-            texts.*kKeys[line.key].text = valueOf(line.words.sliced(line.equals + 1));
-    });
+    for (Lines lines(text); const std::optional<Line> line = lines.next();)
+        if (line->key >= 0)
+            texts.*kKeys[line->key].text = valueOf(line->words.sliced(line->equals + 1));
     return texts;
 }
 
@@ -266,18 +272,22 @@ std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts)
 {
     // Only a text that reads back as the new settings, with every other
     // key line as it was, in the same order, may replace the file.
-    const auto otherKeys = [](QByteArrayView text) {
-        std::vector<std::pair<QByteArrayView, QByteArrayView>> others; // section, line
-        forEachLine(text, [&](const Line &line) {
-            if (line.equals >= 0 && line.key < 0)
-                others.emplace_back(line.section, line.words);
-        });
-        return others;
-    };
-    QByteArray result = withTexts(text, texts);
-    if (parse(result) != texts || otherKeys(result) != otherKeys(text))
+    const QByteArray result = withTexts(text, texts);
+    if (parse(result) != texts)
         return std::nullopt;
-    return result;
+    const auto nextOther = [](Lines &lines) {
+        std::optional<Line> line = lines.next();
+        while (line && (line->equals < 0 || line->key >= 0))
+            line = lines.next();
+        return line;
+    };
+    for (Lines before(text), after(result);;) {
+        const std::optional<Line> was = nextOther(before), is = nextOther(after);
+        if (!was || !is)
+            return was || is ? std::nullopt : std::optional(result);
+        if (was->section != is->section || was->words != is->words)
+            return std::nullopt;
+    }
 }
 
 Texts read(QString *refused)

@@ -44,12 +44,10 @@ inline constexpr qint64 kLargest = 1 << 20;
 QString path();
 
 // The texts of the [settings] section of an INI text, each key's last line.
-// A line is a "[section]" header, a key=value line, or anything else, passed
-// over. A value loses its blanks at either end, not those in double quotes;
-// a backslash escapes the character after it (C's letters give their
-// control characters); a ';' outside quotes starts a comment. QSettings'
-// other forms are not read: "1, 2" is not a list, "@String(1)", "\x31" and
-// "\061" are not 1, "%70ort" is not port.
+// A value loses its blanks at either end, not those in double quotes; a
+// backslash escapes the character after it (C's letters give their control
+// characters); a ';' outside quotes starts a comment. QSettings' other forms
+// are not read: "1, 2" is no list, "@String(1)", "\x31", "\061" are not 1.
 Texts parse(const QByteArray &text);
 
 // `text` with its [settings] section holding `texts`, written as they are:
@@ -68,15 +66,14 @@ std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts);
 // for reading. Needs no other file or folder than this one.
 Texts read(QString *refused = nullptr);
 
-// Stores `texts` in path()'s [settings] section and keeps every other line
-// of the file byte for byte. The file is replaced whole, through a temporary
-// file beside it, once every byte of the new one is written; a link to a
-// regular file stays a link and its target is replaced. Returns the empty
-// text, or one sentence that names the file and the reason, the file being
-// as it was: one that cannot be read, that is not a regular file or a link
-// to one, or that would grow past kLargest, is never written; nor is one
-// that read() refused at the start (`refusedAtStart`, its reason), whose
-// settings the program never saw.
+// Stores `texts` in path() as merged() does. The file is replaced whole,
+// through a temporary file beside it, once every byte of the new one is
+// written; a link to a regular file stays a link and its target is
+// replaced. Returns the empty text, or one sentence that names the file and
+// the reason, the file being as it was: one that cannot be read, is not a
+// regular file or a link to one, or would grow past kLargest, is never
+// written; nor one read() refused at the start (`refusedAtStart`, its
+// reason), whose settings the program never saw.
 QString write(const Texts &texts, const QString &refusedAtStart = {});
 
 } // namespace settingsfile

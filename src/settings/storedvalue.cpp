@@ -29,10 +29,8 @@ double textToNumber(std::string_view text)
 template <typename Int>
 static std::optional<Int> toInteger(double number)
 {
-    if (!std::isfinite(number))
-        return std::nullopt;
-    const double whole = std::nearbyint(number);
-    if (whole < double(std::numeric_limits<Int>::min()) || whole > double(std::numeric_limits<Int>::max()))
+    const double whole = std::nearbyint(number); // a NaN stays one, and lies within no bounds
+    if (!(whole >= double(std::numeric_limits<Int>::min()) && whole <= double(std::numeric_limits<Int>::max())))
         return std::nullopt;
     return Int(whole);
 }
