@@ -145,7 +145,8 @@ TEST_F(SettingsFile, HandEditedFilesReadAsQSettingsReadsThemAndSaveAsItWouldRead
          {"", "\\", "", "", "", "@ByteArray(7)"}},
         {"[settings]\nport=1\n[other]\nport=2\n[settings]\nport=3\nport=4\n[General]\nscrollbar=9\n"},
         {"[settings]\nforecolor=\"12, 3\"\n"},
-        {"[settings]\nborder=\"\nscrollbar=7\"", "a quote does not go on past the line's end", {"", "", "", "7", "", ""}},
+        {"[settings]\nborder=\"\nscrollbar=7\"", "a quote does not go on past the line's end",
+         {"", "", "", "7", "", ""}},
         {"no section=1\n[settings] ; with a comment\nwrong line\n"},
         // Ends that QSettings reads on from into the lines saved after them.
         {"[other]\nkey=x\\", "a backslash before a line break does not join the lines"},
@@ -183,7 +184,7 @@ TEST_F(SettingsFile, HandEditedFilesReadAsQSettingsReadsThemAndSaveAsItWouldRead
 
 TEST_F(SettingsFile, ASaveChangesOnlyTheLinesOfTheSixKeys)
 {
-    // Both lines of a key get the new value, and keep their comments.
+    // Every line of a key gets the new value, and a comment after it stays.
     put(settingsfile::path(), "; mine\r\n[other]\r\nport=9\r\n\r\n[settings]\r\nport=1\r\nfuture=\"a ; b\"\r\n"
                               "  port = 2 ; second\r\n  odd line\r\n[settings]\r\nscrollbar=30");
     ASSERT_EQ(settingsfile::write(kTexts), "");
