@@ -127,20 +127,33 @@ TEST_F(SettingsFile, AFailingWriteLeavesTheFileAsItWas)
 TEST_F(SettingsFile, HandEditedFilesReadAsQSettingsReadsThemAndSaveAsItWouldRead)
 {
     // Files as an editor may leave them, each read as QSettings reads it,
-    // then saved and read back by QSettings with every other key kept.
-    const QByteArray files[] = {
-        "[settings]\nport = 3 \ncable=\"1\"\nborder=1, 2\nforecolor=@String(255)\nbackcolor=\\x32\\x35\\x35\n"
-        "scrollbar=45 ; comment\n",
-        "\xEF\xBB\xBF; a comment\r\n[settings]\r\n%70ort=4\r\ncable=\\\r\n2\r\nbackcolor=@ByteArray(7)\r\n",
-        "[settings]\nport=1\n[other]\nport=2\n[settings]\nport=3\nport=4\n[General]\nscrollbar=9\n",
-        "[settings]\nforecolor=\"12, 3\"\nborder=\"\nscrollbar=7\"",
-        "no section=1\n[settings] ; with a comment\nwrong line\n",
-        // Ends that would swallow a line added after them.
-        "[other]\nkey=x\\",
-        "[other]\r\nkey=2\\\r",
-        "[other]\nkey=\"open",
-        "[settings] \"open",
-        "",
+    // then saved and read back by QSettings with every other key kept. Some
+    // forms Ekrano never wrote and reads otherwise on purpose: its row says
+    // why and what Ekrano reads, and only Ekrano reads the save back.
+    const struct {
+        QByteArray file;
+        const char *otherwise = nullptr;
+        settingsfile::Texts ekrano = {};
+    } rows[] = {
+        {"[settings]\nport = 3 \ncable=\"1\"\nscrollbar=45 ; comment\nforecolor=\" \\\"a;\\\\\\tb\" ; c\n"},
+        {"[settings]\nborder=1, 2\nforecolor=@String(255)\nbackcolor=\\x32\\x35\\x35\nscrollbar=\\0612\n",
+         "a list, QSettings' own forms and the hex and octal escapes are not read",
+         {"", "", "1, 2", "0612", "@String(255)", "x32x35x35"}},
+        {"\xEF\xBB\xBF; a comment\r\n[settings]\r\nport=4\r\n"},
+        {"[settings]\r\n%70ort=4\r\ncable=\\\r\n2\r\nbackcolor=@ByteArray(7)\r\n",
+         "a key's %-escapes are not read, nor a backslash before a line break, nor @ByteArray",
+         {"", "\\", "", "", "", "@ByteArray(7)"}},
+        {"[settings]\nport=1\n[other]\nport=2\n[settings]\nport=3\nport=4\n[General]\nscrollbar=9\n"},
+        {"[settings]\nforecolor=\"12, 3\"\n"},
+        {"[settings]\nborder=\"\nscrollbar=7\"", "a quote does not go on past the line's end",
+         {"", "", "", "7", "", ""}},
+        {"no section=1\n[settings] ; with a comment\nwrong line\n"},
+        // Ends that QSettings reads on from into the lines saved after them.
+        {"[other]\nkey=x\\", "a backslash before a line break does not join the lines"},
+        {"[other]\r\nkey=2\\\r", "a backslash before a line break does not join the lines"},
+        {"[other]\nkey=\"open", "a quote does not go on past the line's end"},
+        {"[settings] \"open", "a quote does not go on past the line's end"},
+        {""},
     };
     int copies = 0;
     QTemporaryDir scratch;
@@ -157,13 +170,32 @@ TEST_F(SettingsFile, HandEditedFilesReadAsQSettingsReadsThemAndSaveAsItWouldRead
         }
         return settingsfile::Texts{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
     };
-    for (const QByteArray &file : files) {
-        SCOPED_TRACE(file.toStdString());
-        put(settingsfile::path(), file);
-        EXPECT_EQ(settingsfile::read(), readByQSettings(file));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.file.toStdString());
+        put(settingsfile::path(), row.file);
+        EXPECT_EQ(settingsfile::read(), row.otherwise ? row.ekrano : readByQSettings(row.file));
         ASSERT_EQ(settingsfile::write(kTexts), "");
-        EXPECT_EQ(readByQSettings(bytesOf(settingsfile::path())), kTexts);
+        if (!row.otherwise) {
+            EXPECT_EQ(readByQSettings(bytesOf(settingsfile::path())), kTexts);
+        }
         EXPECT_EQ(settingsfile::read(), kTexts);
+    }
+}
+
+TEST_F(SettingsFile, ASaveChangesOnlyTheLinesOfTheSixKeys)
+{
+    // Every line of a key gets the new value, and a comment after it stays.
+    put(settingsfile::path(), "; mine\r\n[other]\r\nport=9\r\n\r\n[settings]\r\nport=1\r\nfuture=\"a ; b\"\r\n"
+                              "  port = 2 ; second\r\n  odd line\r\n[settings]\r\nscrollbar=30");
+    ASSERT_EQ(settingsfile::write(kTexts), "");
+    EXPECT_EQ(bytesOf(settingsfile::path()),
+              "; mine\r\n[other]\r\nport=9\r\n\r\n[settings]\r\nport=\r\nfuture=\"a ; b\"\r\n  port= ; second\r\n"
+              "  odd line\r\n[settings]\r\ncable=2\r\nborder=1\r\nforecolor=-1\r\nbackcolor=16777215\r\n"
+              "scrollbar=45");
+
+    // Texts that would read back otherwise are not saved at all.
+    for (const char *text : {" 1", "1 ; 2", "\"1\"", "1\n[other]"}) {
+        EXPECT_FALSE(settingsfile::merged("[settings]\n", {text, "", "", "", "", ""})) << text;
     }
 }
 

@@ -5,18 +5,17 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "configfolder.h"
-#include "inifile.h"
 #include "storedvalue.h"
 #include "wholefile.h"
 
@@ -24,11 +23,11 @@ namespace settingsfile {
 
 namespace {
 
-constexpr QLatin1StringView kSection("settings");
+constexpr QByteArrayView kSection("settings");
 
 // The six keys, in the order the window has always written them.
 struct Key {
-    const char *name;
+    QByteArrayView name;
     QString Texts::*text;
 };
 constexpr Key kKeys[] = {
@@ -36,50 +35,156 @@ constexpr Key kKeys[] = {
     {"forecolor", &Texts::forecolor}, {"backcolor", &Texts::backcolor}, {"scrollbar", &Texts::scrollbar},
 };
 
-const QList<QLatin1StringView> &names()
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// A header or a key line of the text. Lines end at "\n", "\r\n" or "\r".
+struct Line {
+    qsizetype end, next;    // its line break, the next line's first byte
+    QByteArrayView words;   // the line without the blanks at either end
+    QByteArrayView section; // the name its header, or the last one above it, gives
+    qsizetype equals = -1;  // in `words`; none in a header
+    int key = -1;           // the index in kKeys of the key it sets in [settings]
+};
+
+// The headers and key lines of a text, one by one. A header starts with '['
+// and names the section up to its ']'; a key line holds a '=' and is not a
+// comment (which starts with ';'). Every other line is passed over.
+class Lines {
+public:
+    explicit Lines(QByteArrayView text) : text_(text), begin_(text.startsWith("\xEF\xBB\xBF") ? 3 : 0) {}
+
+    std::optional<Line> next()
+    {
+        while (begin_ < text_.size()) {
+            qsizetype end = begin_;
+            while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r')
+                ++end;
+            const qsizetype next = text_.sliced(end).startsWith("\r\n") ? end + 2 : std::min(end + 1, text_.size());
+            Line line{end, next, text_.sliced(begin_, end - begin_).trimmed(), {}};
+            begin_ = next;
+            if (line.words.startsWith('[')) {
+                const qsizetype close = line.words.indexOf(']');
+                section_ = line.words.first(close < 0 ? line.words.size() : close).sliced(1).trimmed();
+            } else if (line.words.startsWith(';') || (line.equals = line.words.indexOf('=')) < 0) {
+                continue;
+            }
+            line.section = section_;
+            const QByteArrayView key = line.equals < 0 ? QByteArrayView() : line.words.first(line.equals).trimmed();
+            for (int k = 0; section_ == kSection && k < int(std::size(kKeys)); ++k)
+                if (key == kKeys[k].name)
+                    line.key = k;
+            return line;
+        }
+        return std::nullopt;
+    }
+
+private:
+    QByteArrayView text_, section_;
+    qsizetype begin_; // where the next line starts
+};
+
+// A backslash's character: C's letters stand for their control characters.
+char unescaped(char c)
 {
-    static const QList<QLatin1StringView> names = [] {
-        QList<QLatin1StringView> names;
-        for (const Key &key : kKeys)
-            names << QLatin1StringView(key.name);
-        return names;
-    }();
-    return names;
+    constexpr std::string_view kLetters = "abfnrtv", kControls = "\a\b\f\n\r\t\v";
+    const size_t at = kLetters.find(c);
+    return at == std::string_view::npos ? c : kControls[at];
+}
+
+// The value after a key line's '=', `raw`, as parse() reads it; `comment`
+// is set to where a comment (';') starts in `raw`, or to its end.
+QString valueOf(QByteArrayView raw, qsizetype *comment = nullptr)
+{
+    QByteArray value;
+    qsizetype own = 0; // what stays: blanks after it are layout, not quoted or escaped
+    bool quoted = false;
+    qsizetype i = raw.size() - raw.trimmed().size(); // the blanks at the start (`raw` ends in none)
+    for (; i < raw.size() && (quoted || raw[i] != ';'); ++i) {
+        if (raw[i] == '"') {
+            quoted = !quoted;
+        } else if (raw[i] == '\\' && i + 1 < raw.size()) {
+            value += unescaped(raw[++i]);
+        } else {
+            value += raw[i];
+            if (!quoted && isBlank(raw[i]))
+                continue;
+        }
+        own = value.size();
+    }
+    value.truncate(own);
+    if (comment)
+        *comment = i;
+    return QString::fromUtf8(value);
+}
+
+// `text` with [settings] holding `texts`, as merged() describes it, unchecked.
+QByteArray withTexts(QByteArrayView text, const Texts &texts)
+{
+    const auto keyLine = [&](int k) { return kKeys[k].name.toByteArray() + '=' + (texts.*kKeys[k].text).toUtf8(); };
+    const QByteArray eol = text.contains("\r\n") ? "\r\n" : "\n";
+    std::array<bool, std::size(kKeys)> found{};
+    qsizetype header = -1; // where the last [settings] header ends
+    for (Lines lines(text); const std::optional<Line> line = lines.next();) {
+        if (line->key >= 0)
+            found[size_t(line->key)] = true;
+        else if (line->equals < 0 && line->section == kSection)
+            header = line->end;
+    }
+    QByteArray added;
+    for (int k = 0; k < int(std::size(kKeys)); ++k)
+        if (!found[size_t(k)])
+            added += keyLine(k) + eol;
+
+    QByteArray result;
+    qsizetype from = 0; // the text before this is in `result`
+    const auto keepUntil = [&](qsizetype to) {
+        result += text.sliced(from, to - from);
+        from = to;
+    };
+    for (Lines lines(text); const std::optional<Line> line = lines.next();) {
+        if (line->key >= 0) {
+            keepUntil(line->words.data() - text.data());
+            const QByteArrayView raw = line->words.sliced(line->equals + 1);
+            qsizetype comment;
+            valueOf(raw, &comment);
+            result += keyLine(line->key);
+            if (comment < raw.size())
+                result += ' ';
+            from += line->equals + 1 + comment;
+        } else if (line->end == header) {
+            keepUntil(line->next);
+            result += (line->next == line->end ? eol : QByteArray()) + added;
+        }
+    }
+    keepUntil(text.size());
+    if (header < 0 && !added.isEmpty()) {
+        if (!text.isEmpty() && !text.endsWith('\n') && !text.endsWith('\r'))
+            result += eol;
+        result += '[' + kSection.toByteArray() + ']' + eol + added;
+    }
+    return result;
 }
 
 QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
 QString kindOf(mode_t mode)
 {
-    if (S_ISDIR(mode))
-        return "a folder";
-    if (S_ISFIFO(mode))
-        return "a named pipe";
-    if (S_ISCHR(mode))
-        return "a character device";
-    if (S_ISBLK(mode))
-        return "a block device";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    return "of a kind Ekrano does not know";
+    switch (mode & S_IFMT) {
+    case S_IFDIR: return "a folder";
+    case S_IFIFO: return "a named pipe";
+    case S_IFCHR: return "a character device";
+    case S_IFBLK: return "a block device";
+    case S_IFSOCK: return "a socket";
+    default: return "of a kind Ekrano does not know";
+    }
 }
 
-QString resolved(const QByteArray &name)
+// Why `file`, whose stat() gave `mode`, is not read or written.
+QString notAFile(const QString &file, mode_t mode)
 {
-    char *full = ::realpath(name.constData(), nullptr);
-    if (!full)
-        return QFile::decodeName(name);
-    const QString result = QFile::decodeName(full);
-    std::free(full);
-    return result;
-}
-
-// Why `name`, whose stat() gave `mode`, is not read or written.
-QString notAFile(const QByteArray &name, mode_t mode)
-{
-    struct stat link;
-    if (::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode))
-        return "it is a link to " + resolved(name) + ", which is " + kindOf(mode) + ", not a file";
+    const QFileInfo info(file);
+    if (info.isSymbolicLink())
+        return "it is a link to " + info.canonicalFilePath() + ", which is " + kindOf(mode) + ", not a file";
     return "it is " + kindOf(mode) + ", not a file";
 }
 
@@ -93,140 +198,60 @@ struct Loaded {
     QString problem; // empty: read, or there is no file
 };
 
-// The bytes of the regular file `name`. stat() first, so that a named pipe
-// or a device is never opened (opening a pipe waits for a writer, opening a
-// port may raise its lines); then O_NONBLOCK and fstat() on what was opened,
-// so that one swapped in after the check is refused too and cannot block.
+// The bytes of the regular file `file`, or a link to one. stat() first, so
+// that a named pipe or a device is never opened (opening a pipe waits for a
+// writer, opening a port may raise its lines); then O_NONBLOCK and fstat()
+// on what was opened, so that one swapped in after the check is refused too
+// and cannot block.
 Loaded load(const QString &file)
 {
     const QByteArray name = QFile::encodeName(file);
-    Loaded loaded;
     struct stat info;
-    if (::stat(name.constData(), &info) != 0) {
-        if (errno != ENOENT)
-            loaded.problem = systemReason(errno);
-        return loaded;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        loaded.problem = notAFile(name, info.st_mode);
-        return loaded;
-    }
-
+    if (::stat(name.constData(), &info) != 0)
+        return {{}, errno == ENOENT ? QString() : systemReason(errno)};
+    if (!S_ISREG(info.st_mode))
+        return {{}, notAFile(file, info.st_mode)};
     int fd;
     do
         fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        if (errno != ENOENT)
-            loaded.problem = systemReason(errno);
-        return loaded;
+    if (fd < 0)
+        return {{}, errno == ENOENT ? QString() : systemReason(errno)};
+    QFile in;
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {{}, in.errorString()};
     }
-    if (::fstat(fd, &info) != 0) {
-        loaded.problem = systemReason(errno);
-    } else if (!S_ISREG(info.st_mode)) {
-        loaded.problem = notAFile(name, info.st_mode);
-    } else if (info.st_size > kLargest) {
-        loaded.problem = tooLarge(info.st_size);
-    } else {
-        // One byte more than allowed shows a file that grew after fstat().
-        QByteArray bytes(kLargest + 1, Qt::Uninitialized);
-        qint64 got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                loaded.problem = systemReason(errno);
-                break;
-            }
-            if (n == 0)
-                break;
-            got += n;
-        }
-        if (loaded.problem.isEmpty() && got > kLargest)
-            loaded.problem = tooLarge(got);
-        else if (loaded.problem.isEmpty())
-            loaded.bytes = bytes.left(got);
-    }
-    ::close(fd);
-    return loaded;
-}
-
-struct Target {
-    QString file;    // the regular file to replace or create
-    QString problem; // why nothing may be written
-};
-
-// The end of the chain of links at `name`, whose last target does not exist.
-QString danglingEnd(QByteArray name)
-{
-    for (int hops = 0; hops < 40; ++hops) {
-        char target[PATH_MAX];
-        const ssize_t n = ::readlink(name.constData(), target, sizeof target);
-        if (n <= 0 || n >= ssize_t(sizeof target))
-            break;
-        QByteArray next(target, n);
-        if (!next.startsWith('/')) {
-            const qsizetype slash = name.lastIndexOf('/');
-            next = (slash < 0 ? QByteArray() : name.left(slash + 1)) + next;
-        }
-        name = next;
-        struct stat info;
-        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
-            break;
-    }
-    return QFile::decodeName(name);
-}
-
-// What writing `file` replaces. QSaveFile follows links by itself and would
-// rename its new file over whatever the last one names, a device as well as
-// a file, so the links are resolved here and only a regular file, or none,
-// is handed on.
-Target targetOf(const QString &file)
-{
-    const QByteArray name = QFile::encodeName(file);
-    struct stat info;
-    if (::lstat(name.constData(), &info) != 0) {
-        if (errno == ENOENT)
-            return {file, {}};
+    if (::fstat(fd, &info) != 0)
         return {{}, systemReason(errno)};
-    }
-    if (S_ISREG(info.st_mode))
-        return {file, {}};
-    if (!S_ISLNK(info.st_mode))
-        return {{}, notAFile(name, info.st_mode)};
-    if (::stat(name.constData(), &info) == 0)
-        return S_ISREG(info.st_mode) ? Target{resolved(name), {}} : Target{{}, notAFile(name, info.st_mode)};
-    // A link whose file is not there yet: the way a dotfile manager sets
-    // a link up before the program first runs, so the file is made there.
-    if (errno == ENOENT)
-        return {danglingEnd(name), {}};
-    return {{}, systemReason(errno)};
+    if (!S_ISREG(info.st_mode))
+        return {{}, notAFile(file, info.st_mode)};
+    if (info.st_size > kLargest)
+        return {{}, tooLarge(info.st_size)};
+    // One byte more than allowed shows a file that grew after fstat().
+    const QByteArray bytes = in.read(kLargest + 1);
+    if (in.error() != QFileDevice::NoError)
+        return {{}, in.errorString()};
+    if (bytes.size() > kLargest)
+        return {{}, tooLarge(bytes.size())};
+    return {bytes, {}};
 }
 
 } // namespace
 
 Choices choices(const Texts &texts)
 {
-    const auto number = [](const QString &text) { return storedvalue::textToNumber(text.toStdString()); };
-    const auto within = [](auto value, int32_t lowest, int32_t highest) -> std::optional<int32_t> {
-        if (!value || *value < lowest || *value > highest)
-            return std::nullopt;
-        return *value;
+    const auto number = [](const QString &text, int32_t lowest, int32_t highest) -> std::optional<int32_t> {
+        const std::optional<int32_t> value = storedvalue::toInt32(storedvalue::textToNumber(text.toStdString()));
+        return value && *value >= lowest && *value <= highest ? value : std::nullopt;
     };
-    // The menus, the check box and the scroll bar take 16-bit numbers, the colours 32-bit ones.
-    const auto small = [&](const QString &text, int lowest, int highest) {
-        return within(storedvalue::toInt16(number(text)), lowest, highest);
-    };
-    const auto colour = [&](const QString &text) { return within(storedvalue::toInt32(number(text)), 0, 0xFFFFFF); };
-
     Choices applied;
-    applied.port = small(texts.port, 1, 4).value_or(applied.port);
-    applied.cable = small(texts.cable, 0, 2).value_or(applied.cable);
-    applied.border = small(texts.border, 0, 1).value_or(applied.border);
-    applied.scrollbar = small(texts.scrollbar, 1, 50).value_or(applied.scrollbar);
-    applied.forecolor = colour(texts.forecolor).value_or(0);
-    applied.backcolor = colour(texts.backcolor).value_or(0);
+    applied.port = number(texts.port, 1, 4).value_or(applied.port);
+    applied.cable = number(texts.cable, 0, 2).value_or(applied.cable);
+    applied.border = number(texts.border, 0, 1).value_or(applied.border);
+    applied.scrollbar = number(texts.scrollbar, 1, 50).value_or(applied.scrollbar);
+    applied.forecolor = number(texts.forecolor, 0, 0xFFFFFF).value_or(0);
+    applied.backcolor = number(texts.backcolor, 0, 0xFFFFFF).value_or(0);
     if (applied.backcolor == applied.forecolor)
         applied.backcolor = applied.forecolor == 0xFFFFFF ? 0 : 0xFFFFFF;
     return applied;
@@ -236,45 +261,46 @@ QString path() { return QFile::decodeName(QByteArray::fromStdString(configFolder
 
 Texts parse(const QByteArray &text)
 {
-    const QStringList values = inifile::Reading(text, kSection, names()).values();
     Texts texts;
-    for (size_t k = 0; k < std::size(kKeys); ++k)
-        texts.*kKeys[k].text = values[qsizetype(k)];
+    for (Lines lines(text); const std::optional<Line> line = lines.next();)
+        if (line->key >= 0)
+            texts.*kKeys[line->key].text = valueOf(line->words.sliced(line->equals + 1));
     return texts;
 }
 
 std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts)
 {
-    std::vector<std::pair<QLatin1StringView, QString>> values;
-    for (const Key &key : kKeys)
-        values.emplace_back(QLatin1StringView(key.name), texts.*key.text);
-    QByteArray result = inifile::write(text, kSection, values);
-
     // Only a text that reads back as the new settings, with every other
     // key line as it was, in the same order, may replace the file.
-    const inifile::Reading before(text, kSection, names(), true), after(result, kSection, names(), true);
-    for (size_t k = 0; k < std::size(kKeys); ++k)
-        if (after.values()[qsizetype(k)] != texts.*kKeys[k].text)
-            return std::nullopt;
-    if (!before.sameOtherKeys(after))
+    const QByteArray result = withTexts(text, texts);
+    if (parse(result) != texts)
         return std::nullopt;
-    return result;
+    const auto nextOther = [](Lines &lines) {
+        std::optional<Line> line = lines.next();
+        while (line && (line->equals < 0 || line->key >= 0))
+            line = lines.next();
+        return line;
+    };
+    for (Lines before(text), after(result);;) {
+        const std::optional<Line> was = nextOther(before), is = nextOther(after);
+        if (!was || !is)
+            return was || is ? std::nullopt : std::optional(result);
+        if (was->section != is->section || was->words != is->words)
+            return std::nullopt;
+    }
 }
 
 Texts read(QString *refused)
 {
     const QString file = path();
-    const auto refuse = [&](const QString &reason) {
-        std::fprintf(stderr, "Ekrano did not read its settings from %s: %s; the defaults are used.\n",
-                     qPrintable(file), qPrintable(reason));
-        if (refused)
-            *refused = reason;
-        return Texts{};
-    };
     const Loaded loaded = load(file);
-    if (!loaded.problem.isEmpty())
-        return refuse(loaded.problem);
-    return parse(loaded.bytes);
+    if (loaded.problem.isEmpty())
+        return parse(loaded.bytes);
+    std::fprintf(stderr, "Ekrano did not read its settings from %s: %s; the defaults are used.\n", qPrintable(file),
+                 qPrintable(loaded.problem));
+    if (refused)
+        *refused = loaded.problem;
+    return {};
 }
 
 QString write(const Texts &texts, const QString &refusedAtStart)
@@ -283,11 +309,8 @@ QString write(const Texts &texts, const QString &refusedAtStart)
     const auto failure = [&](const QString &reason) {
         return "Ekrano could not save its settings to " + file + ": " + reason + ".";
     };
-    const Target target = targetOf(file);
-    if (!target.problem.isEmpty())
-        return failure(target.problem);
     // What cannot be read cannot be kept, so it is not replaced either.
-    const Loaded old = load(target.file);
+    const Loaded old = load(file);
     if (!old.problem.isEmpty())
         return failure(old.problem);
     // The defaults in place of what could not be read would lose it all.
@@ -301,9 +324,9 @@ QString write(const Texts &texts, const QString &refusedAtStart)
     if (text->size() > kLargest)
         return failure("the new file would be " + QString::number(text->size()) +
                        " bytes, more than Ekrano reads back");
-    if (target.file == file)
-        QDir().mkpath(QFileInfo(file).absolutePath()); // a failure shows as the reason below
-    if (const QString reason = wholefile::replace(target.file, *text); !reason.isEmpty())
+    QDir().mkpath(QFileInfo(file).absolutePath()); // a failure shows as the reason below
+    // A link stays a link: QSaveFile replaces the file at its end, or makes it there.
+    if (const QString reason = wholefile::replace(file, *text); !reason.isEmpty())
         return failure(reason);
     return {};
 }

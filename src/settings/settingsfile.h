@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <optional>
 
-// The file that holds the six remembered choices, Ekrano.conf, in the INI
-// form QSettings reads and writes, section [settings]. Qt Core only, so that
-// every program that reads the choices reads them the same way.
+// The file that holds the six remembered choices, Ekrano.conf: an INI text
+// whose [settings] section holds them as key=value lines, as QSettings
+// writes plain texts. Qt Core only, so that every program that reads the
+// choices reads them the same way.
 namespace settingsfile {
 
 // The six texts as stored: decimal numbers, or empty when absent.
@@ -43,12 +44,19 @@ inline constexpr qint64 kLargest = 1 << 20;
 // configFolder()/Ekrano/Ekrano.conf, beside the port links.
 QString path();
 
-// The texts of the [settings] section of an INI text, as QSettings reads them.
+// The texts of the [settings] section of an INI text, each key's last line.
+// A value loses its blanks at either end, not those in double quotes; a
+// backslash escapes the character after it (C's letters give their control
+// characters); a ';' outside quotes starts a comment. QSettings' other forms
+// are not read: "1, 2" is no list, "@String(1)", "\x31", "\061" are not 1.
 Texts parse(const QByteArray &text);
 
-// `text` with its [settings] section holding `texts`, every other key and
-// section, and every other line, as they were; or nothing if that text
-// would not read back so (which would be a fault of this program).
+// `text` with its [settings] section holding `texts`, written as they are:
+// every line of a key gets the new value (a comment after it stays); a
+// missing key goes under the last [settings] header, or under a new one at
+// the end. Every other line stays as it was. Nothing if the new text would
+// not read back as `texts` with every other key line as it was, in the same
+// order (a text that is no number could fail so).
 std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts);
 
 // The texts of path()'s [settings] section. No file means nothing stored.
@@ -59,16 +67,14 @@ std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts);
 // for reading. Needs no other file or folder than this one.
 Texts read(QString *refused = nullptr);
 
-// Stores `texts` in path()'s [settings] section and keeps everything else
-// the file holds. The file is replaced whole, through a temporary file
-// beside it, and only once every byte of the new one is written; a link to
-// a regular file stays a link and its target is replaced. Returns the empty
-// text on success, otherwise one sentence that names the file and the
-// reason, and the file is as it was: a file that cannot be read, that is not
-// a regular file, or a link to anything but a regular file, is never
-// written, nor one that would grow past kLargest. `refusedAtStart`, the
-// reason read() gave when the program started, means that `texts` are not
-// what the file holds: it is then kept as it is.
+// Stores `texts` in path() as merged() does. The file is replaced whole,
+// through a temporary file beside it, once every byte of the new one is
+// written; a link to a regular file stays a link and its target is
+// replaced. Returns the empty text, or one sentence that names the file and
+// the reason, the file being as it was: one that cannot be read, is not a
+// regular file or a link to one, or would grow past kLargest, is never
+// written; nor one read() refused at the start (`refusedAtStart`, its
+// reason), whose settings the program never saw.
 QString write(const Texts &texts, const QString &refusedAtStart = {});
 
 } // namespace settingsfile

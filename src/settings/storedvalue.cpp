@@ -9,53 +9,19 @@
 
 namespace storedvalue {
 
-static bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-static bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 double textToNumber(std::string_view text)
 {
-    std::string squeezed;
-    squeezed.reserve(text.size());
-    for (char c : text)
-        if (!isBlank(c))
-            squeezed.push_back(c);
-
-    // The longest prefix that forms a number.
-    size_t i = 0;
+    // Cut before the first character that no decimal number holds, so that
+    // strtod() reads no hexadecimal number, infinity or NaN. The C locale,
+    // as the toolkit sets the user's for the whole program.
     std::string number;
-    if (i < squeezed.size() && (squeezed[i] == '+' || squeezed[i] == '-'))
-        number.push_back(squeezed[i++]);
-    bool digits = false;
-    while (i < squeezed.size() && isDigit(squeezed[i])) {
-        number.push_back(squeezed[i++]);
-        digits = true;
+    for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
+        if ((c < '0' || c > '9') && c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E')
+            break;
+        number.push_back(c);
     }
-    if (i < squeezed.size() && squeezed[i] == '.') {
-        number.push_back(squeezed[i++]);
-        while (i < squeezed.size() && isDigit(squeezed[i])) {
-            number.push_back(squeezed[i++]);
-            digits = true;
-        }
-    }
-    if (!digits)
-        return 0;
-    if (i < squeezed.size() && (squeezed[i] == 'e' || squeezed[i] == 'E')) {
-        size_t j = i + 1;
-        std::string exponent = "e";
-        if (j < squeezed.size() && (squeezed[j] == '+' || squeezed[j] == '-'))
-            exponent.push_back(squeezed[j++]);
-        bool exponentDigits = false;
-        while (j < squeezed.size() && isDigit(squeezed[j])) {
-            exponent.push_back(squeezed[j++]);
-            exponentDigits = true;
-        }
-        if (exponentDigits)
-            number += exponent;
-    }
-
-    // Read in the C locale, whatever the user's (the toolkit sets the
-    // user's for the whole program): "." is always the decimal point. Too
-    // large a number gives an infinity of its sign, too small one 0.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
     return strtod_l(number.c_str(), nullptr, cLocale);
 }
@@ -63,10 +29,8 @@ double textToNumber(std::string_view text)
 template <typename Int>
 static std::optional<Int> toInteger(double number)
 {
-    if (!std::isfinite(number))
-        return std::nullopt;
-    const double whole = std::nearbyint(number);
-    if (whole < double(std::numeric_limits<Int>::min()) || whole > double(std::numeric_limits<Int>::max()))
+    const double whole = std::nearbyint(number); // a NaN stays one, and lies within no bounds
+    if (!(whole >= double(std::numeric_limits<Int>::min()) && whole <= double(std::numeric_limits<Int>::max())))
         return std::nullopt;
     return Int(whole);
 }
