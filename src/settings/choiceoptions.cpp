@@ -58,19 +58,13 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
 {
     bool usbPort = false;
     if ((groups & Link) && parser.isSet("port")) {
-        static const QStringList ports{"COM1", "COM2", "COM3", "COM4"};
-        static const QRegularExpression usbForm(QRegularExpression::anchoredPattern("USB([0-9]{1,2})"));
-        const QString port = parser.value("port").toUpper();
-        const int index = int(ports.indexOf(port));
-        if (const QRegularExpressionMatch usb = usbForm.match(port); usb.hasMatch()) {
-            choices.usb = usb.captured(1).toInt();
-            usbPort = true;
-        } else if (index >= 0) {
-            choices.port = index + 1;
-        } else {
+        static const QRegularExpression form(QRegularExpression::anchoredPattern("COM([1-4])|USB([0-9]{1,2})"));
+        const QRegularExpressionMatch port = form.match(parser.value("port").toUpper());
+        if (!port.hasMatch())
             return QString("--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not '%1'")
                 .arg(parser.value("port"));
-        }
+        usbPort = port.hasCaptured(2);
+        (usbPort ? choices.usb : choices.port) = port.captured(usbPort ? 2 : 1).toInt();
     }
     if ((groups & Link) && parser.isSet("cable")) {
         static const QStringList cables{"black", "gray", "usb"};
