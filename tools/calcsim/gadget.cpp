@@ -1,0 +1,301 @@
+// ekrano-gadget: a calculator on a USB device controller, for the test that
+// runs the kernel's own USB stack in a virtual machine. Through FunctionFS
+// it plays the USB link cable, its bytes bridged to the simulated calculator
+// on a pseudo-terminal, so that the host side (libusb, the kernel's USB core
+// and the controller) is the real one. It also writes and checks the test
+// card the cases serve, a screen whose every byte differs from its
+// neighbours, so that a byte out of place shows in the picture.
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <QImage>
+
+#include <endian.h>
+#include <fcntl.h>
+#include <linux/usb/ch9.h>
+#include <linux/usb/functionfs.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "calcsimulator.h"
+
+namespace {
+
+constexpr const char *kUsage = R"(Usage:
+  ekrano-gadget card FILE      write the test card as a 96 x 64 PNG
+  ekrano-gadget same FILE      exit 0 when the PNG FILE shows the test card
+                               exactly, 1 with the pixels that differ
+  ekrano-gadget link FFS UDCFILE UDC [--late MS | --silent | --unplug-after N]
+      play the USB link cable (0451:E001) serving the test card: write the
+      descriptors into the FunctionFS mounted at FFS, then bind the gadget by
+      writing the controller's name UDC into the gadget's UDCFILE. The cable
+      answers after MS milliseconds, never, or is unplugged (unbound) once N
+      bytes have gone to the host. Ends, unbound, on SIGTERM or SIGINT.
+)";
+
+calclink::Bitmap testCard()
+{
+    calclink::Bitmap card;
+    for (size_t i = 0; i < card.size(); ++i)
+        card[i] = uint8_t(i * 73 + i / 256 * 29 + 5);
+    return card;
+}
+
+int writeCard(const char *file)
+{
+    const calclink::Bitmap card = testCard();
+    QImage image(calclink::kScreenWidth, calclink::kScreenHeight, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, calclink::isDark(card, x, y) ? 0xFF000000u : 0xFFFFFFFFu);
+    if (!image.save(QString::fromLocal8Bit(file), "png")) {
+        std::fprintf(stderr, "ekrano-gadget: cannot write %s\n", file);
+        return 1;
+    }
+    return 0;
+}
+
+int compareWithCard(const char *file)
+{
+    std::string error;
+    const std::optional<calclink::Bitmap> screen = loadScreen(file, error);
+    if (!screen) {
+        std::printf("%s\n", error.c_str());
+        return 1;
+    }
+    const calclink::Bitmap card = testCard();
+    int differing = 0;
+    for (int y = 0; y < calclink::kScreenHeight; ++y)
+        for (int x = 0; x < calclink::kScreenWidth; ++x)
+            differing += calclink::isDark(*screen, x, y) != calclink::isDark(card, x, y);
+    if (differing == 0)
+        return 0;
+    std::printf("%d of 6144 pixels differ from the test card\n", differing);
+    return 1;
+}
+
+[[noreturn]] void die(const std::string &what)
+{
+    std::fprintf(stderr, "ekrano-gadget: %s: %s\n", what.c_str(), std::strerror(errno));
+    std::exit(1);
+}
+
+bool writeAll(int fd, const void *data, size_t size)
+{
+    const auto *bytes = static_cast<const uint8_t *>(data);
+    while (size > 0) {
+        const ssize_t n = ::write(fd, bytes, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+// One interface of vendor class with a bulk IN and a bulk OUT endpoint of
+// `packetSize` bytes, at full speed only, as the calculator's devices are.
+// The IN endpoint comes first: the controller then gives it address 0x81,
+// and the OUT endpoint 0x02 (their files are ep1 and ep2).
+struct Descriptors {
+    usb_functionfs_descs_head_v2 header;
+    __le32 fsCount;
+    usb_interface_descriptor interface;
+    usb_endpoint_descriptor_no_audio in;
+    usb_endpoint_descriptor_no_audio out;
+} __attribute__((packed));
+
+struct Strings {
+    usb_functionfs_strings_head header;
+    __le16 language;
+    char name[sizeof "Ekrano test"];
+} __attribute__((packed));
+
+// The function's ep0, IN and OUT files once its descriptors are written.
+struct Function {
+    int ep0 = -1;
+    int in = -1;
+    int out = -1;
+};
+
+Function openFunction(const std::string &ffs, uint8_t subclass, uint16_t packetSize)
+{
+    Descriptors d{};
+    d.header.magic = htole32(FUNCTIONFS_DESCRIPTORS_MAGIC_V2);
+    d.header.length = htole32(sizeof d);
+    d.header.flags = htole32(FUNCTIONFS_HAS_FS_DESC);
+    d.fsCount = htole32(3);
+    d.interface = {sizeof d.interface, USB_DT_INTERFACE, 0, 0, 2, USB_CLASS_VENDOR_SPEC, subclass, 0, 1};
+    d.in = {sizeof d.in, USB_DT_ENDPOINT, USB_DIR_IN | 1, USB_ENDPOINT_XFER_BULK, htole16(packetSize), 0};
+    d.out = {sizeof d.out, USB_DT_ENDPOINT, USB_DIR_OUT | 2, USB_ENDPOINT_XFER_BULK, htole16(packetSize), 0};
+    Strings s{{htole32(FUNCTIONFS_STRINGS_MAGIC), htole32(sizeof s), htole32(1), htole32(1)}, htole16(0x0409),
+              "Ekrano test"};
+
+    Function f;
+    if ((f.ep0 = ::open((ffs + "/ep0").c_str(), O_RDWR)) < 0)
+        die(ffs + "/ep0");
+    if (!writeAll(f.ep0, &d, sizeof d))
+        die("the descriptors");
+    if (!writeAll(f.ep0, &s, sizeof s))
+        die("the strings");
+    if ((f.in = ::open((ffs + "/ep1").c_str(), O_RDWR)) < 0)
+        die(ffs + "/ep1");
+    if ((f.out = ::open((ffs + "/ep2").c_str(), O_RDWR)) < 0)
+        die(ffs + "/ep2");
+    return f;
+}
+
+// Writing the controller's name binds the gadget, as plugging it in; a
+// newline unbinds it, as pulling it out (an empty write changes nothing).
+bool setUdc(const std::string &udcFile, const std::string &udc)
+{
+    const int fd = ::open(udcFile.c_str(), O_WRONLY);
+    const std::string text = udc + "\n";
+    const bool written = fd >= 0 && writeAll(fd, text.data(), text.size());
+    if (fd >= 0)
+        ::close(fd);
+    return written;
+}
+
+int stopPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t n = ::write(stopPipe[1], &byte, 1);
+}
+
+// Answers ep0 until a signal: the controller and the kernel's gadget layer
+// handle every standard request; anything else is refused with a stall.
+// ep0 is polled before each read: a read waiting on it would hold the lock
+// that unbinding the gadget needs.
+void serveEp0(const Function &f)
+{
+    pollfd fds[2] = {{f.ep0, POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
+    for (;;) {
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            die("poll");
+        }
+        if (fds[1].revents)
+            return;
+        usb_functionfs_event event;
+        if (!(fds[0].revents & POLLIN) || ::read(f.ep0, &event, sizeof event) != sizeof event)
+            continue;
+        if (event.type == FUNCTIONFS_SETUP) {
+            if (event.u.setup.bRequestType & USB_DIR_IN)
+                [[maybe_unused]] const ssize_t n = ::write(f.ep0, nullptr, 0);
+            else
+                [[maybe_unused]] const ssize_t n = ::read(f.ep0, nullptr, 0);
+        }
+    }
+}
+
+// The link cable: the packets go unchanged between its endpoints and the
+// simulated calculator's terminal. After `unplugAfter` bytes to the host
+// (0: never) the gadget is unbound, in the middle of whatever was being sent.
+void bridge(const Function &f, const std::string &terminal, size_t unplugAfter, const std::string &udcFile)
+{
+    const int tty = ::open(terminal.c_str(), O_RDWR | O_NOCTTY);
+    if (tty < 0)
+        die(terminal);
+    termios raw;
+    ::tcgetattr(tty, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(tty, TCSANOW, &raw);
+
+    std::thread([&f, tty] {
+        std::vector<uint8_t> buffer(4096);
+        for (;;) {
+            const ssize_t n = ::read(f.out, buffer.data(), buffer.size());
+            if (n > 0)
+                writeAll(tty, buffer.data(), size_t(n));
+            else if (n < 0 && errno != EINTR)
+                ::usleep(10000); // disabled while unbound or not yet configured
+        }
+    }).detach();
+    std::thread([&f, tty, unplugAfter, udcFile] {
+        std::vector<uint8_t> buffer(4096);
+        size_t sent = 0;
+        for (;;) {
+            const ssize_t n = ::read(tty, buffer.data(), buffer.size());
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return;
+            size_t count = size_t(n);
+            const bool unplug = unplugAfter > 0 && sent + count >= unplugAfter;
+            if (unplug)
+                count = unplugAfter - sent;
+            if (count > 0)
+                writeAll(f.in, buffer.data(), count);
+            sent += count;
+            if (unplug) {
+                setUdc(udcFile, "");
+                return;
+            }
+        }
+    }).detach();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "card" && argc == 3)
+        return writeCard(argv[2]);
+    if (command == "same" && argc == 3)
+        return compareWithCard(argv[2]);
+    if (command != "link" || argc < 5) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const std::string ffs = argv[2], udcFile = argv[3], udc = argv[4];
+    Fault fault = Fault::None;
+    std::chrono::milliseconds late{0};
+    size_t unplugAfter = 0;
+    for (int i = 5; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--silent") {
+            fault = Fault::Silent;
+        } else if (option == "--late" && i + 1 < argc) {
+            fault = Fault::Late;
+            late = std::chrono::milliseconds(std::atoi(argv[++i]));
+        } else if (option == "--unplug-after" && i + 1 < argc) {
+            unplugAfter = size_t(std::atol(argv[++i]));
+        } else {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+    }
+
+    if (::pipe(stopPipe) != 0)
+        die("pipe");
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGINT, onSignal);
+
+    CalcSimulator calculator(testCard());
+    calculator.setFault(fault, late);
+    calculator.start();
+    const Function function = openFunction(ffs, 0, 32);
+    bridge(function, calculator.path(), unplugAfter, udcFile);
+    if (!setUdc(udcFile, udc))
+        die(udcFile);
+    std::printf("ekrano-gadget: bound to %s\n", udc.c_str());
+    std::fflush(stdout);
+    serveEp0(function);
+    setUdc(udcFile, "");
+    std::_Exit(0); // the bridging threads wait in reads that only ending the process stops
+}
