@@ -1,8 +1,9 @@
 // ekrano-gadget: a calculator on a USB device controller, for the test that
 // runs the kernel's own USB stack in a virtual machine. Through FunctionFS
 // it plays the USB link cable, its bytes bridged to the simulated calculator
-// on a pseudo-terminal, so that the host side (libusb, the kernel's USB core
-// and the controller) is the real one. It also writes and checks the test
+// on a pseudo-terminal, or a calculator on its own USB port, driven by the
+// simulated one's state machine, so that the host side (libusb, the
+// kernel's USB core and the controller) is the real one. It also writes and checks the test
 // card the cases serve, a screen whose every byte differs from its
 // neighbours, so that a byte out of place shows in the picture.
 #include <atomic>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,6 +28,7 @@
 #include <unistd.h>
 
 #include "calcsimulator.h"
+#include "directcalculator.h"
 
 namespace {
 
@@ -33,12 +36,18 @@ constexpr const char *kUsage = R"(Usage:
   ekrano-gadget card FILE      write the test card as a 96 x 64 PNG
   ekrano-gadget same FILE      exit 0 when the PNG FILE shows the test card
                                exactly, 1 with the pixels that differ
-  ekrano-gadget link FFS UDCFILE UDC [--late MS | --silent | --unplug-after N]
-      play the USB link cable (0451:E001) serving the test card: write the
-      descriptors into the FunctionFS mounted at FFS, then bind the gadget by
-      writing the controller's name UDC into the gadget's UDCFILE. The cable
-      answers after MS milliseconds, never, or is unplugged (unbound) once N
-      bytes have gone to the host. Ends, unbound, on SIGTERM or SIGINT.
+  ekrano-gadget link|direct FFS UDCFILE UDC [OPTION]...
+      play the USB link cable (link: 0451:E001, 32-byte packets) or a
+      calculator on its own USB port (direct: 64-byte packets) serving the
+      test card: write the descriptors into the FunctionFS mounted at FFS,
+      then bind the gadget by writing the controller's name UDC into the
+      gadget's UDCFILE. Ends, unbound, on SIGTERM or SIGINT.
+  --late MS          answer the screen request after MS milliseconds
+  --silent           never answer
+  --unplug-after N   unbind the gadget once N bytes have gone to the host
+  --delay-acks N     (direct) N delay acknowledgements before the screen
+  --allocation N     (direct) the largest raw packet data it agrees to
+  --error CODE       (direct) answer the screen request with this error code
 )";
 
 calclink::Bitmap testCard()
@@ -249,6 +258,51 @@ void bridge(const Function &f, const std::string &terminal, size_t unplugAfter, 
     }).detach();
 }
 
+// The direct calculator: every raw packet it sends is one bulk transfer,
+// cut into 64-byte USB packets by the controller, with no zero-length
+// packet after one that ends on a whole USB packet.
+void serveDirect(const Function &f, DirectCalculator::Behaviour behaviour, size_t unplugAfter,
+                 const std::string &udcFile)
+{
+    std::thread([&f, behaviour, unplugAfter, udcFile] {
+        DirectCalculator calculator(behaviour);
+        std::vector<uint8_t> buffer(4096);
+        size_t sent = 0;
+        for (;;) {
+            const ssize_t n = ::read(f.out, buffer.data(), buffer.size());
+            if (n < 0 && errno != EINTR)
+                ::usleep(10000); // disabled while unbound or not yet configured
+            if (n <= 0)
+                continue;
+            for (const DirectCalculator::Send &send : calculator.feed(buffer.data(), size_t(n))) {
+                std::this_thread::sleep_for(send.pause);
+                size_t count = send.bytes.size();
+                const bool unplug = unplugAfter > 0 && sent + count >= unplugAfter;
+                if (unplug)
+                    count = unplugAfter - sent;
+                if (count > 0)
+                    writeAll(f.in, send.bytes.data(), count);
+                sent += count;
+                if (unplug) {
+                    setUdc(udcFile, "");
+                    return;
+                }
+            }
+        }
+    }).detach();
+}
+
+long number(const char *text)
+{
+    char *end = nullptr;
+    const long value = std::strtol(text, &end, 0);
+    if (*text == '\0' || *end != '\0' || value < 0) {
+        std::fprintf(stderr, "ekrano-gadget: not a number: %s\n%s", text, kUsage);
+        std::exit(2);
+    }
+    return value;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -258,23 +312,33 @@ int main(int argc, char **argv)
         return writeCard(argv[2]);
     if (command == "same" && argc == 3)
         return compareWithCard(argv[2]);
-    if (command != "link" || argc < 5) {
+    const bool direct = command == "direct";
+    if ((command != "link" && !direct) || argc < 5) {
         std::fputs(kUsage, stderr);
         return 2;
     }
     const std::string ffs = argv[2], udcFile = argv[3], udc = argv[4];
     Fault fault = Fault::None;
-    std::chrono::milliseconds late{0};
+    DirectCalculator::Behaviour behaviour;
+    behaviour.screen = testCard();
     size_t unplugAfter = 0;
     for (int i = 5; i < argc; ++i) {
         const std::string option = argv[i];
+        const bool valued = i + 1 < argc;
         if (option == "--silent") {
             fault = Fault::Silent;
-        } else if (option == "--late" && i + 1 < argc) {
+            behaviour.silent = true;
+        } else if (option == "--late" && valued) {
             fault = Fault::Late;
-            late = std::chrono::milliseconds(std::atoi(argv[++i]));
-        } else if (option == "--unplug-after" && i + 1 < argc) {
-            unplugAfter = size_t(std::atol(argv[++i]));
+            behaviour.late = std::chrono::milliseconds(number(argv[++i]));
+        } else if (option == "--unplug-after" && valued) {
+            unplugAfter = size_t(number(argv[++i]));
+        } else if (option == "--delay-acks" && valued && direct) {
+            behaviour.delayAcks = int(number(argv[++i]));
+        } else if (option == "--allocation" && valued && direct) {
+            behaviour.allocation = uint32_t(number(argv[++i]));
+        } else if (option == "--error" && valued && direct) {
+            behaviour.errorCode = uint16_t(number(argv[++i]));
         } else {
             std::fputs(kUsage, stderr);
             return 2;
@@ -286,11 +350,18 @@ int main(int argc, char **argv)
     std::signal(SIGTERM, onSignal);
     std::signal(SIGINT, onSignal);
 
-    CalcSimulator calculator(testCard());
-    calculator.setFault(fault, late);
-    calculator.start();
-    const Function function = openFunction(ffs, 0, 32);
-    bridge(function, calculator.path(), unplugAfter, udcFile);
+    std::optional<CalcSimulator> calculator; // the link cable's, for as long as the gadget runs
+    Function function;
+    if (direct) {
+        function = openFunction(ffs, 1, 64);
+        serveDirect(function, behaviour, unplugAfter, udcFile);
+    } else {
+        calculator.emplace(testCard());
+        calculator->setFault(fault, behaviour.late);
+        calculator->start();
+        function = openFunction(ffs, 0, 32);
+        bridge(function, calculator->path(), unplugAfter, udcFile);
+    }
     if (!setUdc(udcFile, udc))
         die(udcFile);
     std::printf("ekrano-gadget: bound to %s\n", udc.c_str());
