@@ -1,5 +1,6 @@
 // The USB transport over a fake cable that plays the calculator's side of the
-// bulk transfers, and the errors a user reads when opening fails.
+// bulk transfers, and the errors a user reads when opening fails; the
+// exchange of a calculator on its own USB port over the simulated device.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,9 @@
 #include <deque>
 #include <thread>
 
+#include "capture.h"
+#include "directdevice.h"
+#include "directexchange.h"
 #include "linkerror.h"
 #include "memorytransport.h"
 #include "packet.h"
@@ -256,11 +260,12 @@ TEST(UsbCable, OpeningErrorsTellTheUserWhatToDo)
 
     LinkError e = openingError(UsbOpening::NotFound, 0, 0, kUsb0, 0);
     EXPECT_EQ(e.number(), kNoUsbCable);
-    EXPECT_NE(e.description().find("No USB link cable is connected"), std::string::npos) << e.description();
+    EXPECT_NE(e.description().find("Neither a USB link cable nor a calculator on its own USB port is connected"), std::string::npos) << e.description();
 
     e = openingError(UsbOpening::NotFound, 1, 0, "\\\\.\\Usb1", 1);
     EXPECT_EQ(e.number(), kNoUsbCable);
-    EXPECT_NE(e.description().find("second USB link cable, but only 1 is connected"), std::string::npos)
+    EXPECT_NE(e.description().find("second USB device (link cable or calculator), but only 1 is connected"),
+              std::string::npos)
         << e.description();
 
     e = openingError(UsbOpening::NoUsb, 0, 0, kUsb0, 0);
@@ -290,6 +295,205 @@ TEST(UsbCable, NoCableOnThisMachine)
         return;
     }
     GTEST_SKIP() << "a USB link cable is plugged in";
+}
+
+// The recorded exchange with a calculator on its own USB port, both ways,
+// byte for byte: what the host sends, and what the simulated calculator
+// answers, with the screen in place of the recorded one.
+const std::vector<uint8_t> kRecordedHost = {
+    0x00, 0x00, 0x00, 0x04, 0x01, 0x00, 0x00, 0x04, 0x00,                     // buffer size request: 1024
+    0x00, 0x00, 0x00, 0x10, 0x04, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x01,         // set mode
+    0x00, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x07, 0xD0,
+    0x00, 0x00, 0x00, 0x02, 0x05, 0xE0, 0x00,                                 // of the mode acknowledgement
+    0x00, 0x00, 0x00, 0x0A, 0x04, 0x00, 0x00, 0x00, 0x04, 0x00, 0x07, 0x00, 0x01, 0x00, 0x22, // the screen, please
+};
+const std::vector<uint8_t> kHostAck = {0x00, 0x00, 0x00, 0x02, 0x05, 0xE0, 0x00};
+
+std::vector<uint8_t> recordedCalculator(const std::vector<uint8_t> &bitmap)
+{
+    std::vector<uint8_t> bytes = {
+        0x00, 0x00, 0x00, 0x04, 0x02, 0x00, 0x00, 0x00, 0xFA,                         // allocation: 250
+        0x00, 0x00, 0x00, 0x02, 0x05, 0xE0, 0x00,                                     // of the set mode
+        0x00, 0x00, 0x00, 0x0A, 0x04, 0x00, 0x00, 0x00, 0x04, 0x00, 0x12, 0x00, 0x00, 0x07, 0xD0, // mode acknowledgement
+        0x00, 0x00, 0x00, 0x02, 0x05, 0xE0, 0x00,                                     // of the request
+        0x00, 0x00, 0x00, 0x0A, 0x04, 0x00, 0x00, 0x00, 0x04, 0xBB, 0x00, 0x00, 0x01, 0xD4, 0xC0, // delay acknowledgement
+        0x00, 0x00, 0x00, 0xFA, 0x03, 0x00, 0x00, 0x03, 0x07, 0x00, 0x08, 0x00, 0x01, 0x00, 0x22, 0x00, 0x03, 0x00,
+    };
+    size_t at = 0;
+    for (const auto &[head, count] : {std::pair{std::vector<uint8_t>{}, 237}, {{0, 0, 0, 0xFA, 3}, 250},
+                                      {{0, 0, 0, 0xFA, 3}, 250}, {{0, 0, 0, 0x1F, 4}, 31}}) {
+        bytes.insert(bytes.end(), head.begin(), head.end());
+        bytes.insert(bytes.end(), bitmap.begin() + ptrdiff_t(at), bitmap.begin() + ptrdiff_t(at + size_t(count)));
+        at += size_t(count);
+    }
+    return bytes;
+}
+
+// A calculator on its own USB port, and the USB transport over it.
+struct DirectLink {
+    explicit DirectLink(DirectCalculator::Behaviour behaviour, const Stop &stop = Stop::never(),
+                        const Trace &trace = Trace::off())
+    {
+        behaviour.screen = screen;
+        plug->calculator = DirectCalculator(behaviour);
+        UsbOpening opening;
+        opening.status = UsbOpening::Opened;
+        opening.cable = std::make_unique<DirectDevice>(plug);
+        transport = usbTransport(std::move(opening), kUsb0, 0, limits, stop, trace);
+    }
+
+    Bitmap screen = [] {
+        Bitmap bitmap;
+        const std::vector<uint8_t> bytes = testBitmap();
+        std::copy(bytes.begin(), bytes.end(), bitmap.begin());
+        return bitmap;
+    }();
+    std::shared_ptr<DirectPlug> plug = std::make_shared<DirectPlug>();
+    // Limits of tens of milliseconds, for the calculators that stay silent or answer late.
+    LinkTimeouts limits = [] {
+        LinkTimeouts l;
+        l.reply = 60ms;
+        l.byte = 60ms;
+        return l;
+    }();
+    std::unique_ptr<Transport> transport;
+};
+
+TEST(DirectUsb, TheRecordedExchangeByteForByte)
+{
+    DirectCalculator::Behaviour behaviour;
+    behaviour.delayAcks = 1;
+    DirectLink link(behaviour);
+    EXPECT_EQ(link.transport->framing(), Transport::Framing::DirectUsb) << "the device chooses the exchange";
+    std::vector<uint8_t> answered;
+    {
+        // The calculator's side alone, fed what the host sends, gives the recorded answer.
+        DirectCalculator calculator(link.plug->calculator);
+        std::vector<uint8_t> host = kRecordedHost;
+        for (int i = 0; i < 5; ++i)
+            host.insert(host.end(), kHostAck.begin(), kHostAck.end());
+        for (const uint8_t byte : host) // one byte at a time: any chunking will do
+            for (const DirectCalculator::Send &send : calculator.feed(&byte, 1))
+                answered.insert(answered.end(), send.bytes.begin(), send.bytes.end());
+    }
+    EXPECT_EQ(answered, recordedCalculator(testBitmap()));
+
+    const Bitmap screen = readDirectScreen(*link.transport, link.limits);
+    EXPECT_EQ(screen, link.screen);
+    std::vector<uint8_t> expected = kRecordedHost;
+    for (int i = 0; i < 5; ++i) // the delay acknowledgement and the four parts of the screen
+        expected.insert(expected.end(), kHostAck.begin(), kHostAck.end());
+    EXPECT_EQ(link.plug->written, expected);
+    for (size_t size : link.plug->readSizes)
+        EXPECT_EQ(size, 64u) << "every read asks for one USB packet";
+    EXPECT_EQ(link.plug->calculator.screensSent(), 1);
+    EXPECT_TRUE(link.plug->calculator.hostFaults().empty()) << link.plug->calculator.hostFaults().front();
+}
+
+TEST(DirectUsb, CalculatorsThatMisbehave)
+{
+    using Behaviour = DirectCalculator::Behaviour;
+    struct Case {
+        const char *name;
+        void (*set)(Behaviour &);
+        const char *failure; // nullptr: the screen arrives
+    };
+    const Case cases[] = {
+        {"late, asking for time", [](Behaviour &b) { b.delayAcks = 2, b.late = 150ms; }, nullptr},
+        {"late, without asking", [](Behaviour &b) { b.late = 150ms; }, "no reply within 60 ms (the reply limit)"},
+        {"asking for time too often", [](Behaviour &b) { b.delayAcks = kMostDelays + 1; }, "more time 5 times"},
+        {"raw packets of whole USB packets", [](Behaviour &b) { b.allocation = 59; }, nullptr},
+        {"raw packets of four whole USB packets", [](Behaviour &b) { b.allocation = 251; }, nullptr},
+        {"a tiny allocation: the host's set mode in parts", [](Behaviour &b) { b.allocation = 5; }, nullptr},
+        {"no allocation", [](Behaviour &b) { b.allocation = 0; }, "buffer size of 0"},
+        {"more than asked for", [](Behaviour &b) { b.allocation = 4096; }, "buffer size of 4096"},
+        {"an error packet", [](Behaviour &b) { b.errorCode = 0x0022; }, "error 0x0022 (no such parameter)"},
+        {"an error of its own", [](Behaviour &b) { b.errorCode = 0x1234; }, "error 0x1234"},
+        {"the screen marked invalid", [](Behaviour &b) { b.invalid = true; }, "marked the screen parameter invalid"},
+        {"a smaller value", [](Behaviour &b) { b.valueSize = 767; }, "value held 767 bytes, not 768"},
+        {"a larger value", [](Behaviour &b) { b.valueSize = 769; }, "value held 769 bytes, not 768"},
+        {"a larger value in small parts", [](Behaviour &b) { b.valueSize = 4000, b.allocation = 8; },
+         "virtual packet of 4007 bytes, more than the 775"},
+        {"more raw data than agreed", [](Behaviour &b) { b.partSize = 600; }, "600 data bytes, more than the 250"},
+        {"silent", [](Behaviour &b) { b.silent = true; }, "no reply within 60 ms"},
+        {"cut short in a raw packet", [](Behaviour &b) { b.cutShort = true; },
+         "The part of a virtual packet stopped after 130 bytes"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Behaviour behaviour;
+        c.set(behaviour);
+        DirectLink link(behaviour);
+        if (!c.failure) {
+            EXPECT_EQ(readDirectScreen(*link.transport, link.limits), link.screen);
+            EXPECT_EQ(link.plug->calculator.screensSent(), 1);
+        } else {
+            const LinkError error = errorOf([&] { readDirectScreen(*link.transport, link.limits); });
+            EXPECT_EQ(error.number(), kNoAnswer);
+            EXPECT_TRUE(error.description().empty());
+            EXPECT_NE(error.detail().find(c.failure), std::string::npos) << error.detail();
+        }
+        for (const std::string &fault : link.plug->calculator.hostFaults())
+            ADD_FAILURE() << "the host's fault: " << fault;
+    }
+}
+
+TEST(DirectUsb, UnpluggedInTheMiddleOfTheScreen)
+{
+    // The kernel reports the same unplug as a vanished device or as an I/O error on the endpoint.
+    for (const auto &[status, err] : {std::pair{UsbTransfer::NoDevice, ENODEV}, {UsbTransfer::Failed, EIO}}) {
+        DirectLink link({});
+        link.plug->readsBeforeUnplug = 8; // past the mode acknowledgement, in the screen's parts
+        link.plug->unplugAs = status;
+        const LinkError error = errorOf([&] { readDirectScreen(*link.transport, link.limits); });
+        EXPECT_EQ(error.number(), kSystemErrorBase + err);
+        EXPECT_NE(error.description().find("/dev/bus/usb/003/009"), std::string::npos) << error.description();
+        EXPECT_NE(error.description().find("plug it in again"), std::string::npos) << error.description();
+        link.transport.reset();
+        EXPECT_EQ(link.plug->closings, 1) << "the device is released";
+    }
+}
+
+TEST(DirectUsb, CancelledWhileTheCalculatorIsSilent)
+{
+    Stop stop;
+    DirectCalculator::Behaviour silent;
+    silent.silent = true;
+    DirectLink link(silent, stop);
+    link.limits = {}; // the cable's own: 2 s for a reply
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(100ms);
+        stop.cancel();
+    });
+    const auto start = SteadyClock::now();
+    const LinkError error = errorOf([&] { readDirectScreen(*link.transport, link.limits); });
+    canceller.join();
+    EXPECT_EQ(error.number(), kCancelled);
+    EXPECT_LT(SteadyClock::now() - start, 1s) << "a cancel ends the wait, not the reply limit";
+}
+
+TEST(DirectUsb, DeviceKindsAndNames)
+{
+    EXPECT_EQ(usbKindOf(0xE001), UsbKind::LinkCable);
+    EXPECT_EQ(usbKindOf(0xE003), UsbKind::Calculator);
+    EXPECT_EQ(usbKindOf(0xE008), UsbKind::Calculator);
+    EXPECT_EQ(usbKindOf(0xE004), std::nullopt);
+    EXPECT_EQ(usbKindName(UsbKind::Calculator), "calculator on its own USB port");
+
+    // \\.\Usb1 through capture(), with one calculator plugged in as \\.\Usb0.
+    auto plug = std::make_shared<DirectPlug>();
+    plug->calculator.behaviour().screen[0] = 0x81;
+    setUsbOpener(directOpener(plug));
+    Stop stop;
+    const CaptureResult first = capture(kCableUsb, kUsb0, stop);
+    ASSERT_TRUE(first.screen) << first.why();
+    EXPECT_EQ((*first.screen)[0], 0x81);
+    const CaptureResult second = capture(kCableUsb, "\\\\.\\Usb1", stop);
+    setUsbOpener({});
+    EXPECT_EQ(second.number, kNoUsbCable);
+    EXPECT_NE(second.description.find("second USB device (link cable or calculator), but only 1 is connected"),
+              std::string::npos)
+        << second.description;
 }
 
 } // namespace

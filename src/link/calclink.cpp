@@ -1,5 +1,6 @@
 #include "calclink.h"
 
+#include "directexchange.h"
 #include "linkerror.h"
 #include "screenexchange.h"
 #include "transports.h"
@@ -37,7 +38,12 @@ void CalcLink::GetScreen(CalcScreen &screen)
     if (!transport_)
         throw LinkError(kInvalidArgument, "GetScreen needs an open link; Connect was not called or failed.");
     stop_.limitTo(timeouts_.capture);
-    screen.setBitmap(readScreen(*transport_, timeouts_, trace_));
+    // The device found chooses the exchange: a calculator on its own USB
+    // port speaks a framing of its own, every cable the link port's packets.
+    if (transport_->framing() == Transport::Framing::DirectUsb)
+        screen.setBitmap(readDirectScreen(*transport_, timeouts_, trace_));
+    else
+        screen.setBitmap(readScreen(*transport_, timeouts_, trace_));
 }
 
 } // namespace calclink

@@ -9,11 +9,12 @@ struct LinkDevice {
     enum class Kind { Serial, Usb };
     Kind kind = Kind::Serial;
     std::string path; // Serial: the port link or /dev/ttyS*
-    int usbIndex = 0; // Usb: 0 for the first cable found
+    int usbIndex = 0; // Usb: 0 for the first device found
 };
 
 // "COM1".."COM4": the port link when it exists (even if it points nowhere,
-// so that the error names it), else /dev/ttyS0..3. "\\.\UsbN": USB cable N.
+// so that the error names it), else /dev/ttyS0..3. "\\.\UsbN": USB device N,
+// link cables and calculators on their own port counted together.
 // Any other name throws LinkError kInvalidArgument.
 LinkDevice resolveDeviceName(const std::string &deviceName);
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "linkerror.h"
+#include "packetbytes.h"
 #include "trace.h"
 
 namespace calclink {
@@ -12,65 +13,6 @@ namespace calclink {
 namespace {
 
 std::string hex(uint8_t value) { return "0x" + hexadecimal(value, 2); }
-
-// Reads the bytes of one packet: its first byte within `firstByte`, each
-// further one within `nextByte`, and all of them within `wholePacket` of the
-// first, so that a device that trickles bytes just inside the byte limit
-// cannot hold the window for minutes. A failure names the limit that ran
-// out, with its value.
-class PacketBytes {
-public:
-    PacketBytes(Transport &transport, Millis firstByte, Millis nextByte, Millis wholePacket, bool keep)
-        : transport_(transport), firstByte_(firstByte), nextByte_(nextByte), wholePacket_(wholePacket), keep_(keep) {}
-
-    // Every byte read so far, when asked to keep them (for the trace).
-    const std::vector<uint8_t> &kept() const { return kept_; }
-
-    // Fills `buffer` completely or throws; `what` names the packet for the message.
-    void read(uint8_t *buffer, size_t size, const std::string &what)
-    {
-        for (size_t done = 0; done < size;) {
-            Millis limit = firstByte_;
-            bool packetLimit = false;
-            if (received_ > 0) {
-                const auto left = std::chrono::ceil<Millis>(deadline_ - SteadyClock::now());
-                if (left.count() <= 0)
-                    throw tookTooLong(what);
-                packetLimit = left < nextByte_;
-                limit = packetLimit ? left : nextByte_;
-            }
-            const size_t got = transport_.receive(buffer + done, size - done, limit);
-            if (got == 0) {
-                if (received_ == 0)
-                    throw noAnswer("no reply within " + std::to_string(limit.count()) + " ms (the reply limit)");
-                if (packetLimit)
-                    throw tookTooLong(what);
-                throw noAnswer(what + " stopped after " + std::to_string(received_) + " bytes: nothing for " +
-                               std::to_string(limit.count()) + " ms (the byte limit)");
-            }
-            if (received_ == 0)
-                deadline_ = SteadyClock::now() + wholePacket_;
-            if (keep_)
-                kept_.insert(kept_.end(), buffer + done, buffer + done + got);
-            done += got;
-            received_ += got;
-        }
-    }
-
-private:
-    LinkError tookTooLong(const std::string &what) const
-    {
-        return noAnswer(what + " took longer than " + std::to_string(wholePacket_.count()) +
-                        " ms (the packet limit; " + std::to_string(received_) + " bytes so far)");
-    }
-
-    Transport &transport_;
-    const Millis firstByte_, nextByte_, wholePacket_;
-    const bool keep_;
-    size_t received_ = 0;
-    SteadyClock::time_point deadline_;
-    std::vector<uint8_t> kept_;
-};
 
 Packet readPacketFrom(PacketBytes &bytes, size_t maxData)
 {

@@ -26,6 +26,12 @@ public:
     // Waits up to `timeout` for the first byte, then stores what has arrived,
     // at most `max` bytes (max >= 1). Returns the count, 0 on time-out.
     virtual size_t receive(uint8_t *buffer, size_t max, Millis timeout) = 0;
+
+    // What is spoken over it: the link port's packets (every cable), or the
+    // framing of a calculator on its own USB port. The screen exchange is
+    // chosen by it.
+    enum class Framing { LinkPort, DirectUsb };
+    virtual Framing framing() const { return Framing::LinkPort; }
 };
 
 } // namespace calclink

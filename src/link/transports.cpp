@@ -37,7 +37,7 @@ std::unique_ptr<Transport> openTransport(int cableCode, const std::string &devic
                         "A serial cable needs a serial port (COM1 to COM4), not \"" + deviceName + "\".");
 
     if (trace.on())
-        trace.event("device: " + deviceName + " is " + (usb ? "USB cable number " + std::to_string(device.usbIndex)
+        trace.event("device: " + deviceName + " is " + (usb ? "USB device number " + std::to_string(device.usbIndex)
                                                               : whereTo(device.path)));
     switch (cableCode) {
     case kCableGray:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,9 +15,20 @@
 namespace calclink {
 
 inline constexpr uint16_t kUsbVendorId = 0x0451;
-inline constexpr uint16_t kUsbProductId = 0xE001;
+inline constexpr uint16_t kUsbProductId = 0xE001;          // the USB link cable
+inline constexpr uint16_t kUsbProductCalculator = 0xE003;  // a calculator on its own USB port
+inline constexpr uint16_t kUsbProductCalculatorPlus = 0xE008; // the same with more memory
 inline constexpr uint8_t kUsbEndpointOut = 0x02;
 inline constexpr uint8_t kUsbEndpointIn = 0x81;
+
+// The two kinds of device the "USB" choice reads: the link cable, which
+// carries the link port's packets, and a calculator plugged in on its own
+// port, which speaks a framing of its own (directexchange.h).
+enum class UsbKind { LinkCable, Calculator };
+// The kind a product id of the vendor means, if it is one of them.
+std::optional<UsbKind> usbKindOf(uint16_t productId);
+// "USB link cable" or "calculator on its own USB port".
+std::string usbKindName(UsbKind kind);
 
 // What one bulk transfer came to.
 struct UsbTransfer {
@@ -27,7 +39,7 @@ struct UsbTransfer {
     const char *libusbStatus = nullptr; // the USB library's own name for the outcome, for the trace
 };
 
-// One opened USB cable: configured, its interface claimed, both endpoints'
+// One opened USB device, a link cable or a calculator: configured, its interface claimed, both endpoints'
 // halts cleared. Destroying it releases the interface, the handle and the USB
 // library's context, also after the cable was pulled out.
 class UsbCable {
@@ -38,6 +50,7 @@ public:
     virtual std::string path() const = 0;
     // The largest USB packet of the IN endpoint.
     virtual size_t packetSize() const = 0;
+    virtual UsbKind kind() const { return UsbKind::LinkCable; }
     // A time limit of 0 is taken as 1 ms, never as "no limit".
     virtual UsbTransfer bulkWrite(const uint8_t *data, size_t size, Millis timeout) = 0;
     virtual UsbTransfer bulkRead(uint8_t *buffer, size_t size, Millis timeout) = 0;
@@ -48,23 +61,31 @@ struct UsbOpening {
     enum Status { Opened, NoUsb, NotFound, Failed };
     Status status = Failed;
     std::unique_ptr<UsbCable> cable; // for Opened
-    int found = 0;                   // cables present, for NotFound
+    int found = 0;                   // devices present, of both kinds, for NotFound
     int error = 0;                   // errno, for Failed
     std::string path;                // the device node, for Failed when known
     std::string reason;              // the USB library's words, for NoUsb
 };
 
-// Looks for the cables with libusb, in a stable order (bus, then port), and
-// opens the one at `index`.
+// Looks for the link cables and the calculators on their own port with
+// libusb, both kinds counted together in a stable order (bus, then port),
+// and opens the one at `index`.
 UsbOpening openLibusbCable(int index);
 
-// Where one cable sits: its bus, its address and its device node.
+// How openUsb() finds and opens device number `index`: openLibusbCable,
+// unless a test or a benchmark puts a simulated device in its place. An
+// empty opener puts libusb back. Set it while no capture runs.
+using UsbOpener = std::function<UsbOpening(int index)>;
+void setUsbOpener(UsbOpener opener);
+
+// Where one device sits: its bus, its address and its device node, and its kind.
 struct UsbCablePlace {
     int bus = 0;
     int address = 0;
     std::string path;
+    UsbKind kind = UsbKind::LinkCable;
 };
-// The cables present, in the same order, found without opening any; nothing,
+// The devices present, in the same order, found without opening any; nothing,
 // with the USB library's words in `reason`, when USB cannot be used.
 std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason);
 
@@ -77,8 +98,9 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
                                         const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never(),
                                         const Trace &trace = Trace::off());
 
-// The byte stream over a cable. Reads ask for a multiple of the USB packet
-// (32 bytes on this cable), so a packet is never cut, and keep what the
+// The byte stream over a USB device. Reads ask for a multiple of the USB
+// packet, at least 32 bytes (one packet of the cable, one of 64 bytes of a
+// calculator on its own port), so a packet is never cut, and keep what the
 // caller did not ask for until the next read. Every transfer lasts at most
 // one check interval of `stop`, so that a cancelled capture ends at once,
 // and goes to `trace` with its size and status.
@@ -90,6 +112,7 @@ public:
 
     void send(const uint8_t *data, size_t size) override;
     size_t receive(uint8_t *buffer, size_t max, Millis timeout) override;
+    Framing framing() const override;
 
 private:
     [[noreturn]] void failed(const UsbTransfer &transfer, const std::string &doing);

@@ -45,8 +45,9 @@ using HandlePtr = std::unique_ptr<libusb_device_handle, HandleDeleter>;
 
 class LibusbCable : public UsbCable {
 public:
-    LibusbCable(ContextPtr context, HandlePtr handle, std::string path, size_t packetSize)
-        : context_(std::move(context)), handle_(std::move(handle)), path_(std::move(path)), packetSize_(packetSize)
+    LibusbCable(ContextPtr context, HandlePtr handle, std::string path, size_t packetSize, UsbKind kind)
+        : context_(std::move(context)), handle_(std::move(handle)), path_(std::move(path)), packetSize_(packetSize),
+          kind_(kind)
     {
     }
 
@@ -57,6 +58,7 @@ public:
 
     std::string path() const override { return path_; }
     size_t packetSize() const override { return packetSize_; }
+    UsbKind kind() const override { return kind_; }
 
     UsbTransfer bulkWrite(const uint8_t *data, size_t size, Millis timeout) override
     {
@@ -92,11 +94,13 @@ private:
     HandlePtr handle_;
     std::string path_;
     size_t packetSize_;
+    UsbKind kind_;
 };
 
 struct Found {
     libusb_device *device;
-    std::vector<uint8_t> place; // bus, then the port numbers down to the cable
+    std::vector<uint8_t> place; // bus, then the port numbers down to the device
+    UsbKind kind;
 };
 
 using DeviceList = std::unique_ptr<libusb_device *, void (*)(libusb_device **)>;
@@ -110,9 +114,10 @@ struct Cables {
     std::string failure; // the USB library's words, when USB cannot be used
 };
 
-// Looks for the cables without opening any, in a stable order: the bus's own
-// order can change from one plug-in to the next, the place of the cable on
-// the bus does not, so \\.\Usb1 stays the same cable.
+// Looks for the cables and the calculators on their own port without opening
+// any, both kinds in one stable order: the bus's own order can change from
+// one plug-in to the next, the place of the device on the bus does not, so
+// \\.\Usb1 stays the same device.
 Cables findCables()
 {
     Cables cables;
@@ -131,10 +136,12 @@ Cables findCables()
     cables.list.reset(list);
     for (ssize_t i = 0; i < count; ++i) {
         libusb_device_descriptor descriptor{};
-        if (libusb_get_device_descriptor(list[i], &descriptor) < 0 || descriptor.idVendor != kUsbVendorId ||
-            descriptor.idProduct != kUsbProductId)
+        if (libusb_get_device_descriptor(list[i], &descriptor) < 0 || descriptor.idVendor != kUsbVendorId)
             continue;
-        Found found{list[i], {libusb_get_bus_number(list[i])}};
+        const std::optional<UsbKind> kind = usbKindOf(descriptor.idProduct);
+        if (!kind)
+            continue;
+        Found found{list[i], {libusb_get_bus_number(list[i])}, *kind};
         uint8_t ports[8];
         const int depth = libusb_get_port_numbers(list[i], ports, sizeof ports);
         found.place.insert(found.place.end(), ports, ports + std::max(depth, 0));
@@ -174,7 +181,7 @@ std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason)
     std::vector<UsbCablePlace> places;
     for (const Found &found : cables.found)
         places.push_back({libusb_get_bus_number(found.device), libusb_get_device_address(found.device),
-                          nodeOf(found.device)});
+                          nodeOf(found.device), found.kind});
     return places;
 }
 
@@ -195,6 +202,7 @@ UsbOpening openLibusbCable(int index)
     }
 
     libusb_device *device = cables.found[size_t(index)].device;
+    const UsbKind kind = cables.found[size_t(index)].kind;
     const std::string path = nodeOf(device);
 
     const int packet = libusb_get_max_packet_size(device, kUsbEndpointIn);
@@ -220,7 +228,8 @@ UsbOpening openLibusbCable(int index)
         return failure(rc, path);
 
     auto cable = std::make_unique<LibusbCable>(std::move(cables.context), std::move(handle), path,
-                                               packet > 0 ? size_t(packet) : 32);
+                                               packet > 0 ? size_t(packet) : kind == UsbKind::Calculator ? 64 : 32,
+                                               kind);
     // From here on the cable object releases the interface on every return.
     for (const unsigned char endpoint : {kUsbEndpointOut, kUsbEndpointIn}) {
         if (const int rc = libusb_clear_halt(rawHandle, endpoint); rc < 0)

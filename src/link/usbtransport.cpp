@@ -20,6 +20,24 @@ const std::string kUnpluggedAdvice = "The cable was pulled out; plug it in again
 
 } // namespace
 
+std::optional<UsbKind> usbKindOf(uint16_t productId)
+{
+    switch (productId) {
+    case kUsbProductId:
+        return UsbKind::LinkCable;
+    case kUsbProductCalculator:
+    case kUsbProductCalculatorPlus:
+        return UsbKind::Calculator;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::string usbKindName(UsbKind kind)
+{
+    return kind == UsbKind::Calculator ? "calculator on its own USB port" : "USB link cable";
+}
+
 std::string usbAdvice(int err)
 {
     switch (err) {
@@ -51,7 +69,8 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
     switch (opening.status) {
     case UsbOpening::Opened:
         if (trace.on())
-            trace.event("usb: opened " + opening.cable->path() + ": configuration 1, interface 0 claimed, halts "
+            trace.event("usb: opened " + opening.cable->path() + ", a " + usbKindName(opening.cable->kind()) +
+                        ": configuration 1, interface 0 claimed, halts "
                         "cleared on endpoints 0x" + hexadecimal(kUsbEndpointOut, 2) + " and 0x" +
                         hexadecimal(kUsbEndpointIn, 2) + ", " + std::to_string(opening.cable->packetSize()) +
                         "-byte packets");
@@ -60,10 +79,12 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
         throw LinkError(kNoUsbCable, "USB cannot be used on this computer: " + opening.reason + ".");
     case UsbOpening::NotFound:
         if (opening.found == 0)
-            throw LinkError(kNoUsbCable, "No USB link cable is connected (" + deviceName +
-                                             "). Plug the cable into the computer and the calculator, "
-                                             "or choose another cable in the link settings.");
-        throw LinkError(kNoUsbCable, deviceName + " means the " + ordinal(index) + " USB link cable, but only " +
+            throw LinkError(kNoUsbCable, "Neither a USB link cable nor a calculator on its own USB port is "
+                                         "connected (" + deviceName + "). Plug the link cable into the computer "
+                                         "and the calculator, or the calculator straight into the computer with "
+                                         "its own USB cable, or choose another cable in the link settings.");
+        throw LinkError(kNoUsbCable, deviceName + " means the " + ordinal(index) +
+                                         " USB device (link cable or calculator), but only " +
                                          std::to_string(opening.found) +
                                          (opening.found == 1 ? " is" : " are") + " connected.");
     case UsbOpening::Failed:
@@ -82,6 +103,11 @@ UsbTransport::UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceNa
     // a packet would make the USB stack drop what does not fit.
     const size_t packet = std::max<size_t>(cable_->packetSize(), 1);
     chunk_.resize((kReadSize + packet - 1) / packet * packet);
+}
+
+Transport::Framing UsbTransport::framing() const
+{
+    return cable_->kind() == UsbKind::Calculator ? Framing::DirectUsb : Framing::LinkPort;
 }
 
 void UsbTransport::traced(const char *direction, size_t size, const UsbTransfer &transfer) const
@@ -148,10 +174,23 @@ size_t UsbTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
     return count;
 }
 
+namespace {
+
+UsbOpener &usbOpener()
+{
+    static UsbOpener opener;
+    return opener;
+}
+
+} // namespace
+
+void setUsbOpener(UsbOpener opener) { usbOpener() = std::move(opener); }
+
 std::unique_ptr<Transport> openUsb(const std::string &deviceName, int index, const LinkTimeouts &timeouts,
                                    const Stop &stop, const Trace &trace)
 {
-    return usbTransport(openLibusbCable(index), deviceName, index, timeouts, stop, trace);
+    const UsbOpener &opener = usbOpener();
+    return usbTransport(opener ? opener(index) : openLibusbCable(index), deviceName, index, timeouts, stop, trace);
 }
 
 } // namespace calclink

@@ -206,7 +206,7 @@ void DirectCalculator::queueVirtual(uint16_t type, const std::vector<uint8_t> &d
     put16(bytes, type);
     bytes.insert(bytes.end(), data.begin(), data.end());
 
-    const size_t part = std::max<uint32_t>(agreed_, 1);
+    const size_t part = std::max<uint32_t>(behaviour_.partSize ? behaviour_.partSize : agreed_, 1);
     for (size_t at = 0; at < bytes.size(); at += part) {
         const size_t count = std::min(part, bytes.size() - at);
         const bool last = at + count == bytes.size();

@@ -23,6 +23,7 @@ public:
     struct Behaviour {
         calclink::Bitmap screen{};
         uint32_t allocation = 250;          // its answer to the buffer size request
+        uint32_t partSize = 0;              // non-zero: its parts hold this much, whatever it agreed to
         int delayAcks = 0;                  // delay acknowledgements before the parameter data
         std::chrono::milliseconds late{0};  // a pause before the parameter data, after the delay acks
         uint16_t errorCode = 0;             // non-zero: the parameter request gets this error packet

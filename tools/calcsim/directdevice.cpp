@@ -1,0 +1,108 @@
+#include "directdevice.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <thread>
+
+using calclink::UsbTransfer;
+
+DirectDevice::DirectDevice(std::shared_ptr<DirectPlug> plug) : plug_(std::move(plug))
+{
+    std::lock_guard lock(plug_->mutex);
+    ++plug_->openings;
+}
+
+DirectDevice::~DirectDevice()
+{
+    std::lock_guard lock(plug_->mutex);
+    ++plug_->closings;
+}
+
+DirectDevice::Clock::time_point DirectDevice::carry(Clock::time_point from, size_t packets)
+{
+    busFree_ = std::max(busFree_, from) + plug_->packetTime * long(packets);
+    return busFree_;
+}
+
+bool DirectDevice::unplugged(UsbTransfer &result) const
+{
+    if (!gone_)
+        return false;
+    result.status = plug_->unplugAs;
+    result.error = plug_->unplugAs == UsbTransfer::Failed ? EIO : 0;
+    return true;
+}
+
+UsbTransfer DirectDevice::bulkWrite(const uint8_t *data, size_t size, calclink::Millis)
+{
+    UsbTransfer result;
+    std::unique_lock lock(plug_->mutex);
+    if (unplugged(result))
+        return result;
+    plug_->written.insert(plug_->written.end(), data, data + size);
+    const Clock::time_point arrived = carry(Clock::now(), std::max<size_t>((size + kPacket - 1) / kPacket, 1));
+    for (DirectCalculator::Send &send : plug_->calculator.feed(data, size)) {
+        const Clock::time_point start = arrived + send.pause;
+        for (size_t at = 0; at < send.bytes.size(); at += kPacket) {
+            const size_t count = std::min(kPacket, send.bytes.size() - at);
+            in_.push_back({carry(start, 1), std::vector<uint8_t>(send.bytes.begin() + ptrdiff_t(at),
+                                                                 send.bytes.begin() + ptrdiff_t(at + count))});
+        }
+    }
+    lock.unlock();
+    std::this_thread::sleep_until(arrived);
+    result.count = size;
+    return result;
+}
+
+UsbTransfer DirectDevice::bulkRead(uint8_t *buffer, size_t size, calclink::Millis timeout)
+{
+    const Clock::time_point deadline = Clock::now() + std::max(timeout, calclink::Millis(1));
+    UsbTransfer result;
+    {
+        std::unique_lock lock(plug_->mutex);
+        plug_->readSizes.push_back(size);
+        if (plug_->readsBeforeUnplug >= 0 && reads_++ >= plug_->readsBeforeUnplug)
+            gone_ = true;
+        if (unplugged(result))
+            return result;
+    }
+    for (;;) {
+        if (in_.empty() || in_.front().ready > Clock::now()) {
+            const Clock::time_point until = in_.empty() ? deadline : std::min(deadline, in_.front().ready);
+            std::this_thread::sleep_until(until);
+            if (Clock::now() >= deadline && (in_.empty() || in_.front().ready > Clock::now())) {
+                result.status = UsbTransfer::TimedOut;
+                return result;
+            }
+            continue;
+        }
+        UsbPacket &next = in_.front();
+        if (next.bytes.size() > size - result.count) {
+            result.status = UsbTransfer::Failed; // the kernel's babble: the packet does not fit
+            result.error = EOVERFLOW;
+            return result;
+        }
+        std::copy(next.bytes.begin(), next.bytes.end(), buffer + result.count);
+        result.count += next.bytes.size();
+        const bool shortPacket = next.bytes.size() < kPacket;
+        in_.pop_front();
+        if (shortPacket || result.count == size)
+            return result;
+    }
+}
+
+calclink::UsbOpener directOpener(std::shared_ptr<DirectPlug> plug)
+{
+    return [plug](int index) {
+        calclink::UsbOpening opening;
+        if (index != 0) {
+            opening.status = calclink::UsbOpening::NotFound;
+            opening.found = 1;
+            return opening;
+        }
+        opening.status = calclink::UsbOpening::Opened;
+        opening.cable = std::make_unique<DirectDevice>(plug);
+        return opening;
+    };
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "directcalculator.h"
+#include "usbcable.h"
+
+// What stays of a calculator on its own USB port while captures open and
+// close it: the calculator, what the host wrote, the reads it asked for,
+// and the faults of the device itself. Shared by every DirectDevice opened
+// on it; lock `mutex` to look or change from another thread.
+struct DirectPlug {
+    std::mutex mutex;
+    DirectCalculator calculator;
+    std::vector<uint8_t> written; // every byte the host wrote, in order
+    std::vector<size_t> readSizes; // the size of every bulk read
+    int openings = 0, closings = 0;
+
+    // Pulled out: the bulk read after `readsBeforeUnplug` reads fails as
+    // `unplugAs` (NoDevice, or Failed with EIO, as a kernel reports the same
+    // unplug either way), and every transfer after it too. -1: never.
+    int readsBeforeUnplug = -1;
+    calclink::UsbTransfer::Status unplugAs = calclink::UsbTransfer::NoDevice;
+
+    // The modelled link: how long the bus takes to carry one USB packet,
+    // one at a time in either direction. 0: at once.
+    std::chrono::nanoseconds packetTime{0};
+};
+
+// A calculator on its own USB port as the USB stack shows it to the host:
+// 64-byte bulk endpoints in front of a DirectCalculator. Each raw packet the
+// calculator sends is one bulk transfer cut into 64-byte USB packets, with
+// no zero-length packet after one that ends on a full packet. A bulk read
+// ends, as the kernel's does, on a short packet or when its buffer is full;
+// otherwise it waits for more until its time limit and then times out with
+// what it had. A read smaller than a USB packet overflows.
+class DirectDevice : public calclink::UsbCable {
+public:
+    explicit DirectDevice(std::shared_ptr<DirectPlug> plug);
+    ~DirectDevice() override;
+
+    std::string path() const override { return "/dev/bus/usb/003/009"; }
+    size_t packetSize() const override { return kPacket; }
+    calclink::UsbKind kind() const override { return calclink::UsbKind::Calculator; }
+    calclink::UsbTransfer bulkWrite(const uint8_t *data, size_t size, calclink::Millis timeout) override;
+    calclink::UsbTransfer bulkRead(uint8_t *buffer, size_t size, calclink::Millis timeout) override;
+
+    static constexpr size_t kPacket = 64;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    struct UsbPacket {
+        Clock::time_point ready; // when the bus has carried it
+        std::vector<uint8_t> bytes;
+    };
+    // Books the bus for `packets` USB packets from `from` on; returns when they are carried.
+    Clock::time_point carry(Clock::time_point from, size_t packets);
+    // Once pulled out, every transfer fails as the plug says.
+    bool unplugged(calclink::UsbTransfer &result) const;
+
+    std::shared_ptr<DirectPlug> plug_;
+    std::deque<UsbPacket> in_;
+    Clock::time_point busFree_{};
+    int reads_ = 0;
+    bool gone_ = false;
+};
+
+// An opening of the USB devices that finds `plug` as \\.\Usb0 and nothing
+// else, for calclink::setUsbOpener.
+calclink::UsbOpener directOpener(std::shared_ptr<DirectPlug> plug);
