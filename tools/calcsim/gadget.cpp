@@ -211,10 +211,51 @@ void serveEp0(const Function &f)
     }
 }
 
+// What goes to the host through the IN endpoint, each write one bulk
+// transfer. After `unplugAfter` bytes (0: never) the gadget is unbound, in
+// the middle of whatever was being sent, and nothing more goes.
+class ToHost {
+public:
+    ToHost(const Function &f, size_t unplugAfter, std::string udcFile)
+        : in_(f.in), unplugAfter_(unplugAfter), udcFile_(std::move(udcFile)) {}
+
+    // False once unplugged.
+    bool send(const uint8_t *data, size_t size)
+    {
+        const bool unplug = unplugAfter_ > 0 && sent_ + size >= unplugAfter_;
+        if (unplug)
+            size = unplugAfter_ - sent_;
+        if (size > 0)
+            writeAll(in_, data, size);
+        sent_ += size;
+        if (unplug)
+            setUdc(udcFile_, "");
+        return !unplug;
+    }
+
+private:
+    int in_;
+    size_t unplugAfter_;
+    std::string udcFile_;
+    size_t sent_ = 0;
+};
+
+// Reads what the host sent to the OUT endpoint, waiting while the gadget is
+// unbound or not yet configured.
+size_t fromHost(const Function &f, std::vector<uint8_t> &buffer)
+{
+    for (;;) {
+        const ssize_t n = ::read(f.out, buffer.data(), buffer.size());
+        if (n > 0)
+            return size_t(n);
+        if (n < 0 && errno != EINTR)
+            ::usleep(10000);
+    }
+}
+
 // The link cable: the packets go unchanged between its endpoints and the
-// simulated calculator's terminal. After `unplugAfter` bytes to the host
-// (0: never) the gadget is unbound, in the middle of whatever was being sent.
-void bridge(const Function &f, const std::string &terminal, size_t unplugAfter, const std::string &udcFile)
+// simulated calculator's terminal.
+void bridge(const Function &f, const std::string &terminal, ToHost toHost)
 {
     const int tty = ::open(terminal.c_str(), O_RDWR | O_NOCTTY);
     if (tty < 0)
@@ -227,33 +268,18 @@ void bridge(const Function &f, const std::string &terminal, size_t unplugAfter, 
     std::thread([&f, tty] {
         std::vector<uint8_t> buffer(4096);
         for (;;) {
-            const ssize_t n = ::read(f.out, buffer.data(), buffer.size());
-            if (n > 0)
-                writeAll(tty, buffer.data(), size_t(n));
-            else if (n < 0 && errno != EINTR)
-                ::usleep(10000); // disabled while unbound or not yet configured
+            const size_t count = fromHost(f, buffer);
+            writeAll(tty, buffer.data(), count);
         }
     }).detach();
-    std::thread([&f, tty, unplugAfter, udcFile] {
+    std::thread([tty, toHost]() mutable {
         std::vector<uint8_t> buffer(4096);
-        size_t sent = 0;
         for (;;) {
             const ssize_t n = ::read(tty, buffer.data(), buffer.size());
             if (n < 0 && errno == EINTR)
                 continue;
-            if (n <= 0)
+            if (n <= 0 || !toHost.send(buffer.data(), size_t(n)))
                 return;
-            size_t count = size_t(n);
-            const bool unplug = unplugAfter > 0 && sent + count >= unplugAfter;
-            if (unplug)
-                count = unplugAfter - sent;
-            if (count > 0)
-                writeAll(f.in, buffer.data(), count);
-            sent += count;
-            if (unplug) {
-                setUdc(udcFile, "");
-                return;
-            }
         }
     }).detach();
 }
@@ -261,32 +287,17 @@ void bridge(const Function &f, const std::string &terminal, size_t unplugAfter, 
 // The direct calculator: every raw packet it sends is one bulk transfer,
 // cut into 64-byte USB packets by the controller, with no zero-length
 // packet after one that ends on a whole USB packet.
-void serveDirect(const Function &f, DirectCalculator::Behaviour behaviour, size_t unplugAfter,
-                 const std::string &udcFile)
+void serveDirect(const Function &f, DirectCalculator::Behaviour behaviour, ToHost toHost)
 {
-    std::thread([&f, behaviour, unplugAfter, udcFile] {
+    std::thread([&f, behaviour, toHost]() mutable {
         DirectCalculator calculator(behaviour);
         std::vector<uint8_t> buffer(4096);
-        size_t sent = 0;
         for (;;) {
-            const ssize_t n = ::read(f.out, buffer.data(), buffer.size());
-            if (n < 0 && errno != EINTR)
-                ::usleep(10000); // disabled while unbound or not yet configured
-            if (n <= 0)
-                continue;
-            for (const DirectCalculator::Send &send : calculator.feed(buffer.data(), size_t(n))) {
+            const size_t count = fromHost(f, buffer);
+            for (const DirectCalculator::Send &send : calculator.feed(buffer.data(), count)) {
                 std::this_thread::sleep_for(send.pause);
-                size_t count = send.bytes.size();
-                const bool unplug = unplugAfter > 0 && sent + count >= unplugAfter;
-                if (unplug)
-                    count = unplugAfter - sent;
-                if (count > 0)
-                    writeAll(f.in, send.bytes.data(), count);
-                sent += count;
-                if (unplug) {
-                    setUdc(udcFile, "");
+                if (!toHost.send(send.bytes.data(), send.bytes.size()))
                     return;
-                }
             }
         }
     }).detach();
@@ -354,13 +365,13 @@ int main(int argc, char **argv)
     Function function;
     if (direct) {
         function = openFunction(ffs, 1, 64);
-        serveDirect(function, behaviour, unplugAfter, udcFile);
+        serveDirect(function, behaviour, ToHost(function, unplugAfter, udcFile));
     } else {
         calculator.emplace(testCard());
         calculator->setFault(fault, behaviour.late);
         calculator->start();
         function = openFunction(ffs, 0, 32);
-        bridge(function, calculator->path(), unplugAfter, udcFile);
+        bridge(function, calculator->path(), ToHost(function, unplugAfter, udcFile));
     }
     if (!setUdc(udcFile, udc))
         die(udcFile);
