@@ -3,10 +3,8 @@
 // it plays the USB link cable, its bytes bridged to the simulated calculator
 // on a pseudo-terminal, or a calculator on its own USB port, driven by the
 // simulated one's state machine, so that the host side (libusb, the
-// kernel's USB core and the controller) is the real one. It also writes and checks the test
-// card the cases serve, a screen whose every byte differs from its
-// neighbours, so that a byte out of place shows in the picture.
-#include <atomic>
+// kernel's USB core and the controller) is the real one. It also writes and
+// checks the test card that the cases serve.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -50,6 +48,9 @@ constexpr const char *kUsage = R"(Usage:
   --error CODE       (direct) answer the screen request with this error code
 )";
 
+// A screen whose every byte differs from its neighbours, and the three
+// runs of 256 bytes from each other, so that a byte out of place, lost or
+// repeated shows in the picture.
 calclink::Bitmap testCard()
 {
     calclink::Bitmap card;
