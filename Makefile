@@ -16,14 +16,16 @@ PROGRAM_DEPS := cmake g++ make pkg-config \
         qt6-base-dev qt6-svg-dev qt6-wayland libusb-1.0-0-dev
 # What make test needs beside: the test and benchmark libraries, a private X
 # server with the library and the tools the X tests act on it with, the
-# checks of the installed files and the Debian package, and clang with its
-# sanitizer and fuzzer runtimes for the hardening checks, and gifsicle, beside
-# which the benchmark sets the recordings' GIFs. The package's own
-# build dependencies come from debian/control.
+# checks of the installed files and the Debian package, clang with its
+# sanitizer and fuzzer runtimes for the hardening checks, gifsicle, beside
+# which the benchmark sets the recordings' GIFs, and QEMU with debootstrap
+# for the virtual machine that runs the kernel's USB and serial drivers. The
+# package's own build dependencies come from debian/control.
 TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip \
         desktop-file-utils file man-db lintian appstream \
-        clang libclang-rt-dev llvm python3 gifsicle
+        clang libclang-rt-dev llvm python3 gifsicle \
+        qemu-system-x86 debootstrap e2fsprogs
 
 .PHONY: all deps program-deps package-deps build programs run demo demo-live test bench clean install-udev
 .PHONY: install package screenshot
