@@ -18,14 +18,14 @@ PROGRAM_DEPS := cmake g++ make pkg-config \
 # server with the library and the tools the X tests act on it with, the
 # checks of the installed files and the Debian package, clang with its
 # sanitizer and fuzzer runtimes for the hardening checks, gifsicle, beside
-# which the benchmark sets the recordings' GIFs, and QEMU with debootstrap
+# which the benchmark sets the recordings' GIFs, and QEMU, debootstrap and cpio
 # for the virtual machine that runs the kernel's USB and serial drivers. The
 # package's own build dependencies come from debian/control.
 TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
         fonts-dejavu-core xvfb xauth xdotool xclip \
         desktop-file-utils file man-db lintian appstream \
         clang libclang-rt-dev llvm python3 gifsicle \
-        qemu-system-x86 debootstrap e2fsprogs
+        qemu-system-x86 debootstrap cpio
 
 .PHONY: all deps program-deps package-deps build programs run demo demo-live test bench clean install-udev
 .PHONY: install package screenshot
