@@ -337,8 +337,8 @@ std::vector<uint8_t> recordedCalculator(const std::vector<uint8_t> &bitmap)
 }
 
 // A calculator on its own USB port, and the USB transport over it.
-struct DirectLink {
-    explicit DirectLink(DirectCalculator::Behaviour behaviour, const Stop &stop = Stop::never(),
+struct CalculatorOnItsPort {
+    explicit CalculatorOnItsPort(DirectCalculator::Behaviour behaviour, const Stop &stop = Stop::never(),
                         const Trace &trace = Trace::off())
     {
         behaviour.screen = screen;
@@ -370,7 +370,7 @@ TEST(DirectUsb, TheRecordedExchangeByteForByte)
 {
     DirectCalculator::Behaviour behaviour;
     behaviour.delayAcks = 1;
-    DirectLink link(behaviour);
+    CalculatorOnItsPort link(behaviour);
     EXPECT_EQ(link.transport->framing(), Transport::Framing::DirectUsb) << "the device chooses the exchange";
     std::vector<uint8_t> answered;
     {
@@ -434,7 +434,7 @@ TEST(DirectUsb, CalculatorsThatMisbehave)
         SCOPED_TRACE(c.name);
         Behaviour behaviour;
         c.set(behaviour);
-        DirectLink link(behaviour);
+        CalculatorOnItsPort link(behaviour);
         if (!c.failure) {
             EXPECT_EQ(readDirectScreen(*link.transport, link.limits), link.screen);
             EXPECT_EQ(link.plug->calculator.screensSent(), 1);
@@ -453,7 +453,7 @@ TEST(DirectUsb, UnpluggedInTheMiddleOfTheScreen)
 {
     // The kernel reports the same unplug as a vanished device or as an I/O error on the endpoint.
     for (const auto &[status, err] : {std::pair{UsbTransfer::NoDevice, ENODEV}, {UsbTransfer::Failed, EIO}}) {
-        DirectLink link({});
+        CalculatorOnItsPort link({});
         link.plug->readsBeforeUnplug = 8; // past the mode acknowledgement, in the screen's parts
         link.plug->unplugAs = status;
         const LinkError error = errorOf([&] { readDirectScreen(*link.transport, link.limits); });
@@ -470,7 +470,7 @@ TEST(DirectUsb, CancelledWhileTheCalculatorIsSilent)
     Stop stop;
     DirectCalculator::Behaviour silent;
     silent.silent = true;
-    DirectLink link(silent, stop);
+    CalculatorOnItsPort link(silent, stop);
     link.limits = {}; // the cable's own: 2 s for a reply
     std::thread canceller([&] {
         std::this_thread::sleep_for(100ms);
