@@ -24,7 +24,7 @@
 #include "calclink.h"
 #include "calcsimulator.h"
 #include "devicenames.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;

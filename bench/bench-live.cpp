@@ -45,7 +45,7 @@
 #include "livewindow.h"
 #include "portlink.h"
 #include "trace.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;

@@ -27,7 +27,7 @@
 #include "memorytransport.h"
 #include "packet.h"
 #include "screenexchange.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 using namespace calclink;
 using namespace std::chrono_literals;

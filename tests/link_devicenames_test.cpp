@@ -16,7 +16,7 @@
 #include "portcheck.h"
 #include "tempfolder.h"
 #include "memorytransport.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 using namespace calclink;
 namespace fs = std::filesystem;

@@ -11,7 +11,7 @@
 #include "screenexchange.h"
 #include "tempfolder.h"
 #include "trace.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 using namespace calclink;
 

@@ -23,7 +23,7 @@
 #include "screenexchange.h"
 #include "serialport.h"
 #include "tempfolder.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 using namespace calclink;
 using namespace std::chrono_literals;

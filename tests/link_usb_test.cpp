@@ -15,7 +15,7 @@
 #include "memorytransport.h"
 #include "packet.h"
 #include "screenexchange.h"
-#include "transports.h"
+#include "transportfactory.h"
 #include "usbcable.h"
 
 using namespace calclink;

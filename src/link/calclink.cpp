@@ -3,7 +3,7 @@
 #include "directexchange.h"
 #include "linkerror.h"
 #include "screenexchange.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 namespace calclink {
 

@@ -4,7 +4,7 @@
 
 #include "calclink.h"
 #include "linkerror.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 namespace calclink {
 

@@ -1,4 +1,4 @@
-#include "transports.h"
+#include "transportfactory.h"
 
 #include "devicenames.h"
 #include "fileopen.h"

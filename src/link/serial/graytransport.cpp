@@ -2,7 +2,7 @@
 #include <sys/ioctl.h>
 
 #include "serialport.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 namespace calclink {
 

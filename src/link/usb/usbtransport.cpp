@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "linkerror.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 namespace calclink {
 

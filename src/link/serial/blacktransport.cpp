@@ -4,7 +4,7 @@
 
 #include "linkerror.h"
 #include "modemlines.h"
-#include "transports.h"
+#include "transportfactory.h"
 
 namespace calclink {
 
