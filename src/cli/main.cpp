@@ -185,7 +185,7 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
         const QByteArray name = QFile::encodeName(file);
         struct stat info;
         if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
-            const int fd = calclink::openWithoutWaiting(name.toStdString(), O_WRONLY);
+            const int fd = files::openWithoutWaiting(name.toStdString(), O_WRONLY);
             if (fd < 0) {
                 failure = errno == ENXIO && S_ISFIFO(info.st_mode) ? QString("nothing reads from the named pipe")
                                                                     : QString::fromLocal8Bit(std::strerror(errno));

@@ -5,7 +5,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-namespace settingsfile {
+namespace files {
 
 static std::string homeFolder()
 {
@@ -16,11 +16,11 @@ static std::string homeFolder()
     return "/";
 }
 
-std::string configFolder()
+std::string ekranoFolder()
 {
     if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
-        return config;
-    return homeFolder() + "/.config";
+        return std::string(config) + "/Ekrano";
+    return homeFolder() + "/.config/Ekrano";
 }
 
-} // namespace settingsfile
+} // namespace files

@@ -2,11 +2,12 @@
 
 #include <string>
 
-namespace settingsfile {
+namespace files {
 
-// The per-user configuration folder, where the settings file and the port
-// links both live: $XDG_CONFIG_HOME, or ~/.config when the variable is
-// unset, empty or relative (the XDG rules make a relative one invalid).
-std::string configFolder();
+// Ekrano's folder in the user's configuration, where the settings file and
+// the port links both live: $XDG_CONFIG_HOME/Ekrano, or ~/.config/Ekrano when
+// the variable is unset, empty or relative (the XDG rules make a relative one
+// invalid).
+std::string ekranoFolder();
 
-} // namespace settingsfile
+} // namespace files

@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace calclink {
+namespace files {
 
 int openWithoutWaiting(const std::string &path, int flags, mode_t mode)
 {
@@ -32,4 +32,4 @@ std::string linkTarget(const std::string &path)
     return n > 0 && size_t(n) < sizeof target ? std::string(target, size_t(n)) : std::string();
 }
 
-} // namespace calclink
+} // namespace files

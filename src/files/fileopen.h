@@ -4,7 +4,7 @@
 
 #include <sys/types.h>
 
-namespace calclink {
+namespace files {
 
 // Opens `path` with `flags` (O_WRONLY | O_CREAT | O_TRUNC, say) without
 // waiting for anything: a named pipe that nobody reads fails at once with
@@ -19,4 +19,4 @@ int openWithoutWaiting(const std::string &path, int flags, mode_t mode = 0666);
 // (readlink); empty when `path` is no link or cannot be read.
 std::string linkTarget(const std::string &path);
 
-} // namespace calclink
+} // namespace files

@@ -24,7 +24,7 @@ constexpr const char *kUsbPrefix = "\\\\.\\Usb";
 
 std::string portLinkPath(int port)
 {
-    return settingsfile::configFolder() + "/Ekrano/ports/COM" + std::to_string(port);
+    return files::ekranoFolder() + "/ports/COM" + std::to_string(port);
 }
 
 LinkDevice resolveDeviceName(const std::string &deviceName)

@@ -19,7 +19,7 @@ struct LinkDevice {
 // kInvalidArgument.
 LinkDevice resolveDeviceName(const std::string &deviceName);
 
-// The per-user port link for COM`port` (1..4): settingsfile::configFolder()/Ekrano/ports/COMn.
+// The per-user port link for COM`port` (1..4): files::ekranoFolder()/ports/COMn.
 std::string portLinkPath(int port);
 
 } // namespace calclink

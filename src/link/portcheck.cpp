@@ -27,7 +27,7 @@ std::string deviceAttribute(const struct stat &info, const std::string &name)
     const std::string path = "/sys/dev/char/" + std::to_string(major(info.st_rdev)) + ":" +
                              std::to_string(minor(info.st_rdev)) + "/" + name;
     if (name == "subsystem") {
-        const std::string text = linkTarget(path);
+        const std::string text = files::linkTarget(path);
         return text.substr(text.find_last_of('/') + 1);
     }
     std::string line;
@@ -81,7 +81,7 @@ std::string checkSerial(int port)
     const std::string setLink = "mkdir -p " + link.substr(0, link.rfind('/')) + " && ln -sfn /dev/ttyUSB0 " + link;
 
     std::string line = name + "  ";
-    const std::string target = linkTarget(link);
+    const std::string target = files::linkTarget(link);
     if (path == link)
         line += link + (target.empty() ? std::string() : " -> " + target);
     else

@@ -63,7 +63,7 @@ Trace::Trace(const char *path, bool append, std::string &error, uint64_t limit)
 {
     if (!path || !*path)
         return;
-    const int fd = openWithoutWaiting(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC));
+    const int fd = files::openWithoutWaiting(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC));
     if (fd < 0) {
         error = std::string("cannot write the trace to ") + path + ": " + std::strerror(errno);
         return;
@@ -123,7 +123,7 @@ bool Trace::reopen() const
 {
     const std::string earlier = path_ + ".1";
     const int fd = ::rename(path_.c_str(), earlier.c_str()) == 0
-                       ? openWithoutWaiting(path_, O_WRONLY | O_CREAT | O_TRUNC)
+                       ? files::openWithoutWaiting(path_, O_WRONLY | O_CREAT | O_TRUNC)
                        : -1;
     if (fd < 0 || ::dup3(fd, fd_, O_CLOEXEC) < 0) {
         const int err = errno;

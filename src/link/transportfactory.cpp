@@ -11,7 +11,7 @@ namespace {
 // A path and, for a link, what it points to.
 std::string whereTo(const std::string &path)
 {
-    const std::string target = linkTarget(path);
+    const std::string target = files::linkTarget(path);
     return target.empty() ? path : path + " -> " + target;
 }
 

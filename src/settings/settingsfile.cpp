@@ -257,7 +257,7 @@ Choices choices(const Texts &texts)
     return applied;
 }
 
-QString path() { return QFile::decodeName(QByteArray::fromStdString(configFolder())) + "/Ekrano/Ekrano.conf"; }
+QString path() { return QFile::decodeName(QByteArray::fromStdString(files::ekranoFolder())) + "/Ekrano.conf"; }
 
 Texts parse(const QByteArray &text)
 {

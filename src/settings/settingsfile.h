@@ -41,7 +41,7 @@ Choices choices(const Texts &texts);
 // hundred bytes or so.
 inline constexpr qint64 kLargest = 1 << 20;
 
-// configFolder()/Ekrano/Ekrano.conf, beside the port links.
+// files::ekranoFolder()/Ekrano.conf, beside the port links.
 QString path();
 
 // The texts of the [settings] section of an INI text, each key's last line.

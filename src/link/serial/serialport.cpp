@@ -35,7 +35,7 @@ std::string portAdvice(int err, const std::string &path)
     case ENOENT:
     case ENXIO:
     case ENODEV: {
-        const std::string target = linkTarget(path);
+        const std::string target = files::linkTarget(path);
         // Only ENOENT means that the target is missing. ENXIO and ENODEV come
         // from a device file that is there with no device behind it: an
         // adapter's unplugged, or /dev/tty in a program without a terminal.
