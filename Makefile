@@ -100,12 +100,14 @@ clean:
 	rm -rf $(BUILD)
 	rm -rf $(ASAN_BUILD)
 
-# Lets the logged-in user open the USB link cable without root. The rule's
-# file name is also the program's (kUdevRuleName in src/link/usbcable.h),
-# which ekrano-capture --list looks for; a Makefile cannot read a C++
-# constant, so the two are kept the same by hand.
+# Lets the logged-in user open the USB link cable without root. The rule is
+# made, as the build makes it, from the list of devices in
+# packaging/usbdevices.cmake, which also names its file; no build is needed.
 install-udev:
-	$(SUDO) install -D -m 0644 packaging/udev/60-ekrano.rules /etc/udev/rules.d/60-ekrano.rules
+	$(call install-missing,cmake)
+	@rule=$$(mktemp -d) && trap 'rm -rf "$$rule"' EXIT && \
+	  cmake -DEKRANO_UDEV_FOLDER="$$rule" -P packaging/usbdevices.cmake && \
+	  set -x && $(SUDO) install -D -m 0644 -t /etc/udev/rules.d "$$rule"/*.rules
 	@if command -v udevadm >/dev/null 2>&1; then \
 	  $(SUDO) udevadm control --reload-rules && $(SUDO) udevadm trigger --subsystem-match=usb || \
 	    echo "udev did not reload; the rule takes effect when udev next starts."; \

@@ -23,16 +23,14 @@
 
 #include "calclink.h"
 #include "calcsimulator.h"
-#include "devicenames.h"
-#include "transportfactory.h"
+#include "comports.h"
 
 using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t kCaptureBytes = 4 + 4 + (4 + calclink::kBitmapSize + 2) + 4;
-constexpr double kGrayMs = kCaptureBytes * 10 * 1000.0 / 9600;
+constexpr double kGrayMs = calclink::kCaptureBytes * 10 * 1000.0 / 9600;
 
 double median(std::vector<double> values)
 {
@@ -82,7 +80,7 @@ public:
         ::tcsetattr(slave_, TCSANOW, &raw);
         peer_ = std::thread([this] {
             uint8_t request[4];
-            std::vector<uint8_t> answer(4 + 4 + calclink::kBitmapSize + 2, 0x55);
+            std::vector<uint8_t> answer(4 + calclink::kDataPacketBytes, 0x55);
             try {
                 for (;;) {
                     readAll(master_, request, 4);
@@ -107,7 +105,7 @@ public:
     double roundTrip()
     {
         const uint8_t request[4] = {0x23, 0x6D, 0, 0};
-        std::vector<uint8_t> answer(4 + 4 + calclink::kBitmapSize + 2);
+        std::vector<uint8_t> answer(4 + calclink::kDataPacketBytes);
         const auto start = Clock::now();
         writeAll(slave_, request, 4);
         readAll(slave_, answer.data(), answer.size());

@@ -38,7 +38,7 @@
 
 #include "bitmap.h"
 #include "capture.h"
-#include "devicenames.h"
+#include "comports.h"
 #include "directdevice.h"
 #include "directframing.h"
 #include "livereader.h"
@@ -53,7 +53,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t kRequest = 4, kReply = 4 + 4 + calclink::kBitmapSize + 2, kAck = 4;
+constexpr size_t kRequest = 4, kReply = 4 + calclink::kDataPacketBytes, kAck = 4;
+const calclink::LinkChoice kCom1Gray{calclink::LinkChoice::Gray, 1, {}};
 
 double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
@@ -143,7 +144,8 @@ private:
         clockid_t clock;
         ::pthread_getcpuclockid(::pthread_self(), &clock);
         std::vector<uint8_t> reply(kReply, 0);
-        const uint8_t head[8] = {0x73, 0x56, 0, 0, 0x73, 0x15, 0x00, 0x03}; // ACK, then DATA of 768 bytes
+        // ACK, then DATA of a bitmap (its length low byte first).
+        const uint8_t head[8] = {0x73, 0x56, 0, 0, 0x73, 0x15, uint8_t(calclink::kBitmapSize), uint8_t(calclink::kBitmapSize >> 8)};
         std::copy(std::begin(head), std::end(head), reply.begin());
         uint8_t request[kRequest], ack[kAck];
         // A request where the ACK was due: the host gave up on the last exchange (a reader stopped in it).
@@ -250,7 +252,7 @@ double medianGapMs()
     std::FILE *memory = ::open_memstream(&text, &size);
     {
         const calclink::Trace trace(memory);
-        const LiveReader reader(calclink::kCableGray, "COM1", {}, std::nullopt, trace);
+        const LiveReader reader(kCom1Gray, {}, std::nullopt, trace);
         std::this_thread::sleep_for(300ms);
     }
     std::fclose(memory);
@@ -282,7 +284,7 @@ void LiveAtFullSpeed(benchmark::State &state)
 
         calculator.forget();
         {
-            const LiveReader reader(calclink::kCableGray, "COM1", {});
+            const LiveReader reader(kCom1Gray, {});
             std::this_thread::sleep_for(1s);
         }
         state.counters["live_per_s"] = exchangesPerSecond(calculator.exchanges());
@@ -297,7 +299,7 @@ void LiveAtGray9600(benchmark::State &state)
     Calculator calculator(9600);
     const PortOne port(calculator);
     settingsfile::Choices choices;
-    choices.cable = calclink::kMenuGray;
+    choices.link = kCom1Gray;
     for (auto _ : state) {
         calculator.forget();
         bareExchanges(calculator, 6, 30s);
@@ -424,7 +426,7 @@ void liveDirect(benchmark::State &state, std::chrono::milliseconds thinking, siz
 
         forgetScreens(*plug);
         {
-            const LiveReader reader(calclink::kCableUsb, "\\\\.\\Usb0", {});
+            const LiveReader reader(calclink::LinkChoice{calclink::LinkChoice::Usb, 1, {}}, {});
             const auto end = Clock::now() + longest;
             while (screensSeen(*plug) < screens && Clock::now() < end)
                 std::this_thread::sleep_for(thinking.count() ? 100ms : 10ms);

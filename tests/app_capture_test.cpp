@@ -277,7 +277,7 @@ TEST_F(CaptureTest, ClosingTheWindowDuringACaptureEndsItAtOnceAndSavesOnce)
     simulator.setFault(Fault::None);
     simulator.start();
     calclink::Stop stop;
-    const calclink::CaptureResult again = calclink::capture(1, "COM1", stop);
+    const calclink::CaptureResult again = calclink::capture(calclink::LinkChoice::ofDevice(1, "COM1"), stop);
     EXPECT_TRUE(again.screen) << "the port was released: " << again.why();
 }
 

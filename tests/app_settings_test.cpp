@@ -10,7 +10,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include "devicenames.h"
+#include "comports.h"
 #include "fiforescue.h"
 #include "settingsfile.h"
 #include "smalldisk.h"

@@ -27,7 +27,6 @@
 #include "memorytransport.h"
 #include "packet.h"
 #include "screenexchange.h"
-#include "transportfactory.h"
 
 using namespace calclink;
 using namespace std::chrono_literals;

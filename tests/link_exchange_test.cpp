@@ -11,7 +11,6 @@
 #include "screenexchange.h"
 #include "tempfolder.h"
 #include "trace.h"
-#include "transportfactory.h"
 
 using namespace calclink;
 

@@ -18,6 +18,7 @@
 #include "calclink.h"
 #include "calcsimulator.h"
 #include "capture.h"
+#include "graytransport.h"
 #include "linkerror.h"
 #include "portlinks.h"
 #include "screenexchange.h"
@@ -183,7 +184,7 @@ TEST_F(OverPty, TheCaptureKeepsToTheLimitsItIsGiven)
 {
     simulator_.setFault(Fault::Silent);
     Stop stop;
-    CaptureResult result = calclink::capture(kCableGray, "COM1", stop, {}, silentLimits());
+    CaptureResult result = calclink::capture(LinkChoice::ofDevice(kCableGray, "COM1"), stop, {}, silentLimits());
     EXPECT_FALSE(result.screen);
     EXPECT_EQ(result.number, kNoAnswer);
     EXPECT_NE(result.detail.find("no reply within 30 ms"), std::string::npos) << result.why();
@@ -192,7 +193,7 @@ TEST_F(OverPty, TheCaptureKeepsToTheLimitsItIsGiven)
     LinkTimeouts trickle;
     trickle.capture = 300ms;
     Stop again;
-    result = calclink::capture(kCableGray, "COM1", again, {}, trickle);
+    result = calclink::capture(LinkChoice::ofDevice(kCableGray, "COM1"), again, {}, trickle);
     EXPECT_FALSE(result.screen);
     EXPECT_EQ(result.number, kNoAnswer);
     EXPECT_NE(result.detail.find("the capture took longer than 300 ms (the capture limit)"), std::string::npos)
@@ -203,7 +204,7 @@ TEST_F(OverPty, ACancelledCaptureEndsAsCancelledAndFreesThePort)
 {
     simulator_.setFault(Fault::Silent);
     Stop stop;
-    const CaptureResult result = calclink::capture(kCableGray, "COM1", stop, [&] { stop.cancel(); });
+    const CaptureResult result = calclink::capture(LinkChoice::ofDevice(kCableGray, "COM1"), stop, [&] { stop.cancel(); });
     EXPECT_TRUE(result.cancelled()) << result.why();
     simulator_.setFault(Fault::None);
     EXPECT_EQ(capture(), testScreen()) << "the port was left open";
@@ -230,9 +231,9 @@ TEST_F(OverPty, HangUpIsASystemErrorAndTheSimulatorCanServeAgain)
 
 TEST_F(OverPty, SecondOpenOfTheSamePortIsBusy)
 {
-    const std::unique_ptr<Transport> first = openTransport(kCableGray, "COM1");
+    const std::unique_ptr<Transport> first = openTransport(LinkChoice::ofDevice(kCableGray, "COM1"));
     try {
-        openTransport(kCableGray, "COM1");
+        openTransport(LinkChoice::ofDevice(kCableGray, "COM1"));
         FAIL() << "the port opened twice";
     } catch (const LinkError &e) {
         EXPECT_EQ(e.number(), kSystemErrorBase + EBUSY);

@@ -15,8 +15,7 @@
 #include "memorytransport.h"
 #include "packet.h"
 #include "screenexchange.h"
-#include "transportfactory.h"
-#include "usbcable.h"
+#include "usbtransport.h"
 
 using namespace calclink;
 using namespace std::chrono_literals;
@@ -294,7 +293,7 @@ TEST(UsbCable, NoCableOnThisMachine)
     // all), which must be a described kNoUsbCable, not a crash or a hang.
     std::unique_ptr<Transport> link;
     try {
-        link = openUsb(kUsb0, 0);
+        link = openUsb(kUsb0, {});
     } catch (const LinkError &e) {
         if (e.number() != kNoUsbCable)
             GTEST_SKIP() << "a USB link cable is plugged in: " << e.what();
@@ -485,23 +484,23 @@ TEST(DirectUsb, CancelledWhileTheCalculatorIsSilent)
 
 TEST(DirectUsb, DeviceKindsAndNames)
 {
-    EXPECT_EQ(usbKindOf(0xE001), UsbKind::LinkCable);
-    EXPECT_EQ(usbKindOf(0xE003), UsbKind::Calculator);
-    EXPECT_EQ(usbKindOf(0xE008), UsbKind::Calculator);
-    EXPECT_EQ(usbKindOf(0xE004), std::nullopt);
+    EXPECT_EQ(usbKindOf(0x0451, 0xE001), UsbKind::LinkCable);
+    EXPECT_EQ(usbKindOf(0x0451, 0xE003), UsbKind::Calculator);
+    EXPECT_EQ(usbKindOf(0x0451, 0xE008), UsbKind::Calculator);
+    EXPECT_EQ(usbKindOf(0x0451, 0xE004), std::nullopt);
     EXPECT_EQ(usbKindName(UsbKind::Calculator), "calculator on its own USB port");
-    EXPECT_EQ(deviceNameOf(kMenuUsb, 3, 2), "\\\\.\\Usb2") << "--port USB2, whatever COM port is stored";
-    EXPECT_EQ(deviceNameOf(kMenuGray, 3, 2), "COM3");
+    EXPECT_EQ((LinkChoice{LinkChoice::Usb, 3, {2}}.deviceName()), "\\\\.\\Usb2") << "--port USB2, whatever COM port is stored";
+    EXPECT_EQ((LinkChoice{LinkChoice::Gray, 3, {2}}.deviceName()), "COM3");
 
     // \\.\Usb1 through capture(), with one calculator plugged in as \\.\Usb0.
     auto plug = std::make_shared<DirectPlug>();
     plug->calculator.behaviour().screen[0] = 0x81;
     setUsbOpener(directOpener(plug));
     Stop stop;
-    const CaptureResult first = capture(kCableUsb, kUsb0, stop);
+    const CaptureResult first = capture(LinkChoice::ofDevice(kCableUsb, kUsb0), stop);
     ASSERT_TRUE(first.screen) << first.why();
     EXPECT_EQ((*first.screen)[0], 0x81);
-    const CaptureResult second = capture(kCableUsb, "\\\\.\\Usb1", stop);
+    const CaptureResult second = capture(LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb1"), stop);
     setUsbOpener({});
     EXPECT_EQ(second.number, kNoUsbCable);
     EXPECT_NE(second.description.find("second USB device (link cable or calculator), but only 1 is connected"),

@@ -132,7 +132,7 @@ TEST_F(LiveTest, MirrorsACalculatorOnItsOwnUsbPort)
         ~Unset() { calclink::setUsbOpener({}); }
     } unset;
     settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
-    choices.cable = calclink::kMenuUsb;
+    choices.link.cable = calclink::LinkChoice::Usb;
     live = std::make_unique<LiveWindow>(choices, ScreenMetrics{15, 15});
     live->show();
     const QImage expected = display::render(display::screenImage(builtinScreen(), 96, 64),

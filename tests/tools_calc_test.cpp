@@ -16,7 +16,7 @@
 #include "linkerror.h"
 #include "packet.h"
 #include "tempfolder.h"
-#include "transportfactory.h"
+#include "graytransport.h"
 
 using namespace calclink;
 namespace fs = std::filesystem;

@@ -36,16 +36,13 @@ void Form1::Command1_Click()
         return;
     // The menus are read first; the capture's own first step, Configure,
     // cannot fail and comes first inside it.
-    const int cable = tickedItem(mnuCableType).value_or(calclink::kMenuBlack); // none ticked counts as the first
-    // The USB cable reads no port; with none ticked the port is 0, "COM0".
-    const int port = cable == calclink::kMenuUsb ? 0 : tickedItem(mnuport).value_or(0);
-    linkDevice = QString::fromStdString(calclink::deviceNameOf(cable, port));
-    const int cableCode = calclink::cableCodeOf(cable);
+    const calclink::LinkChoice choice = calclink::LinkChoice::ofMenus(tickedItem(mnuCableType), tickedItem(mnuport));
+    linkDevice = QString::fromStdString(choice.deviceName());
 
     // Whatever the user does meanwhile reaches the window after the capture
     // and its message box, so that no handler runs in the middle of this one.
     HeldInput input(this);
-    const calclink::CaptureResult result = captureOffThread(cableCode, stop);
+    const calclink::CaptureResult result = captureOffThread(choice, stop);
     if (endAsked_ == EndAsked::No) {
         if (result.screen) {
             Picture2 = display::screenImage(*result.screen, calclink::kScreenWidth, calclink::kScreenHeight);
@@ -65,11 +62,10 @@ void Form1::Command1_Click()
 // The link library's capture on a thread of its own, while this one goes on
 // painting the window; the caption turns to "Grabbing..." once the link is
 // open. Closing the window cancels it.
-calclink::CaptureResult Form1::captureOffThread(int cableCode, calclink::Stop &stop)
+calclink::CaptureResult Form1::captureOffThread(const calclink::LinkChoice &choice, calclink::Stop &stop)
 {
     calclink::CaptureResult result;
     QEventLoop loop;
-    const std::string device = linkDevice.toStdString();
     const auto connected = [this] {
         QMetaObject::invokeMethod(Command1, [this] { Command1->setText(kGrabbing); }, Qt::QueuedConnection);
     };
@@ -77,7 +73,7 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode, calclink::Stop &s
     std::thread worker;
     try {
         worker = std::thread([&] {
-            result = calclink::capture(cableCode, device, stop, connected, std::nullopt, *trace);
+            result = calclink::capture(choice, stop, connected, std::nullopt, *trace);
             // Queued after the caption: the loop ends once both have been seen.
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });

@@ -12,11 +12,13 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "capture.h"
+#include "bitmap.h"
 #include "commondialog.h"
 #include "controls.h"
+#include "linkchoice.h"
 #include "render.h"
 #include "settingsfile.h"
+#include "stop.h"
 #include "surface.h"
 #include "windowicon.h"
 
@@ -155,14 +157,16 @@ void Form1::createMenus()
     mnuExit = mnuFil->addAction("E&xit");
 
     mnuComm = menuBar()->addMenu("&Link Settings");
-    mnuport = itemGroup(mnuComm, {"COM1", "COM2", "COM3", "COM4"}, 1);
+    using calclink::LinkChoice;
+    mnuport = itemGroup(mnuComm, {"COM1", "COM2", "COM3", "COM4"}, LinkChoice::kFirstPort);
     mnuCable = mnuComm->addSeparator();
     mnuCableType = itemGroup(mnuComm,
-                             {calclink::cableName(calclink::kMenuBlack), calclink::cableName(calclink::kMenuGray),
-                              calclink::cableName(calclink::kMenuUsb)},
-                             0);
-    groupItem(mnuport, 1)->setChecked(true);
-    groupItem(mnuCableType, 0)->setChecked(true);
+                             {LinkChoice::cableName(LinkChoice::Black), LinkChoice::cableName(LinkChoice::Gray),
+                              LinkChoice::cableName(LinkChoice::Usb)},
+                             LinkChoice::Black);
+    const LinkChoice first; // COM1, Black
+    groupItem(mnuport, first.port)->setChecked(true);
+    groupItem(mnuCableType, first.cable)->setChecked(true);
 
     mnuColors = menuBar()->addMenu("&Colors");
     mnuForeground = mnuColors->addAction("&Foreground");

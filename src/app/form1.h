@@ -22,6 +22,7 @@ class Surface;
 namespace calclink {
 class Stop;
 struct CaptureResult;
+struct LinkChoice;
 }
 
 // The program's one window. Its controls and menu items are public, named as
@@ -129,7 +130,7 @@ private:
     void sizeDisplay(); // Picture1 as large as the display at zoomFactor
     void applyZoom(bool centre);
     void offerPicture();
-    calclink::CaptureResult captureOffThread(int cableCode, calclink::Stop &stop);
+    calclink::CaptureResult captureOffThread(const calclink::LinkChoice &choice, calclink::Stop &stop);
     void reportCaptureFailure(const calclink::CaptureResult &result);
     bool saveSettings();
 

@@ -4,13 +4,13 @@
 #include <QAction>
 #include <QActionGroup>
 
-#include "capture.h"
 #include "controls.h"
 #include "form1.h"
+#include "linkchoice.h"
 
 void Form1::mnuport_Click(int index)
 {
-    linkDevice = QString::fromStdString(calclink::portName(index));
+    linkDevice = QString::fromStdString(calclink::LinkChoice::portName(index));
     // The group unticks the others.
     groupItem(mnuport, index)->setChecked(true);
 }
@@ -19,5 +19,5 @@ void Form1::mnuCableType_Click(int index)
 {
     groupItem(mnuCableType, index)->setChecked(true);
     // A disabled port item keeps its tick, for when a serial cable comes back.
-    mnuport->setEnabled(index != calclink::kMenuUsb);
+    mnuport->setEnabled(index != calclink::LinkChoice::Usb);
 }

@@ -12,9 +12,9 @@
 
 #include <cstdio>
 
-#include "capture.h"
 #include "controls.h"
 #include "form1.h"
+#include "linkchoice.h"
 #include "settingsfile.h"
 #include "surface.h"
 
@@ -25,9 +25,9 @@ void Form1::Form_Activate()
     Picture1->setBackColor(stored.backcolor);
 
     // Ticking an item of a group unticks the others.
-    groupItem(mnuport, stored.port)->setChecked(true);
-    groupItem(mnuCableType, stored.cable)->setChecked(true);
-    if (stored.cable == calclink::kMenuUsb)
+    groupItem(mnuport, stored.link.port)->setChecked(true);
+    groupItem(mnuCableType, stored.link.cable)->setChecked(true);
+    if (stored.link.cable == calclink::LinkChoice::Usb)
         mnuport->setEnabled(false);
 
     QCoreApplication::processEvents();

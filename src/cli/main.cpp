@@ -285,9 +285,7 @@ int recordInto(QFileDevice &output, const Request &request, const calclink::Trac
 {
     record::Recording recording;
     const std::optional<calclink::CaptureResult> failed =
-        recordScreens(recording, calclink::cableCodeOf(request.look.cable),
-                      calclink::deviceNameOf(request.look.cable, request.look.port, request.look.usb), stop,
-                      request.limits, trace);
+        recordScreens(recording, request.look.link, stop, request.limits, trace);
     handlers.reset();
     if (recording.frames().empty())
         return fail(failed ? failureLine(*failed) : QString("no screen was recorded"));
@@ -406,10 +404,8 @@ int main(int argc, char *argv[])
         return status != 0 ? status : traceLost();
     }
 
-    const calclink::CaptureResult result = calclink::capture(
-        calclink::cableCodeOf(request.look.cable),
-        calclink::deviceNameOf(request.look.cable, request.look.port, request.look.usb), stop, {}, std::nullopt,
-        trace ? *trace : calclink::Trace::off());
+    const calclink::CaptureResult result =
+        calclink::capture(request.look.link, stop, {}, std::nullopt, trace ? *trace : calclink::Trace::off());
     // From here on the signals do what they did when the program started
     // (end it, as a rule).
     handlers.reset();

@@ -5,8 +5,8 @@
 #include <mutex>
 #include <thread>
 
-std::optional<calclink::CaptureResult> recordScreens(record::Recording &recording, int cableCode,
-                                                     const std::string &deviceName, calclink::Stop &stop,
+std::optional<calclink::CaptureResult> recordScreens(record::Recording &recording,
+                                                     const calclink::LinkChoice &choice, calclink::Stop &stop,
                                                      RecordLimits limits, const calclink::Trace &trace)
 {
     // A capture under way when the time is up is cancelled, so that the
@@ -26,7 +26,7 @@ std::optional<calclink::CaptureResult> recordScreens(record::Recording &recordin
 
     std::optional<calclink::CaptureResult> failure;
     while (!stop.cancelled() && recording.elapsed() < longest) {
-        calclink::CaptureResult result = calclink::capture(cableCode, deviceName, stop, {}, std::nullopt, trace);
+        calclink::CaptureResult result = calclink::capture(choice, stop, {}, std::nullopt, trace);
         if (!result.screen) {
             if (!result.cancelled())
                 failure = std::move(result);

@@ -17,6 +17,6 @@ struct RecordLimits {
 // other, into `recording` until `stop` is cancelled (a signal), a limit or
 // the recording's hour is reached, or a capture fails; then stops the
 // recording. The failed capture, if one ended it.
-std::optional<calclink::CaptureResult> recordScreens(record::Recording &recording, int cableCode,
-                                                     const std::string &deviceName, calclink::Stop &stop,
+std::optional<calclink::CaptureResult> recordScreens(record::Recording &recording,
+                                                     const calclink::LinkChoice &choice, calclink::Stop &stop,
                                                      RecordLimits limits, const calclink::Trace &trace);

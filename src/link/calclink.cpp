@@ -18,10 +18,17 @@ CalcLink::~CalcLink() = default;
 
 void CalcLink::Connect(int cableCode, const std::string &deviceName)
 {
+    // A link that fails to open again is not left open on the port before.
+    transport_.reset();
+    Connect(LinkChoice::ofDevice(cableCode, deviceName));
+}
+
+void CalcLink::Connect(const LinkChoice &choice)
+{
     // The port is released before it is opened again, so that reconnecting
     // to the same port does not find it busy.
     transport_.reset();
-    timeouts_ = chosenTimeouts_.value_or(cableTimeouts(cableCode));
+    timeouts_ = chosenTimeouts_.value_or(cableTimeouts(choice.cableCode()));
     if (trace_.on()) {
         std::string limits = "limits:";
         for (const auto &[name, limit] :
@@ -30,7 +37,7 @@ void CalcLink::Connect(int cableCode, const std::string &deviceName)
             limits += name + std::to_string(limit.count()) + " ms";
         trace_.event(limits);
     }
-    transport_ = openTransport(cableCode, deviceName, timeouts_, stop_, trace_);
+    transport_ = openTransport(choice, timeouts_, stop_, trace_);
 }
 
 void CalcLink::GetScreen(CalcScreen &screen)

@@ -4,29 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "bitmap.h"
+#include "calcscreen.h"
+#include "linkchoice.h"
 #include "stop.h"
 #include "timeouts.h"
 #include "trace.h"
 #include "transport.h"
 
 namespace calclink {
-
-// Holds one screen read from the calculator.
-class CalcScreen {
-public:
-    // The capture always passes 26; any other value is refused.
-    void Configure(int value);
-    // The last screen read. Throws before any screen was read.
-    Bitmap GetPicture() const;
-
-    // Filled by CalcLink::GetScreen.
-    void setBitmap(const Bitmap &bitmap) { bitmap_ = bitmap; }
-    const std::optional<Bitmap> &bitmap() const { return bitmap_; }
-
-private:
-    std::optional<Bitmap> bitmap_;
-};
 
 // One open link; the link closes (and the port is restored) when it is destroyed.
 class CalcLink {
@@ -43,6 +28,8 @@ public:
 
     // Opens the cable: code 1 Gray, 2 Black, 5 USB; device "COM1".."COM4" or "\\.\UsbN".
     void Connect(int cableCode, const std::string &deviceName);
+    // Opens the cable and port chosen.
+    void Connect(const LinkChoice &choice);
     // Reads the calculator's screen into `screen`, within the cable's
     // limit for a whole capture. Throws before Connect.
     void GetScreen(CalcScreen &screen);

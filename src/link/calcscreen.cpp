@@ -1,4 +1,4 @@
-#include "calclink.h"
+#include "calcscreen.h"
 
 #include "linkerror.h"
 

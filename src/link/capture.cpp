@@ -4,7 +4,6 @@
 
 #include "calclink.h"
 #include "linkerror.h"
-#include "transportfactory.h"
 
 namespace calclink {
 
@@ -25,35 +24,6 @@ bool equalsIgnoringCase(const std::string &text, const char *word)
 
 } // namespace
 
-const char *cableName(int cableIndex)
-{
-    static const char *const names[] = {"Black", "Gray", "USB"};
-    return cableIndex >= kMenuBlack && cableIndex <= kMenuUsb ? names[cableIndex] : "unknown";
-}
-
-int cableCodeOf(int cableIndex)
-{
-    switch (cableIndex) {
-    case kMenuGray:
-        return kCableGray;
-    case kMenuUsb:
-        return kCableUsb;
-    default:
-        return kCableBlack;
-    }
-}
-
-std::string portName(int portIndex)
-{
-    const std::string digits = std::to_string(portIndex);
-    return "COM" + digits.substr(digits.size() - 1);
-}
-
-std::string deviceNameOf(int cableIndex, int portIndex, int usbIndex)
-{
-    return cableIndex == kMenuUsb ? "\\\\.\\Usb" + std::to_string(usbIndex) : portName(portIndex);
-}
-
 bool CaptureResult::cancelled() const { return !screen && number == kCancelled; }
 
 std::string CaptureResult::why() const
@@ -65,9 +35,8 @@ std::string CaptureResult::why() const
     return line;
 }
 
-CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
-                      const std::function<void()> &connected, std::optional<LinkTimeouts> timeouts,
-                      const Trace &trace)
+CaptureResult capture(const LinkChoice &choice, Stop &stop, const std::function<void()> &connected,
+                      std::optional<LinkTimeouts> timeouts, const Trace &trace)
 {
     if (trace.on()) {
         const std::time_t now = std::time(nullptr);
@@ -75,12 +44,8 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
         std::tm local{};
         ::localtime_r(&now, &local); // captures run on threads of their own
         std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S %z", &local);
-        const char *cable = "unknown";
-        for (const int index : {kMenuBlack, kMenuGray, kMenuUsb})
-            if (cableCodeOf(index) == cableCode)
-                cable = cableName(index);
-        trace.event("capture: " + deviceName + ", cable code " + std::to_string(cableCode) + " (" + cable + "), at " +
-                    when);
+        trace.event("capture: " + choice.deviceName() + ", cable code " + std::to_string(choice.cableCode()) + " (" +
+                    LinkChoice::cableName(choice.cable) + "), at " + when);
     }
     CaptureResult result;
     try {
@@ -88,7 +53,7 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
         CalcScreen screen;
         screen.Configure(26);
         CalcLink link(stop, timeouts, trace);
-        link.Connect(cableCode, deviceName);
+        link.Connect(choice);
         if (connected)
             connected();
         link.GetScreen(screen);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bitmap.h"
+#include "linkchoice.h"
 #include "stop.h"
 #include "timeouts.h"
 #include "trace.h"
@@ -25,27 +26,14 @@ struct CaptureResult {
     std::string why() const;
 };
 
-// The cables as the link menus and the settings number them: 0 Black, 1
-// Gray, 2 USB. The cable's name, as the menu shows it ("unknown" for any
-// other number); the cable code Connect takes for one (any other number
-// counts as Black); the name of a port: "COM" and the last digit of its
-// number (1 to 4 give COM1 to COM4); and the device name of a cable on a
-// port: for USB, which has no port, USB device `usbIndex` ("\\.\Usb0" for
-// the first, which the window always reads), otherwise the port's name.
-inline constexpr int kMenuBlack = 0, kMenuGray = 1, kMenuUsb = 2;
-const char *cableName(int cableIndex);
-int cableCodeOf(int cableIndex);
-std::string portName(int portIndex);
-std::string deviceNameOf(int cableIndex, int portIndex, int usbIndex = 0);
-
 // Reads the calculator's screen once: Configure(26) on a CalcScreen,
-// Connect(cableCode, deviceName) on a CalcLink, then `connected` (on the
-// calling thread), GetScreen and GetPicture. Both objects are released,
+// Connect(choice) on a CalcLink, then `connected` (on the calling thread),
+// GetScreen and GetPicture. Both objects are released,
 // and the port restored, before it returns, on every path. Waits end early
 // when `stop` is cancelled (the result is then kCancelled) and never last
 // past the cable's limits, or `timeouts` where given. What it does, from the
 // device opened to the result, goes to `trace`.
-CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
+CaptureResult capture(const LinkChoice &choice, Stop &stop,
                       const std::function<void()> &connected = {},
                       std::optional<LinkTimeouts> timeouts = std::nullopt, const Trace &trace = Trace::off());
 

@@ -9,11 +9,13 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include "devicenames.h"
 #include "fileopen.h"
+#include "linkchoice.h"
 #include "linkerror.h"
+#include "comports.h"
 #include "serialport.h"
 #include "usbcable.h"
+#include "usbids.h"
 
 namespace calclink {
 
@@ -70,11 +72,11 @@ std::string kindOf(mode_t mode)
 
 std::string checkSerial(int port)
 {
-    const std::string name = "COM" + std::to_string(port);
+    const std::string name = LinkChoice::portName(port);
     const std::string link = portLinkPath(port);
     std::string path;
     try {
-        path = resolveDeviceName(name).path;
+        path = serialPortPath(port, name);
     } catch (const LinkError &error) {
         return name + "  cannot be opened: " + error.description();
     }
@@ -149,9 +151,9 @@ std::vector<std::string> checkUsb()
     std::vector<std::string> lines;
     for (size_t i = 0; i < cables->size(); ++i) {
         const UsbCablePlace &cable = (*cables)[i];
-        char place[96];
-        std::snprintf(place, sizeof place, "USB   \\\\.\\Usb%zu (USB%zu): ", i, i);
-        std::string line = place + usbKindName(cable.kind);
+        const LinkChoice choice{LinkChoice::Usb, LinkChoice::kFirstPort, {int(i)}};
+        std::string line = "USB   " + choice.deviceName() + " (" + choice.place() + "): " + usbKindName(cable.kind);
+        char place[64];
         std::snprintf(place, sizeof place, ", bus %03d address %03d (", cable.bus, cable.address);
         line += place + cable.path + ")";
         if (::access(cable.path.c_str(), R_OK | W_OK) == 0) {
@@ -177,7 +179,7 @@ std::vector<std::string> checkUsb()
 std::vector<std::string> checkPorts()
 {
     std::vector<std::string> lines;
-    for (int port = 1; port <= 4; ++port)
+    for (int port = LinkChoice::kFirstPort; port <= LinkChoice::kLastPort; ++port)
         lines.push_back(printable(checkSerial(port)));
     const std::vector<std::string> usb = checkUsb();
     lines.insert(lines.end(), usb.begin(), usb.end());

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "bitmap.h"
 #include "transport.h"
 
 namespace calclink {
@@ -21,7 +22,7 @@ struct LinkTimeouts {
 
 // The largest packet, a screen's DATA, and the bytes of one whole capture
 // (SCR, ACK, DATA, ACK).
-inline constexpr size_t kDataPacketBytes = 4 + 768 + 2;
+inline constexpr size_t kDataPacketBytes = 4 + kBitmapSize + 2;
 inline constexpr size_t kCaptureBytes = 4 + 4 + kDataPacketBytes + 4;
 
 } // namespace calclink

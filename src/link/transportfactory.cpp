@@ -1,8 +1,11 @@
 #include "transportfactory.h"
 
-#include "devicenames.h"
+#include "blacktransport.h"
 #include "fileopen.h"
+#include "graytransport.h"
 #include "linkerror.h"
+#include "comports.h"
+#include "usbtransport.h"
 
 namespace calclink {
 
@@ -17,32 +20,23 @@ std::string whereTo(const std::string &path)
 
 } // namespace
 
-std::unique_ptr<Transport> openTransport(int cableCode, const std::string &deviceName, const LinkTimeouts &timeouts,
-                                         const Stop &stop, const Trace &trace)
+std::unique_ptr<Transport> openTransport(const LinkChoice &choice, const LinkTimeouts &timeouts, const Stop &stop,
+                                         const Trace &trace)
 {
-    if (cableCode != kCableGray && cableCode != kCableBlack && cableCode != kCableUsb)
-        throw LinkError(kInvalidArgument, "The cable code " + std::to_string(cableCode) +
-                                              " is not known; 1 (Gray), 2 (Black) and 5 (USB) are.");
-
-    const LinkDevice device = resolveDeviceName(deviceName);
-    const bool usb = device.kind == LinkDevice::Kind::Usb;
-    if (cableCode == kCableUsb && !usb)
-        throw LinkError(kInvalidArgument, "The USB cable needs a USB device name, not \"" + deviceName + "\".");
-    if (cableCode != kCableUsb && usb)
-        throw LinkError(kInvalidArgument,
-                        "A serial cable needs a serial port (COM1 to COM4), not \"" + deviceName + "\".");
-
-    if (trace.on())
-        trace.event("device: " + deviceName + " is " + (usb ? "USB device number " + std::to_string(device.usbIndex)
-                                                              : whereTo(device.path)));
-    switch (cableCode) {
-    case kCableGray:
-        return openGray(deviceName, device.path, timeouts, stop, trace);
-    case kCableBlack:
-        return openBlack(deviceName, device.path, timeouts, stop, trace);
-    default:
-        return openUsb(deviceName, device.usbIndex, timeouts, stop, trace);
+    const std::string deviceName = choice.deviceName();
+    if (choice.cable == LinkChoice::Usb) {
+        if (trace.on())
+            trace.event("device: " + deviceName + " is USB device number " + std::to_string(choice.usb.number));
+        return openUsb(deviceName, choice.usb, timeouts, stop, trace);
     }
+    if (choice.port < LinkChoice::kFirstPort || choice.port > LinkChoice::kLastPort)
+        refuseDeviceName(deviceName);
+    const std::string path = serialPortPath(choice.port, deviceName);
+    if (trace.on())
+        trace.event("device: " + deviceName + " is " + whereTo(path));
+    if (choice.cable == LinkChoice::Gray)
+        return openGray(deviceName, path, timeouts, stop, trace);
+    return openBlack(deviceName, path, timeouts, stop, trace);
 }
 
 } // namespace calclink

@@ -5,9 +5,9 @@
 #include "capture.h"
 #include "linkerror.h"
 
-LiveReader::LiveReader(int cableCode, std::string deviceName, std::function<void()> changed,
+LiveReader::LiveReader(const calclink::LinkChoice &choice, std::function<void()> changed,
                        std::optional<calclink::LinkTimeouts> timeouts, const calclink::Trace &trace)
-    : cableCode_(cableCode), deviceName_(std::move(deviceName)), changed_(std::move(changed)),
+    : choice_(choice), changed_(std::move(changed)),
       timeouts_(timeouts), trace_(trace), since_(Clock::now()), thread_(&LiveReader::run, this)
 {
 }
@@ -87,7 +87,7 @@ void LiveReader::run()
         calclink::Stop stop;
         capture_ = &stop;
         lock.unlock();
-        const calclink::CaptureResult result = calclink::capture(cableCode_, deviceName_, stop, {}, timeouts_, trace_);
+        const calclink::CaptureResult result = calclink::capture(choice_, stop, {}, timeouts_, trace_);
         lock.lock();
         capture_ = nullptr;
         if (quitting_ || result.cancelled())

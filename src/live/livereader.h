@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "bitmap.h"
+#include "linkchoice.h"
 #include "stop.h"
 #include "timeouts.h"
 #include "trace.h"
@@ -49,12 +50,12 @@ public:
     static constexpr std::chrono::seconds kAskAgainAfter{1}; // a wrong answer
     static constexpr std::chrono::seconds kRateSpan{5};
 
-    // Starts reading with cable code `cableCode` on `deviceName`. `changed`
+    // Starts reading over the cable and port chosen. `changed`
     // is called on the reader's thread whenever there is news, at most once
     // until the next news(): it should only wake the window. `timeouts`, as
     // for capture(), in place of the cable's own limits (for tests); every
     // capture writes to `trace`, which must outlive the reader.
-    LiveReader(int cableCode, std::string deviceName, std::function<void()> changed,
+    LiveReader(const calclink::LinkChoice &choice, std::function<void()> changed,
                std::optional<calclink::LinkTimeouts> timeouts = std::nullopt,
                const calclink::Trace &trace = calclink::Trace::off());
     // Cancels a capture under way (its port is put back as it was) and
@@ -78,8 +79,7 @@ private:
     bool rest(std::unique_lock<std::mutex> &lock, Clock::time_point until);
     void tell(std::unique_lock<std::mutex> &lock);
 
-    const int cableCode_;
-    const std::string deviceName_;
+    const calclink::LinkChoice choice_;
     const std::function<void()> changed_;
     const std::optional<calclink::LinkTimeouts> timeouts_;
     const calclink::Trace &trace_;

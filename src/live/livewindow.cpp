@@ -19,18 +19,6 @@
 #include "wholefile.h"
 #include "windowicon.h"
 
-namespace {
-
-QString placeOf(const settingsfile::Choices &choices)
-{
-    if (choices.cable == calclink::kMenuUsb)
-        return choices.usb == 0 ? QString("USB cable") : QString("USB cable, USB%1").arg(choices.usb);
-    return QString("%1, %2 cable")
-        .arg(QString::fromStdString(calclink::portName(choices.port)), calclink::cableName(choices.cable));
-}
-
-} // namespace
-
 LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metrics,
                        std::optional<calclink::LinkTimeouts> timeouts, QWidget *parent)
     : QMainWindow(parent), choices_(choices), metrics_(metrics)
@@ -76,9 +64,8 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
 
     // Told on the reader's thread; the news is taken on this one.
     reader_ = std::make_unique<LiveReader>(
-        calclink::cableCodeOf(choices.cable), calclink::deviceNameOf(choices.cable, choices.port, choices.usb),
-        [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); }, timeouts,
-        *trace_);
+        choices.link, [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); },
+        timeouts, *trace_);
     takeNews();
 }
 
@@ -122,7 +109,7 @@ void LiveWindow::showStatus(const LiveReader::News &news)
         break;
     }
     QString text = QString("%1 · %2 screens/s · %3")
-                       .arg(placeOf(choices_), QString::number(news.screensPerSecond, 'f', 1), state);
+                       .arg(QString::fromStdString(choices_.link.label()), QString::number(news.screensPerSecond, 'f', 1), state);
     if (const QString recording = recorder_->status(); !recording.isEmpty())
         text += " · " + recording;
     if (text != status_->text())

@@ -1,7 +1,6 @@
 #include "choiceoptions.h"
 
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <cmath>
 
@@ -56,26 +55,13 @@ void add(QCommandLineParser &parser, int groups)
 
 std::optional<QString> apply(const QCommandLineParser &parser, int groups, settingsfile::Choices &choices)
 {
-    bool usbPort = false;
-    if ((groups & Link) && parser.isSet("port")) {
-        static const QRegularExpression form(QRegularExpression::anchoredPattern("COM([1-4])|USB([0-9]{1,2})"));
-        const QRegularExpressionMatch port = form.match(parser.value("port").toUpper());
-        if (!port.hasMatch())
-            return QString("--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not '%1'")
-                .arg(parser.value("port"));
-        usbPort = port.hasCaptured(2);
-        (usbPort ? choices.usb : choices.port) = port.captured(usbPort ? 2 : 1).toInt();
+    if (groups & Link) {
+        const auto given = [&](const char *name) {
+            return parser.isSet(name) ? std::optional(parser.value(name).toStdString()) : std::nullopt;
+        };
+        if (const std::string wrong = choices.link.takeOptions(given("port"), given("cable")); !wrong.empty())
+            return QString::fromStdString(wrong);
     }
-    if ((groups & Link) && parser.isSet("cable")) {
-        static const QStringList cables{"black", "gray", "usb"};
-        const int index = int(cables.indexOf(parser.value("cable").toLower()));
-        if (index < 0)
-            return QString("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));
-        choices.cable = index;
-    }
-    // The cable's index 2 is "USB" (calclink::kMenuUsb), which this library does not link.
-    if (usbPort && choices.cable != 2)
-        return QString("--port %1 is a USB device, for the USB cable (--cable usb)").arg(parser.value("port"));
     if (groups & Picture) {
         if (parser.isSet("zoom")) {
             const std::optional<int> value = scrollValueOf(parser.value("zoom"));

@@ -246,8 +246,9 @@ Choices choices(const Texts &texts)
         return value && *value >= lowest && *value <= highest ? value : std::nullopt;
     };
     Choices applied;
-    applied.port = number(texts.port, 1, 4).value_or(applied.port);
-    applied.cable = number(texts.cable, 0, 2).value_or(applied.cable);
+    using calclink::LinkChoice;
+    applied.link.port = number(texts.port, LinkChoice::kFirstPort, LinkChoice::kLastPort).value_or(applied.link.port);
+    applied.link.cable = LinkChoice::Cable(number(texts.cable, LinkChoice::Black, LinkChoice::Usb).value_or(applied.link.cable));
     applied.border = number(texts.border, 0, 1).value_or(applied.border);
     applied.scrollbar = number(texts.scrollbar, 1, 50).value_or(applied.scrollbar);
     applied.forecolor = number(texts.forecolor, 0, 0xFFFFFF).value_or(0);

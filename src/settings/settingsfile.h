@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "linkchoice.h"
+
 // The file that holds the six remembered choices, Ekrano.conf: an INI text
 // whose [settings] section holds them as key=value lines, as QSettings
 // writes plain texts. Qt Core only, so that every program that reads the
@@ -30,9 +32,9 @@ inline constexpr int kStartingScrollValue = 30;
 // and a black background; and a background equal to the foreground becomes
 // white, or black when both are white, so that the picture never vanishes.
 struct Choices {
-    int port = 1, cable = 0, border = 0, scrollbar = kStartingScrollValue;
+    calclink::LinkChoice link; // its USB device is only ever chosen on the command line
+    int border = 0, scrollbar = kStartingScrollValue;
     int32_t forecolor = 0, backcolor = 0xFFFFFF;
-    int usb = 0; // with the USB cable, which USB device (\\.\UsbN): only ever chosen on the command line
     bool operator==(const Choices &) const = default;
 };
 Choices choices(const Texts &texts);

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "calcsimulator.h"
-#include "devicenames.h"
+#include "comports.h"
 #include "portlink.h"
 
 inline void linkPort(int port, const std::string &terminal)

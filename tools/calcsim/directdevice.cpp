@@ -98,9 +98,9 @@ UsbTransfer DirectDevice::bulkRead(uint8_t *buffer, size_t size, calclink::Milli
 
 calclink::UsbOpener directOpener(std::shared_ptr<DirectPlug> plug)
 {
-    return [plug](int index) {
+    return [plug](const calclink::UsbDevice &device) {
         calclink::UsbOpening opening;
-        if (index != 0) {
+        if (device.number != 0) {
             opening.status = calclink::UsbOpening::NotFound;
             opening.found = 1;
             return opening;

@@ -18,7 +18,7 @@
 #include <cstdlib>
 
 #include "calcsimulator.h"
-#include "devicenames.h"
+#include "comports.h"
 #include "form1.h"
 #include "livewindow.h"
 #include "portlink.h"

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "calclink.h"
+#include "bitmap.h"
+#include "timeouts.h"
+#include "trace.h"
+#include "transport.h"
 
 namespace calclink {
 

@@ -1,7 +1,10 @@
 #pragma once
 
-#include "calclink.h"
+#include "bitmap.h"
 #include "packet.h"
+#include "timeouts.h"
+#include "trace.h"
+#include "transport.h"
 
 namespace calclink {
 

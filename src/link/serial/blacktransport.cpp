@@ -4,7 +4,6 @@
 
 #include "linkerror.h"
 #include "modemlines.h"
-#include "transportfactory.h"
 
 namespace calclink {
 

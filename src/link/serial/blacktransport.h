@@ -5,7 +5,9 @@
 #include <string>
 
 #include "blackwires.h"
+#include "linkchoice.h"
 #include "stop.h"
+#include "timeouts.h"
 #include "trace.h"
 #include "transport.h"
 
@@ -60,5 +62,12 @@ private:
     std::optional<SteadyClock::time_point> receivedAt_; // the end of the last byte received, until a send
     SteadyClock::time_point firstBitAt_;                // when the byte being received began
 };
+
+// The Black cable on the serial port at `path`, which `deviceName` (the
+// name the user chose, for the error sentences) resolved to: the bit engine
+// on the port's modem lines, each wait of a bit within `timeouts.bit`.
+std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::string &path,
+                                     const LinkTimeouts &timeouts = cableTimeouts(kCableBlack),
+                                     const Stop &stop = Stop::never(), const Trace &trace = Trace::off());
 
 } // namespace calclink

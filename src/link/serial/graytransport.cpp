@@ -1,8 +1,8 @@
-// The Gray cable: a serial port whose bytes are the packet bytes as they stand.
+#include "graytransport.h"
+
 #include <sys/ioctl.h>
 
 #include "serialport.h"
-#include "transportfactory.h"
 
 namespace calclink {
 

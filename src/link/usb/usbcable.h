@@ -7,31 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "stop.h"
-#include "timeouts.h"
-#include "trace.h"
+#include "linkchoice.h"
 #include "transport.h"
+#include "usbkind.h"
 
 namespace calclink {
-
-inline constexpr uint16_t kUsbVendorId = 0x0451;
-inline constexpr uint16_t kUsbProductId = 0xE001;          // the USB link cable
-inline constexpr uint16_t kUsbProductCalculator = 0xE003;  // a calculator on its own USB port
-inline constexpr uint16_t kUsbProductCalculatorPlus = 0xE008; // the same with more memory
-inline constexpr uint8_t kUsbEndpointOut = 0x02;
-inline constexpr uint8_t kUsbEndpointIn = 0x81;
-// The udev rule that gives the cable to the user at the computer: the file's
-// name in packaging/udev and in every folder udev reads rules from.
-inline constexpr char kUdevRuleName[] = "60-ekrano.rules";
-
-// The two kinds of device the "USB" choice reads: the link cable, which
-// carries the link port's packets, and a calculator plugged in on its own
-// port, which speaks a framing of its own (directexchange.h).
-enum class UsbKind { LinkCable, Calculator };
-// The kind a product id of the vendor means, if it is one of them.
-std::optional<UsbKind> usbKindOf(uint16_t productId);
-// "USB link cable" or "calculator on its own USB port".
-std::string usbKindName(UsbKind kind);
 
 // What one bulk transfer came to.
 struct UsbTransfer {
@@ -59,7 +39,7 @@ public:
     virtual UsbTransfer bulkRead(uint8_t *buffer, size_t size, Millis timeout) = 0;
 };
 
-// The outcome of looking for cable number `index` and opening it.
+// The outcome of looking for a device and opening it.
 struct UsbOpening {
     enum Status { Opened, NoUsb, NotFound, Failed };
     Status status = Failed;
@@ -72,13 +52,13 @@ struct UsbOpening {
 
 // Looks for the link cables and the calculators on their own port with
 // libusb, both kinds counted together in a stable order (bus, then port),
-// and opens the one at `index`.
-UsbOpening openLibusbCable(int index);
+// and opens `device`.
+UsbOpening openLibusbCable(const UsbDevice &device);
 
-// How openUsb() finds and opens device number `index`: openLibusbCable,
-// unless a test or a benchmark puts a simulated device in its place. An
-// empty opener puts libusb back. Set it while no capture runs.
-using UsbOpener = std::function<UsbOpening(int index)>;
+// How openUsb() finds and opens a device: openLibusbCable, unless a test or
+// a benchmark puts a simulated device in its place. An empty opener puts
+// libusb back. Set it while no capture runs.
+using UsbOpener = std::function<UsbOpening(const UsbDevice &device)>;
 void setUsbOpener(UsbOpener opener);
 
 // Where one device sits: its bus, its address and its device node, and its kind.
@@ -94,41 +74,5 @@ std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason);
 
 // What the user can do when opening a cable fails with `err` (errno), if anything.
 std::string usbAdvice(int err);
-
-// Turns an opening into the USB transport, or throws the LinkError the user
-// reads (no cable, only k cables, permission and how to get it, busy ...).
-std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index,
-                                        const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never(),
-                                        const Trace &trace = Trace::off());
-
-// The byte stream over a USB device. Reads ask for a multiple of the USB
-// packet, at least 32 bytes (one packet of the cable, one of 64 bytes of a
-// calculator on its own port), so a packet is never cut, and keep what the
-// caller did not ask for until the next read. Every transfer lasts at most
-// one check interval of `stop`, so that a cancelled capture ends at once,
-// and goes to `trace` with its size and status.
-class UsbTransport : public Transport {
-public:
-    // `writeLimit`: how long the calculator may take to accept a write.
-    UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName, Millis writeLimit = LinkTimeouts{}.write,
-                 const Stop &stop = Stop::never(), const Trace &trace = Trace::off());
-
-    void send(const uint8_t *data, size_t size) override;
-    size_t receive(uint8_t *buffer, size_t max, Millis timeout) override;
-    Framing framing() const override;
-
-private:
-    [[noreturn]] void failed(const UsbTransfer &transfer, const std::string &doing);
-    void traced(const char *direction, size_t size, const UsbTransfer &transfer) const;
-
-    std::unique_ptr<UsbCable> cable_;
-    std::string deviceName_;
-    const Millis writeLimit_;
-    const Stop &stop_;
-    const Trace &trace_;
-    std::vector<uint8_t> chunk_;   // one read's worth
-    size_t surplusBegin_ = 0;      // chunk_[surplusBegin_, surplusEnd_) not yet handed out
-    size_t surplusEnd_ = 0;
-};
 
 } // namespace calclink

@@ -7,6 +7,7 @@
 #include <libusb.h>
 
 #include "usbcable.h"
+#include "usbkind.h"
 
 namespace calclink {
 
@@ -136,9 +137,9 @@ Cables findCables()
     cables.list.reset(list);
     for (ssize_t i = 0; i < count; ++i) {
         libusb_device_descriptor descriptor{};
-        if (libusb_get_device_descriptor(list[i], &descriptor) < 0 || descriptor.idVendor != kUsbVendorId)
+        if (libusb_get_device_descriptor(list[i], &descriptor) < 0)
             continue;
-        const std::optional<UsbKind> kind = usbKindOf(descriptor.idProduct);
+        const std::optional<UsbKind> kind = usbKindOf(descriptor.idVendor, descriptor.idProduct);
         if (!kind)
             continue;
         Found found{list[i], {libusb_get_bus_number(list[i])}, *kind};
@@ -185,8 +186,9 @@ std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason)
     return places;
 }
 
-UsbOpening openLibusbCable(int index)
+UsbOpening openLibusbCable(const UsbDevice &wanted)
 {
+    const int index = wanted.number;
     Cables cables = findCables();
     if (!cables.failure.empty()) {
         UsbOpening opening;

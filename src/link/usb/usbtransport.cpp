@@ -1,11 +1,11 @@
-#include "usbcable.h"
+#include "usbtransport.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include "linkerror.h"
-#include "transportfactory.h"
+#include "usbids.h"
 
 namespace calclink {
 
@@ -13,30 +13,12 @@ namespace {
 
 constexpr size_t kReadSize = 32;
 
-const std::string kUdevAdvice = std::string("The USB cable needs the udev rule packaging/udev/") + kUdevRuleName +
+const std::string kUdevAdvice = std::string("The USB cable needs the udev rule ") + kUdevRuleName +
                                 ": install it with `sudo make install-udev` in Ekrano's source folder, then plug "
                                 "the cable in again.";
 const std::string kUnpluggedAdvice = "The cable was pulled out; plug it in again and retry.";
 
 } // namespace
-
-std::optional<UsbKind> usbKindOf(uint16_t productId)
-{
-    switch (productId) {
-    case kUsbProductId:
-        return UsbKind::LinkCable;
-    case kUsbProductCalculator:
-    case kUsbProductCalculatorPlus:
-        return UsbKind::Calculator;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::string usbKindName(UsbKind kind)
-{
-    return kind == UsbKind::Calculator ? "calculator on its own USB port" : "USB link cable";
-}
 
 std::string usbAdvice(int err)
 {
@@ -188,11 +170,12 @@ UsbOpener &usbOpener()
 
 void setUsbOpener(UsbOpener opener) { usbOpener() = std::move(opener); }
 
-std::unique_ptr<Transport> openUsb(const std::string &deviceName, int index, const LinkTimeouts &timeouts,
-                                   const Stop &stop, const Trace &trace)
+std::unique_ptr<Transport> openUsb(const std::string &deviceName, const UsbDevice &device,
+                                   const LinkTimeouts &timeouts, const Stop &stop, const Trace &trace)
 {
     const UsbOpener &opener = usbOpener();
-    return usbTransport(opener ? opener(index) : openLibusbCable(index), deviceName, index, timeouts, stop, trace);
+    return usbTransport(opener ? opener(device) : openLibusbCable(device), deviceName, device.number, timeouts, stop,
+                        trace);
 }
 
 } // namespace calclink

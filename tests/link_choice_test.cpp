@@ -1,4 +1,4 @@
-// Device names, the cable factory and the errors of opening a port.
+// The cable and port chosen, the device names, the cable factory and the errors of opening a port.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -11,7 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "devicenames.h"
+#include "calclink.h"
+#include "comports.h"
 #include "linkerror.h"
 #include "portcheck.h"
 #include "tempfolder.h"
@@ -37,7 +38,8 @@ protected:
 LinkError openFailure(int cableCode, const std::string &name)
 {
     try {
-        openTransport(cableCode, name);
+        CalcLink link;
+        link.Connect(cableCode, name);
     } catch (const LinkError &e) {
         return e;
     }
@@ -50,15 +52,15 @@ LinkError openFailure(int cableCode, const std::string &name)
 TEST_F(DeviceNames, SerialNamesUseThePortLinkWhenItExists)
 {
     EXPECT_EQ(portLinkPath(2), port(2).string());
-    EXPECT_EQ(resolveDeviceName("COM1").path, "/dev/ttyS0");
-    EXPECT_EQ(resolveDeviceName("COM4").path, "/dev/ttyS3");
+    EXPECT_EQ(serialPortPath(1, "COM1"), "/dev/ttyS0");
+    EXPECT_EQ(serialPortPath(4, "COM4"), "/dev/ttyS3");
 
     fs::create_symlink("/dev/null", port(2));
-    EXPECT_EQ(resolveDeviceName("COM2").path, port(2).string());
+    EXPECT_EQ(serialPortPath(2, "COM2"), port(2).string());
     // A link to an adapter that is not plugged in still counts, so that the error names it.
     fs::create_symlink("/dev/ttyUSB97", port(3));
-    EXPECT_EQ(resolveDeviceName("COM3").path, port(3).string());
-    EXPECT_EQ(resolveDeviceName("COM3").kind, LinkDevice::Kind::Serial);
+    EXPECT_EQ(serialPortPath(3, "COM3"), port(3).string());
+    EXPECT_EQ(LinkChoice::ofDevice(kCableBlack, "COM3"), (LinkChoice{LinkChoice::Black, 3, {}}));
 }
 
 TEST_F(DeviceNames, APortsFolderThatCannotBeLookedInFailsAndNamesIt)
@@ -93,10 +95,10 @@ TEST_F(DeviceNames, ConfigFolderFallsBackToHome)
 
 TEST_F(DeviceNames, UsbNames)
 {
-    const LinkDevice first = resolveDeviceName("\\\\.\\Usb0");
-    EXPECT_EQ(first.kind, LinkDevice::Kind::Usb);
-    EXPECT_EQ(first.usbIndex, 0);
-    EXPECT_EQ(resolveDeviceName("\\\\.\\Usb3").usbIndex, 3);
+    const LinkChoice first = LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb0");
+    EXPECT_EQ(first.cable, LinkChoice::Usb);
+    EXPECT_EQ(first.usb.number, 0);
+    EXPECT_EQ(LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb3").usb.number, 3);
 }
 
 TEST_F(DeviceNames, UnknownNamesAreRefusedByName)
@@ -104,7 +106,7 @@ TEST_F(DeviceNames, UnknownNamesAreRefusedByName)
     for (const std::string name : {"COM0", "COM5", "", "com1", "COM12", "COM1 ", "/dev/ttyS0", "\\\\.\\Usb",
                                    "\\\\.\\UsbX", "\\\\.\\Usb-1", "\\\\.\\Usb99999999999", "\\.\\Usb0"}) {
         try {
-            resolveDeviceName(name);
+            LinkChoice::ofDevice(kCableGray, name);
             ADD_FAILURE() << '"' << name << "\" accepted";
         } catch (const LinkError &e) {
             EXPECT_EQ(e.number(), kInvalidArgument) << name;
@@ -141,7 +143,7 @@ TEST_F(DeviceNames, OpenErrorsNameTheDeviceThePathAndTheReason)
     EXPECT_NE(e.description().find("No such file or directory"), std::string::npos) << e.description();
     EXPECT_NE(e.description().find("/dev/ttyUSB97"), std::string::npos) << "the advice names the link's target";
     TraceText traced;
-    EXPECT_THROW(openTransport(kCableGray, "COM3", {}, Stop::never(), traced.trace()), LinkError);
+    EXPECT_THROW(openTransport(LinkChoice::ofDevice(kCableGray, "COM3"), {}, Stop::never(), traced.trace()), LinkError);
     EXPECT_EQ(traced.count("device: COM3 is " + port(3).string() + " -> /dev/ttyUSB97\n"), 1) << "readlink's target";
 
     // A port link to something that is not a terminal.
@@ -164,7 +166,7 @@ TEST_F(DeviceNames, APortLinkToADeviceFileWithNoDeviceSaysSo)
         ::setsid();
         std::string description = "opened";
         try {
-            openTransport(kCableGray, "COM2");
+            openTransport(LinkChoice::ofDevice(kCableGray, "COM2"));
         } catch (const LinkError &e) {
             description = e.description();
         }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace calclink {
+
+// The two kinds of device the "USB" choice reads: the link cable, which
+// carries the link port's packets, and a calculator plugged in on its own
+// port, which speaks a framing of its own (directexchange.h).
+enum class UsbKind { LinkCable, Calculator };
+// One device Ekrano reads: its vendor's and its product's ids, and its kind.
+struct UsbProduct {
+    uint16_t vendor;
+    uint16_t product;
+    UsbKind kind;
+};
+// The kind of the device with these ids, if it is one Ekrano reads (usbids.h lists them).
+std::optional<UsbKind> usbKindOf(uint16_t vendor, uint16_t product);
+// "USB link cable" or "calculator on its own USB port".
+std::string usbKindName(UsbKind kind);
+
+// The bulk endpoints of every kind.
+inline constexpr uint8_t kUsbEndpointOut = 0x02;
+inline constexpr uint8_t kUsbEndpointIn = 0x81;
+
+} // namespace calclink
