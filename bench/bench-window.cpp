@@ -24,6 +24,7 @@
 #include "controls.h"
 #include "form1.h"
 #include "render.h"
+#include "settingsfile.h"
 #include "surface.h"
 
 namespace {
@@ -36,7 +37,7 @@ std::unique_ptr<Form1> busiestWindow()
     form->Form_Activate();
     calclink::Bitmap dark;
     dark.fill(0xFF);
-    form->Picture2 = display::screenImage(dark, calclink::kScreenWidth, calclink::kScreenHeight);
+    form->Picture2 = display::screenImage(dark);
     setCheckBoxValue(form->Check1, 1);
     form->HScroll1->setValue(50);
     return form;
@@ -90,7 +91,7 @@ void PlainScrollBarThumbStep(benchmark::State &state)
     window.setCentralWidget(client);
     auto *bar = new QScrollBar(Qt::Horizontal, client);
     bar->setGeometry(6, 31, 500, 16);
-    bar->setRange(0, 50);
+    bar->setRange(0, settingsfile::kLargestScrollValue);
     auto *label = new QLabel(" 5", client);
     label->setGeometry(468, 9, 53, 17);
     window.show();
@@ -162,7 +163,7 @@ void StartUpPlainWindowWithTheSameWidgets(benchmark::State &state)
         same(frame, model.Picture1);
         auto *bar = new QScrollBar(Qt::Horizontal, client);
         same(bar, model.HScroll1);
-        bar->setRange(0, 50);
+        bar->setRange(0, settingsfile::kLargestScrollValue);
         bar->setValue(30);
         same(new QPushButton(model.Command1->text(), client), model.Command1);
         window.show();

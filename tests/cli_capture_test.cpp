@@ -360,7 +360,7 @@ TEST_F(CaptureCommand, RecordWritesEachScreenAsTheWindowDrawsItAtAWholeScale)
     ASSERT_EQ(frames.size(), 5u);
     const display::Look look = display::solidLook(2, 15, 15, 8388608, 65535, true);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(frames[size_t(i)], display::render(display::screenImage(animatedScreen(i), 96, 64), look))
+        EXPECT_EQ(frames[size_t(i)], display::render(display::screenImage(animatedScreen(i)), look))
             << "frame " << i;
 }
 

@@ -16,7 +16,7 @@ QImage fullScreen()
 {
     calclink::Bitmap bitmap;
     bitmap.fill(0xFF);
-    return display::screenImage(bitmap, 96, 64);
+    return display::screenImage(bitmap);
 }
 
 // The display as the window sizes it for a zoom: 98 x 66 calculator pixels
@@ -92,7 +92,7 @@ TEST(Render, SquaresTileWithNoGapAndNoOverlapAtEveryZoom)
             // chequered screen each run of one colour along a row is one square.
             if (v < 10)
                 continue;
-            const QImage chequered = render(display::screenImage(chequer, 96, 64), look);
+            const QImage chequered = render(display::screenImage(chequer), look);
             QList<int> runs{1};
             for (int x = 1; x < right; ++x) {
                 if (chequered.pixel(x, 0) == chequered.pixel(x - 1, 0))

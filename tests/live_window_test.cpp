@@ -108,7 +108,7 @@ TEST_F(LiveTest, TheWindowFollowsTheScreens)
     simulator.setAnimated(true);
     std::vector<QImage> frames;
     for (int frame = 0; frame < kAnimationFrames; ++frame)
-        frames.push_back(display::render(display::screenImage(animatedScreen(frame), 96, 64),
+        frames.push_back(display::render(display::screenImage(animatedScreen(frame)),
                                          display::solidLook(2.5, 15, 15, 7340032, 0xFFFFFF, true)));
     LiveWindow &window = liveWindow();
     std::set<long> shown;
@@ -135,7 +135,7 @@ TEST_F(LiveTest, MirrorsACalculatorOnItsOwnUsbPort)
     choices.link.cable = calclink::LinkChoice::Usb;
     live = std::make_unique<LiveWindow>(choices, ScreenMetrics{15, 15});
     live->show();
-    const QImage expected = display::render(display::screenImage(builtinScreen(), 96, 64),
+    const QImage expected = display::render(display::screenImage(builtinScreen()),
                                             display::solidLook(2.5, 15, 15, 7340032, 0xFFFFFF, true));
     EXPECT_TRUE(waitUntil([&] { return live->picture() == expected; })) << live->status().toStdString();
     EXPECT_TRUE(statusSays("USB cable · ")) << live->status().toStdString();
@@ -370,7 +370,7 @@ protected:
         QImageReader reader(file, "gif");
         std::vector<QImage> animation;
         for (int frame = 0; frame < kAnimationFrames; ++frame)
-            animation.push_back(display::render(display::screenImage(animatedScreen(frame), 96, 64),
+            animation.push_back(display::render(display::screenImage(animatedScreen(frame)),
                                                 display::solidLook(3, 15, 15, 7340032, 0xFFFFFF, true)));
         int frames = 0;
         for (QImage image; reader.read(&image); ++frames)

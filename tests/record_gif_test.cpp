@@ -37,7 +37,7 @@ std::vector<Shown> readBack(const QByteArray &gif, int *loops = nullptr)
 
 QImage drawn(const calclink::Bitmap &screen, const record::GifLook &look)
 {
-    return display::render(display::screenImage(screen, 96, 64),
+    return display::render(display::screenImage(screen),
                            display::solidLook(look.scale, 15, 15, look.foreColor, look.backColor, look.border));
 }
 

@@ -45,7 +45,7 @@ void Form1::Command1_Click()
     const calclink::CaptureResult result = captureOffThread(choice, stop);
     if (endAsked_ == EndAsked::No) {
         if (result.screen) {
-            Picture2 = display::screenImage(*result.screen, calclink::kScreenWidth, calclink::kScreenHeight);
+            Picture2 = display::screenImage(*result.screen);
             Command1->setText(kReady);
             Redraw();
         } else {

@@ -105,7 +105,7 @@ void Form1::createControls()
 
     HScroll1 = new QScrollBar(Qt::Horizontal, client);
     place(HScroll1, 90, 465, 7500, 240);
-    HScroll1->setRange(0, 50);
+    HScroll1->setRange(0, settingsfile::kLargestScrollValue);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(5);
     HScroll1->setValue(settingsfile::kStartingScrollValue);
@@ -250,7 +250,7 @@ void Form1::Form_Load()
     // The capture surface: 96 x 64 pixels, one a calculator pixel, in the
     // window's background colour until the first capture.
     Picture2 = display::blankScreen(calclink::kScreenWidth, calclink::kScreenHeight, colourOf(QPalette::Base));
-    zoomFactor = display::zoomFactorOf(settingsfile::kStartingScrollValue);
+    zoomFactor = settingsfile::zoomFactorOf(settingsfile::kStartingScrollValue);
     sizeDisplay();
 }
 

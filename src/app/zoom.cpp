@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "form1.h"
-#include "render.h"
+#include "settingsfile.h"
 #include "surface.h"
 #include "zoomlabel.h"
 
@@ -19,7 +19,7 @@ void Form1::HScroll1_Scroll() { applyZoom(false); }
 // writes the factor as the user's locale does.
 void Form1::applyZoom(bool centre)
 {
-    zoomFactor = display::zoomFactorOf(HScroll1->value());
+    zoomFactor = settingsfile::zoomFactorOf(HScroll1->value());
     sizeDisplay();
     if (centre) {
         const float w = Picture1->Width();

@@ -120,10 +120,10 @@ std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
 // dots per inch, or bare, one pixel a calculator pixel, black on white.
 QImage pictureOf(const calclink::Bitmap &bitmap, const Request &request)
 {
-    const QImage screen = display::screenImage(bitmap, calclink::kScreenWidth, calclink::kScreenHeight);
+    const QImage screen = display::screenImage(bitmap);
     if (request.raw)
         return screen;
-    return display::render(screen, display::solidLook(display::zoomFactorOf(request.look.scrollbar), 15, 15,
+    return display::render(screen, display::solidLook(settingsfile::zoomFactorOf(request.look.scrollbar), 15, 15,
                                                       request.look.forecolor, request.look.backcolor,
                                                       request.look.border == 1));
 }

@@ -159,9 +159,11 @@ Look solidLook(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY, raster
 
 QSize displaySize(double zoomFactor, int twipsPerPixelX, int twipsPerPixelY)
 {
-    const int width = raster::pixelsFromTwips(float(zoomFactor * (98 * twipsPerPixelX)), twipsPerPixelX);
+    // The screen and a margin of one calculator pixel around it.
+    constexpr int across = calclink::kScreenWidth + 2, down = calclink::kScreenHeight + 2;
+    const int width = raster::pixelsFromTwips(float(zoomFactor * (across * twipsPerPixelX)), twipsPerPixelX);
     const float appliedWidth = float(width * twipsPerPixelX);
-    const int height = raster::pixelsFromTwips(float((66.0 / 98.0) * appliedWidth), twipsPerPixelY);
+    const int height = raster::pixelsFromTwips(float((double(down) / across) * appliedWidth), twipsPerPixelY);
     return {std::max(0, width), std::max(0, height)};
 }
 
@@ -183,15 +185,13 @@ QImage blankScreen(int width, int height, raster::Colour colour)
     return image;
 }
 
-QImage screenImage(std::span<const uint8_t> bitmap, int width, int height)
+QImage screenImage(const calclink::Bitmap &bitmap)
 {
-    QImage image(width, height, QImage::Format_Mono);
+    // Qt's 1-bit format lays out its rows as the bitmap does.
+    QImage image(calclink::kScreenWidth, calclink::kScreenHeight, QImage::Format_Mono);
     image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    const size_t rowBytes = size_t(width + 7) / 8;
-    if (bitmap.size() < rowBytes * size_t(height))
-        image.fill(0); // the rows the bitmap does not reach are white
-    for (int y = 0; y < height && size_t(y + 1) * rowBytes <= bitmap.size(); ++y)
-        std::memcpy(image.scanLine(y), bitmap.data() + size_t(y) * rowBytes, rowBytes);
+    for (int y = 0; y < calclink::kScreenHeight; ++y)
+        std::memcpy(image.scanLine(y), &bitmap[calclink::bitmapByte(0, y)], calclink::kBitmapRowBytes);
     return image;
 }
 

@@ -5,8 +5,8 @@
 #include <QSize>
 
 #include <optional>
-#include <span>
 
+#include "bitmap.h"
 #include "raster.h"
 
 namespace display {
@@ -19,10 +19,6 @@ struct GradedBackground {
     double endRed = 0, endGreen = 0, endBlue = 0;
     bool horizontal = false; // bands are rows from top to bottom, not columns from left to right
 };
-
-// The zoom of a scroll value (HScroll1's, and the stored "scrollbar"): a
-// tenth of it, the side of one calculator pixel in screen pixels.
-inline double zoomFactorOf(int scrollValue) { return scrollValue / 10.0; }
 
 // How the captured screen is drawn.
 struct Look {
@@ -70,9 +66,8 @@ raster::Colour colourOf(const QColor &colour);
 // A screen of one colour, `colour` (dark where it is black).
 QImage blankScreen(int width, int height, raster::Colour colour);
 
-// The screen as the renderer reads it, from the link's bitmap: rows of
-// width / 8 bytes, the most significant bit the leftmost pixel, a set bit
-// dark (black); the others white. One row copy each, no pixel conversion.
-QImage screenImage(std::span<const uint8_t> bitmap, int width, int height);
+// The screen as the renderer reads it, from the link's bitmap: a set bit
+// dark (black), the others white. One row copy each, no pixel conversion.
+QImage screenImage(const calclink::Bitmap &bitmap);
 
 } // namespace display

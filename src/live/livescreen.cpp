@@ -10,7 +10,7 @@ LiveScreen::LiveScreen(raster::Colour foreColor, raster::Colour backColor, QWidg
     : QWidget(parent), back_(display::rgbOf(backColor))
 {
     calclink::Bitmap blank{};
-    screen_ = display::screenImage(blank, calclink::kScreenWidth, calclink::kScreenHeight);
+    screen_ = display::screenImage(blank);
     screen_.setColorTable({display::rgbOf(backColor), display::rgbOf(foreColor)});
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted: the screen and the background around it
     setMinimumSize(calclink::kScreenWidth, calclink::kScreenHeight);
@@ -19,7 +19,7 @@ LiveScreen::LiveScreen(raster::Colour foreColor, raster::Colour backColor, QWidg
 void LiveScreen::setScreen(const calclink::Bitmap &bitmap)
 {
     const QList<QRgb> colours = screen_.colorTable();
-    screen_ = display::screenImage(bitmap, calclink::kScreenWidth, calclink::kScreenHeight);
+    screen_ = display::screenImage(bitmap);
     screen_.setColorTable(colours);
     update();
 }

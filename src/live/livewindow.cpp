@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 
-#include "capture.h"
 #include "liverecorder.h"
 #include "livescreen.h"
 #include "render.h"
@@ -134,9 +133,9 @@ QImage LiveWindow::picture() const
     if (!shown_)
         return {};
     const display::Look look =
-        display::solidLook(display::zoomFactorOf(choices_.scrollbar), metrics_.twipsPerPixelX,
+        display::solidLook(settingsfile::zoomFactorOf(choices_.scrollbar), metrics_.twipsPerPixelX,
                            metrics_.twipsPerPixelY, choices_.forecolor, choices_.backcolor, choices_.border == 1);
-    return display::render(display::screenImage(*shown_, calclink::kScreenWidth, calclink::kScreenHeight), look);
+    return display::render(display::screenImage(*shown_), look);
 }
 
 void LiveWindow::copyPicture()

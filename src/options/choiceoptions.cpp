@@ -2,22 +2,22 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
-
 #include "raster.h"
 
 namespace choiceoptions {
 
 namespace {
 
-// The zoom 0.1 to 5 in steps of 0.1, as ten times itself, or nothing.
-std::optional<int> scrollValueOf(const QString &text)
+// The zoom 0.1 to 5 in steps of 0.1, as its scroll value, or nothing.
+std::optional<int> zoomOf(const QString &text)
 {
     static const QRegularExpression form(QRegularExpression::anchoredPattern("[0-9](\\.[0-9])?|\\.[0-9]"));
     if (!form.match(text).hasMatch())
         return std::nullopt;
-    const int value = int(std::lround(text.toDouble() * 10));
-    return value >= 1 && value <= 50 ? std::optional(value) : std::nullopt;
+    const int value = settingsfile::scrollValueOf(text.toDouble());
+    return value >= settingsfile::kSmallestScrollValue && value <= settingsfile::kLargestScrollValue
+               ? std::optional(value)
+               : std::nullopt;
 }
 
 // A colour "#rrggbb" as the colour value, or nothing.
@@ -64,7 +64,7 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
     }
     if (groups & Picture) {
         if (parser.isSet("zoom")) {
-            const std::optional<int> value = scrollValueOf(parser.value("zoom"));
+            const std::optional<int> value = zoomOf(parser.value("zoom"));
             if (!value)
                 return QString("--zoom takes 0.1 to 5 in steps of 0.1, not '%1'").arg(parser.value("zoom"));
             choices.scrollbar = *value;

@@ -112,8 +112,7 @@ private:
 // The screen drawn as the window draws it, as colour numbers.
 void draw(const calclink::Bitmap &screen, const display::Look &look, QImage &picture, Pixels &pixels)
 {
-    picture = display::render(display::screenImage(screen, calclink::kScreenWidth, calclink::kScreenHeight), look,
-                              std::move(picture));
+    picture = display::render(display::screenImage(screen), look, std::move(picture));
     const QRgb fore = display::rgbOf(look.foreColor) & RGB_MASK;
     GifPixelType *to = pixels.data();
     for (int y = 0; y < picture.height(); ++y) {

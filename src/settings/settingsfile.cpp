@@ -250,7 +250,7 @@ Choices choices(const Texts &texts)
     applied.link.port = number(texts.port, LinkChoice::kFirstPort, LinkChoice::kLastPort).value_or(applied.link.port);
     applied.link.cable = LinkChoice::Cable(number(texts.cable, LinkChoice::Black, LinkChoice::Usb).value_or(applied.link.cable));
     applied.border = number(texts.border, 0, 1).value_or(applied.border);
-    applied.scrollbar = number(texts.scrollbar, 1, 50).value_or(applied.scrollbar);
+    applied.scrollbar = number(texts.scrollbar, kSmallestScrollValue, kLargestScrollValue).value_or(applied.scrollbar);
     applied.forecolor = number(texts.forecolor, 0, 0xFFFFFF).value_or(0);
     applied.backcolor = number(texts.backcolor, 0, 0xFFFFFF).value_or(0);
     if (applied.backcolor == applied.forecolor)

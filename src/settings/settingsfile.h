@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -20,8 +21,16 @@ struct Texts {
     bool operator==(const Texts &) const = default;
 };
 
-// The scroll value, ten times the zoom, that the window starts with.
+// The zoom as HScroll1 and the stored "scrollbar" hold it, the scroll value:
+// ten times the zoom factor, which is the side of one calculator pixel in
+// screen pixels. The window starts at kStartingScrollValue; its bar goes
+// from 0 to kLargestScrollValue, and a zoom that is stored or given on the
+// command line from kSmallestScrollValue to kLargestScrollValue.
 inline constexpr int kStartingScrollValue = 30;
+inline constexpr int kSmallestScrollValue = 1, kLargestScrollValue = 50;
+inline double zoomFactorOf(int scrollValue) { return scrollValue / 10.0; }
+// The nearest scroll value of a zoom factor.
+inline int scrollValueOf(double zoomFactor) { return int(std::lround(zoomFactor * 10)); }
 
 // The six choices as a program applies them at start: each text read as the
 // number at its start and rounded (storedvalue.h); a value the program never

@@ -28,7 +28,7 @@ inline QImage screenWith(std::initializer_list<QPoint> dark)
     calclink::Bitmap bitmap{};
     for (QPoint p : dark)
         calclink::setDark(bitmap, p.x(), p.y());
-    return display::screenImage(bitmap, calclink::kScreenWidth, calclink::kScreenHeight);
+    return display::screenImage(bitmap);
 }
 
 // Whether `screen`, a capture surface such as Picture2, holds `bitmap`:
