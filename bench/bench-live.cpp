@@ -145,7 +145,8 @@ private:
         ::pthread_getcpuclockid(::pthread_self(), &clock);
         std::vector<uint8_t> reply(kReply, 0);
         // ACK, then DATA of a bitmap (its length low byte first).
-        const uint8_t head[8] = {0x73, 0x56, 0, 0, 0x73, 0x15, uint8_t(calclink::kBitmapSize), uint8_t(calclink::kBitmapSize >> 8)};
+        const uint8_t head[8] = {0x73, 0x56, 0, 0, 0x73, 0x15, uint8_t(calclink::kBitmapSize),
+                                 uint8_t(calclink::kBitmapSize >> 8)};
         std::copy(std::begin(head), std::end(head), reply.begin());
         uint8_t request[kRequest], ack[kAck];
         // A request where the ACK was due: the host gave up on the last exchange (a reader stopped in it).

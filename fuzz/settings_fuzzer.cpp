@@ -142,10 +142,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // begins with that name and a slash (it parses only the one section it
     // looks for, and finds the wrong one), as in a file whose header is
     // "[settings\" with a line break escaped after it.
-    const settingsfile::Texts stored = settingsfile::read();
+    QFile saved(config + "/Ekrano/Ekrano.conf");
+    require(saved.open(QIODevice::ReadOnly), "File, Exit left no settings file");
+    const QByteArray stored = saved.readAll();
+    const auto text = [&](const char *key) { return settingsfile::storedText(stored, key); };
     const auto number = [](long long value) { return QString::number(value); };
-    require(stored == settingsfile::Texts{number(first.port), number(first.cable), number(first.border),
-                                          number(first.scroll), number(first.fore), number(first.back)},
+    require(text("port") == number(first.port) && text("cable") == number(first.cable) &&
+                text("border") == number(first.border) && text("scrollbar") == number(first.scroll) &&
+                text("forecolor") == number(first.fore) && text("backcolor") == number(first.back),
             "File, Exit did not store what the window showed");
 
     const Shown second = start(false);

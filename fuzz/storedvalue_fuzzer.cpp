@@ -90,7 +90,6 @@ void checkConversion(std::optional<Int> value, double number, std::string_view t
 
 void checkConversions(double number, std::string_view text)
 {
-    checkConversion(storedvalue::toInt16(number), number, text);
     checkConversion(storedvalue::toInt32(number), number, text);
 }
 

@@ -48,7 +48,7 @@ protected:
 
     LiveWindow &liveWindow(std::optional<calclink::LinkTimeouts> timeouts = std::nullopt)
     {
-        live = std::make_unique<LiveWindow>(settingsfile::choices(settingsfile::read()), ScreenMetrics{15, 15},
+        live = std::make_unique<LiveWindow>(settingsfile::read(), ScreenMetrics{15, 15},
                                             timeouts);
         live->show();
         return *live;
@@ -131,7 +131,7 @@ TEST_F(LiveTest, MirrorsACalculatorOnItsOwnUsbPort)
     struct Unset {
         ~Unset() { calclink::setUsbOpener({}); }
     } unset;
-    settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
+    settingsfile::Choices choices = settingsfile::read();
     choices.link.cable = calclink::LinkChoice::Usb;
     live = std::make_unique<LiveWindow>(choices, ScreenMetrics{15, 15});
     live->show();

@@ -20,7 +20,18 @@
 
 namespace {
 
-const settingsfile::Texts kTexts{"", "2", "1", "45", "-1", "16777215"};
+const settingsfile::Choices kChoices{{calclink::LinkChoice::Usb, 2, {}}, 1, 45, 1971210, 16777215};
+
+// The six keys' texts, in the order of `keys`, as Ekrano reads them.
+const char *const keys[] = {"port", "cable", "border", "scrollbar", "forecolor", "backcolor"};
+QStringList ekranoTexts(const QByteArray &bytes)
+{
+    QStringList texts;
+    for (const char *key : keys)
+        texts << settingsfile::storedText(bytes, key);
+    return texts;
+}
+const QStringList kTexts{"2", "2", "1", "45", "1971210", "16777215"};
 
 class SettingsFile : public testing::Test {
 protected:
@@ -53,18 +64,18 @@ TEST_F(SettingsFile, WhatIsSavedIsWhatQSettingsReadsAndEverythingElseIsKept)
 {
     put(settingsfile::path(), "[General]\nlanguage=eo\n[settings]\nport=3\nfuture=\"a, b\"\n"
                               "[window]\ngeometry=@ByteArray(\\x1\\0\\xff)\n");
-    ASSERT_EQ(settingsfile::write(kTexts), "");
+    ASSERT_EQ(settingsfile::write(kChoices), "");
 
     QSettings read(settingsfile::path(), QSettings::IniFormat);
     EXPECT_EQ(read.status(), QSettings::NoError);
-    EXPECT_EQ(read.value("settings/port"), QString(""));
+    EXPECT_EQ(read.value("settings/port"), "2");
     EXPECT_EQ(read.value("settings/cable"), "2");
-    EXPECT_EQ(read.value("settings/forecolor"), "-1");
+    EXPECT_EQ(read.value("settings/forecolor"), "1971210");
     EXPECT_EQ(read.value("settings/backcolor"), "16777215");
     EXPECT_EQ(read.value("language"), "eo");
     EXPECT_EQ(read.value("settings/future"), "a, b");
     EXPECT_EQ(read.value("window/geometry"), QByteArray("\x01\x00\xff", 3));
-    EXPECT_EQ(settingsfile::read(), kTexts);
+    EXPECT_EQ(settingsfile::read(), kChoices);
     EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList("Ekrano.conf"))
         << "no lock or temporary file left behind";
@@ -75,17 +86,17 @@ TEST_F(SettingsFile, ALinkToAFileStaysALinkAndItsFileIsReplaced)
     QDir().mkpath(folder());
     put(config_.path() + "/dotfiles/ekrano.conf", "[settings]\nport=3\n");
     ASSERT_TRUE(QFile::link("../dotfiles/ekrano.conf", settingsfile::path()));
-    EXPECT_EQ(settingsfile::read().port, "3");
-    ASSERT_EQ(settingsfile::write(kTexts), "");
+    EXPECT_EQ(settingsfile::read().link.port, 3);
+    ASSERT_EQ(settingsfile::write(kChoices), "");
     EXPECT_EQ(QFileInfo(settingsfile::path()).symLinkTarget(), config_.path() + "/dotfiles/ekrano.conf");
-    EXPECT_EQ(settingsfile::read(), kTexts);
+    EXPECT_EQ(settingsfile::read(), kChoices);
     EXPECT_EQ(QDir(config_.path() + "/dotfiles").entryList(QDir::Files | QDir::Hidden), QStringList("ekrano.conf"));
 
     // A link set up before the first run: its file is made where it points.
     QFile::remove(config_.path() + "/dotfiles/ekrano.conf");
-    ASSERT_EQ(settingsfile::write(kTexts), "");
+    ASSERT_EQ(settingsfile::write(kChoices), "");
     EXPECT_TRUE(QFileInfo(settingsfile::path()).isSymLink());
-    EXPECT_EQ(settingsfile::read(), kTexts);
+    EXPECT_EQ(settingsfile::read(), kChoices);
 }
 
 TEST_F(SettingsFile, AFileTooLargeForSettingsIsNeitherReadNorReplaced)
@@ -95,12 +106,12 @@ TEST_F(SettingsFile, AFileTooLargeForSettingsIsNeitherReadNorReplaced)
     put(file, "[settings]\nport=3\n");
     ASSERT_EQ(::truncate(qPrintable(file), 3LL << 30), 0);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(settingsfile::read(), settingsfile::Texts{});
+    EXPECT_EQ(settingsfile::read(), settingsfile::Choices{});
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Ekrano did not read its settings from " + file.toStdString() +
                   ": it is 3221225472 bytes, far more than settings take, so it is taken to be damaged; "
                   "the defaults are used.\n");
-    EXPECT_NE(settingsfile::write(kTexts), "");
+    EXPECT_NE(settingsfile::write(kChoices), "");
     EXPECT_EQ(QFileInfo(file).size(), 3LL << 30);
 }
 
@@ -133,7 +144,7 @@ TEST_F(SettingsFile, HandEditedFilesReadAsQSettingsReadsThemAndSaveAsItWouldRead
     const struct {
         QByteArray file;
         const char *otherwise = nullptr;
-        settingsfile::Texts ekrano = {};
+        QStringList ekrano = {"", "", "", "", "", ""};
     } rows[] = {
         {"[settings]\nport = 3 \ncable=\"1\"\nscrollbar=45 ; comment\nforecolor=\" \\\"a;\\\\\\tb\" ; c\n"},
         {"[settings]\nborder=1, 2\nforecolor=@String(255)\nbackcolor=\\x32\\x35\\x35\nscrollbar=\\0612\n",
@@ -164,21 +175,21 @@ TEST_F(SettingsFile, HandEditedFilesReadAsQSettingsReadsThemAndSaveAsItWouldRead
         QSettings settings(copy, QSettings::IniFormat);
         settings.beginGroup("settings");
         QStringList texts;
-        for (const char *key : {"port", "cable", "border", "scrollbar", "forecolor", "backcolor"}) {
+        for (const char *key : keys) {
             const QVariant value = settings.value(key);
             texts << (value.typeId() == QMetaType::QStringList ? value.toStringList().join(',') : value.toString());
         }
-        return settingsfile::Texts{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
+        return texts;
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.file.toStdString());
         put(settingsfile::path(), row.file);
-        EXPECT_EQ(settingsfile::read(), row.otherwise ? row.ekrano : readByQSettings(row.file));
-        ASSERT_EQ(settingsfile::write(kTexts), "");
+        EXPECT_EQ(ekranoTexts(row.file), row.otherwise ? row.ekrano : readByQSettings(row.file));
+        ASSERT_EQ(settingsfile::write(kChoices), "");
         if (!row.otherwise) {
             EXPECT_EQ(readByQSettings(bytesOf(settingsfile::path())), kTexts);
         }
-        EXPECT_EQ(settingsfile::read(), kTexts);
+        EXPECT_EQ(settingsfile::read(), kChoices);
     }
 }
 
@@ -187,16 +198,11 @@ TEST_F(SettingsFile, ASaveChangesOnlyTheLinesOfTheSixKeys)
     // Every line of a key gets the new value, and a comment after it stays.
     put(settingsfile::path(), "; mine\r\n[other]\r\nport=9\r\n\r\n[settings]\r\nport=1\r\nfuture=\"a ; b\"\r\n"
                               "  port = 2 ; second\r\n  odd line\r\n[settings]\r\nscrollbar=30");
-    ASSERT_EQ(settingsfile::write(kTexts), "");
+    ASSERT_EQ(settingsfile::write(kChoices), "");
     EXPECT_EQ(bytesOf(settingsfile::path()),
-              "; mine\r\n[other]\r\nport=9\r\n\r\n[settings]\r\nport=\r\nfuture=\"a ; b\"\r\n  port= ; second\r\n"
-              "  odd line\r\n[settings]\r\ncable=2\r\nborder=1\r\nforecolor=-1\r\nbackcolor=16777215\r\n"
+              "; mine\r\n[other]\r\nport=9\r\n\r\n[settings]\r\nport=2\r\nfuture=\"a ; b\"\r\n  port=2 ; second\r\n"
+              "  odd line\r\n[settings]\r\ncable=2\r\nborder=1\r\nforecolor=1971210\r\nbackcolor=16777215\r\n"
               "scrollbar=45");
-
-    // Texts that would read back otherwise are not saved at all.
-    for (const char *text : {" 1", "1 ; 2", "\"1\"", "1\n[other]"}) {
-        EXPECT_FALSE(settingsfile::merged("[settings]\n", {text, "", "", "", "", ""})) << text;
-    }
 }
 
 TEST_F(SettingsFile, NeitherReadingNorSavingNeedsTheFolderForTemporaryFiles)
@@ -208,12 +214,12 @@ TEST_F(SettingsFile, NeitherReadingNorSavingNeedsTheFolderForTemporaryFiles)
     const bool hadTmp = qEnvironmentVariableIsSet("TMPDIR");
     const QByteArray savedTmp = qgetenv("TMPDIR");
     qputenv("TMPDIR", notAFolder.toLocal8Bit());
-    const settingsfile::Texts read = settingsfile::read();
-    const QString failure = settingsfile::write(kTexts);
+    const settingsfile::Choices read = settingsfile::read();
+    const QString failure = settingsfile::write(kChoices);
     hadTmp ? qputenv("TMPDIR", savedTmp) : qunsetenv("TMPDIR");
-    EXPECT_EQ(read.cable, "1");
+    EXPECT_EQ(read.link.cable, calclink::LinkChoice::Gray);
     EXPECT_EQ(failure, "");
-    EXPECT_EQ(settingsfile::read(), kTexts);
+    EXPECT_EQ(settingsfile::read(), kChoices);
 }
 
 TEST_F(SettingsFile, WhatCouldNotBeReadOrReadBackIsNotReplaced)
@@ -222,7 +228,7 @@ TEST_F(SettingsFile, WhatCouldNotBeReadOrReadBackIsNotReplaced)
     // the file holds settings the program never saw, and keeps them.
     const QString file = settingsfile::path();
     put(file, "[settings]\nport=3\n");
-    const QString failure = settingsfile::write(kTexts, "No space left on device");
+    const QString failure = settingsfile::write(kChoices, "No space left on device");
     EXPECT_EQ(failure, "Ekrano could not save its settings to " + file +
                            ": they could not be read when it started (No space left on device), so the file is "
                            "kept as it is.");
@@ -234,6 +240,6 @@ TEST_F(SettingsFile, WhatCouldNotBeReadOrReadBackIsNotReplaced)
     for (int i = 0; sections.size() < settingsfile::kLargest - 32; ++i)
         sections += "[s" + QByteArray::number(i) + "]\nk=1\n";
     put(file, sections);
-    EXPECT_TRUE(settingsfile::write(kTexts).contains("more than Ekrano reads back"));
+    EXPECT_TRUE(settingsfile::write(kChoices).contains("more than Ekrano reads back"));
     EXPECT_EQ(bytesOf(file), sections);
 }

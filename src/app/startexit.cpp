@@ -20,7 +20,7 @@
 
 void Form1::Form_Activate()
 {
-    const settingsfile::Choices stored = settingsfile::choices(settingsfile::read(&settingsRefused_));
+    const settingsfile::Choices stored = settingsfile::read(&settingsRefused_);
     Picture1->setForeColor(stored.forecolor);
     Picture1->setBackColor(stored.backcolor);
 
@@ -52,18 +52,15 @@ void Form1::endSession()
 // close request) finds the program ending, and writes nothing again.
 bool Form1::saveSettings()
 {
-    // The ticked items; none ticked is saved as the empty text.
-    settingsfile::Texts texts;
-    if (const std::optional<int> port = tickedItem(mnuport))
-        texts.port = QString::number(*port);
-    if (const std::optional<int> cable = tickedItem(mnuCableType))
-        texts.cable = QString::number(*cable);
-    texts.border = QString::number(checkBoxValue(Check1));
-    texts.forecolor = QString::number(Picture1->ForeColor());
-    texts.backcolor = QString::number(Picture1->BackColor());
-    texts.scrollbar = QString::number(HScroll1->value());
+    // The ticked items, read as the capture reads them.
+    settingsfile::Choices choices;
+    choices.link = calclink::LinkChoice::ofMenus(tickedItem(mnuCableType), tickedItem(mnuport));
+    choices.border = checkBoxValue(Check1);
+    choices.forecolor = Picture1->ForeColor();
+    choices.backcolor = Picture1->BackColor();
+    choices.scrollbar = HScroll1->value();
 
-    const QString failure = settingsfile::write(texts, settingsRefused_);
+    const QString failure = settingsfile::write(choices, settingsRefused_);
     if (failure.isEmpty())
         return true;
     std::fprintf(stderr, "%s\n", qPrintable(failure));

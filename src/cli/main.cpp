@@ -361,7 +361,7 @@ int main(int argc, char *argv[])
     }
 
     Request request;
-    request.look = settingsfile::choices(settingsfile::read());
+    request.look = settingsfile::read();
     if (const std::optional<QString> wrong = parse(parser, request))
         return fail(*wrong + "; see ekrano-capture --help", kBadOption);
     const QString traceName = parser.value("trace");

@@ -27,7 +27,8 @@ QString clockText(std::chrono::nanoseconds time)
 
 LiveRecorder::LiveRecorder(const settingsfile::Choices &choices, QWidget *window)
     : QObject(window),
-      look_{record::scaleOf(settingsfile::zoomFactorOf(choices.scrollbar)), choices.forecolor, choices.backcolor, choices.border == 1},
+      look_{record::scaleOf(settingsfile::zoomFactorOf(choices.scrollbar)), choices.forecolor, choices.backcolor,
+            choices.border == 1},
       window_(window)
 {
 }

@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         parser.process(app); // shows them and exits
     }
-    settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
+    settingsfile::Choices choices = settingsfile::read();
     const auto wrongChoice = [&] {
         const std::optional<QString> wrong = choiceoptions::apply(parser, kOptions, choices);
         if (wrong)

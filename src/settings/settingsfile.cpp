@@ -25,15 +25,10 @@ namespace {
 
 constexpr QByteArrayView kSection("settings");
 
-// The six keys, in the order the window has always written them.
-struct Key {
-    QByteArrayView name;
-    QString Texts::*text;
-};
-constexpr Key kKeys[] = {
-    {"port", &Texts::port},           {"cable", &Texts::cable},         {"border", &Texts::border},
-    {"forecolor", &Texts::forecolor}, {"backcolor", &Texts::backcolor}, {"scrollbar", &Texts::scrollbar},
-};
+// The six keys, in the order the window has always written them, and their texts.
+enum Key { kPort, kCable, kBorder, kForecolor, kBackcolor, kScrollbar };
+constexpr QByteArrayView kKeys[] = {"port", "cable", "border", "forecolor", "backcolor", "scrollbar"};
+using Texts = std::array<QString, std::size(kKeys)>;
 
 bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -71,7 +66,7 @@ public:
             line.section = section_;
             const QByteArrayView key = line.equals < 0 ? QByteArrayView() : line.words.first(line.equals).trimmed();
             for (int k = 0; section_ == kSection && k < int(std::size(kKeys)); ++k)
-                if (key == kKeys[k].name)
+                if (key == kKeys[k])
                     line.key = k;
             return line;
         }
@@ -120,7 +115,7 @@ QString valueOf(QByteArrayView raw, qsizetype *comment = nullptr)
 // `text` with [settings] holding `texts`, as merged() describes it, unchecked.
 QByteArray withTexts(QByteArrayView text, const Texts &texts)
 {
-    const auto keyLine = [&](int k) { return kKeys[k].name.toByteArray() + '=' + (texts.*kKeys[k].text).toUtf8(); };
+    const auto keyLine = [&](int k) { return kKeys[k].toByteArray() + '=' + texts[size_t(k)].toUtf8(); };
     const QByteArray eol = text.contains("\r\n") ? "\r\n" : "\n";
     std::array<bool, std::size(kKeys)> found{};
     qsizetype header = -1; // where the last [settings] header ends
@@ -237,44 +232,68 @@ Loaded load(const QString &file)
     return {bytes, {}};
 }
 
-} // namespace
-
-Choices choices(const Texts &texts)
-{
-    const auto number = [](const QString &text, int32_t lowest, int32_t highest) -> std::optional<int32_t> {
-        const std::optional<int32_t> value = storedvalue::toInt32(storedvalue::textToNumber(text.toStdString()));
-        return value && *value >= lowest && *value <= highest ? value : std::nullopt;
-    };
-    Choices applied;
-    using calclink::LinkChoice;
-    applied.link.port = number(texts.port, LinkChoice::kFirstPort, LinkChoice::kLastPort).value_or(applied.link.port);
-    applied.link.cable = LinkChoice::Cable(number(texts.cable, LinkChoice::Black, LinkChoice::Usb).value_or(applied.link.cable));
-    applied.border = number(texts.border, 0, 1).value_or(applied.border);
-    applied.scrollbar = number(texts.scrollbar, kSmallestScrollValue, kLargestScrollValue).value_or(applied.scrollbar);
-    applied.forecolor = number(texts.forecolor, 0, 0xFFFFFF).value_or(0);
-    applied.backcolor = number(texts.backcolor, 0, 0xFFFFFF).value_or(0);
-    if (applied.backcolor == applied.forecolor)
-        applied.backcolor = applied.forecolor == 0xFFFFFF ? 0 : 0xFFFFFF;
-    return applied;
-}
-
-QString path() { return QFile::decodeName(QByteArray::fromStdString(files::ekranoFolder())) + "/Ekrano.conf"; }
-
-Texts parse(const QByteArray &text)
+// The texts of the six keys in an INI text, each from its last line.
+Texts textsIn(const QByteArray &text)
 {
     Texts texts;
     for (Lines lines(text); const std::optional<Line> line = lines.next();)
         if (line->key >= 0)
-            texts.*kKeys[line->key].text = valueOf(line->words.sliced(line->equals + 1));
+            texts[size_t(line->key)] = valueOf(line->words.sliced(line->equals + 1));
     return texts;
 }
 
-std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts)
+Texts textsOf(const Choices &choices)
+{
+    Texts texts;
+    texts[kPort] = QString::number(choices.link.port);
+    texts[kCable] = QString::number(choices.link.cable);
+    texts[kBorder] = QString::number(choices.border);
+    texts[kForecolor] = QString::number(choices.forecolor);
+    texts[kBackcolor] = QString::number(choices.backcolor);
+    texts[kScrollbar] = QString::number(choices.scrollbar);
+    return texts;
+}
+
+Choices applied(const Texts &texts)
+{
+    const auto number = [&](Key key, int32_t lowest, int32_t highest) -> std::optional<int32_t> {
+        const std::optional<int32_t> value =
+            storedvalue::toInt32(storedvalue::textToNumber(texts[key].toStdString()));
+        return value && *value >= lowest && *value <= highest ? value : std::nullopt;
+    };
+    using calclink::LinkChoice;
+    Choices choices;
+    choices.link.port = number(kPort, LinkChoice::kFirstPort, LinkChoice::kLastPort).value_or(choices.link.port);
+    choices.link.cable =
+        LinkChoice::Cable(number(kCable, LinkChoice::Black, LinkChoice::Usb).value_or(choices.link.cable));
+    choices.border = number(kBorder, 0, 1).value_or(choices.border);
+    choices.scrollbar = number(kScrollbar, kSmallestScrollValue, kLargestScrollValue).value_or(choices.scrollbar);
+    choices.forecolor = number(kForecolor, 0, 0xFFFFFF).value_or(0);
+    choices.backcolor = number(kBackcolor, 0, 0xFFFFFF).value_or(0);
+    if (choices.backcolor == choices.forecolor)
+        choices.backcolor = choices.forecolor == 0xFFFFFF ? 0 : 0xFFFFFF;
+    return choices;
+}
+
+} // namespace
+
+QString path() { return QFile::decodeName(QByteArray::fromStdString(files::ekranoFolder())) + "/Ekrano.conf"; }
+
+QString storedText(const QByteArray &text, QByteArrayView key)
+{
+    const auto at = std::find(std::begin(kKeys), std::end(kKeys), key);
+    return at == std::end(kKeys) ? QString() : textsIn(text)[size_t(at - std::begin(kKeys))];
+}
+
+Choices parse(const QByteArray &text) { return applied(textsIn(text)); }
+
+std::optional<QByteArray> merged(const QByteArray &text, const Choices &choices)
 {
     // Only a text that reads back as the new settings, with every other
     // key line as it was, in the same order, may replace the file.
+    const Texts texts = textsOf(choices);
     const QByteArray result = withTexts(text, texts);
-    if (parse(result) != texts)
+    if (textsIn(result) != texts)
         return std::nullopt;
     const auto nextOther = [](Lines &lines) {
         std::optional<Line> line = lines.next();
@@ -291,7 +310,7 @@ std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts)
     }
 }
 
-Texts read(QString *refused)
+Choices read(QString *refused)
 {
     const QString file = path();
     const Loaded loaded = load(file);
@@ -304,7 +323,7 @@ Texts read(QString *refused)
     return {};
 }
 
-QString write(const Texts &texts, const QString &refusedAtStart)
+QString write(const Choices &choices, const QString &refusedAtStart)
 {
     const QString file = path();
     const auto failure = [&](const QString &reason) {
@@ -318,7 +337,7 @@ QString write(const Texts &texts, const QString &refusedAtStart)
     if (!refusedAtStart.isEmpty())
         return failure("they could not be read when it started (" + refusedAtStart +
                        "), so the file is kept as it is");
-    const std::optional<QByteArray> text = merged(old.bytes, texts);
+    const std::optional<QByteArray> text = merged(old.bytes, choices);
     if (!text)
         return failure("the new settings did not read back as they were meant to, so the file is kept as it is");
     // What would not be read back is not written.

@@ -15,12 +15,6 @@
 // choices reads them the same way.
 namespace settingsfile {
 
-// The six texts as stored: decimal numbers, or empty when absent.
-struct Texts {
-    QString port, cable, border, scrollbar, forecolor, backcolor;
-    bool operator==(const Texts &) const = default;
-};
-
 // The zoom as HScroll1 and the stored "scrollbar" hold it, the scroll value:
 // ten times the zoom factor, which is the side of one calculator pixel in
 // screen pixels. The window starts at kStartingScrollValue; its bar goes
@@ -32,7 +26,9 @@ inline double zoomFactorOf(int scrollValue) { return scrollValue / 10.0; }
 // The nearest scroll value of a zoom factor.
 inline int scrollValueOf(double zoomFactor) { return int(std::lround(zoomFactor * 10)); }
 
-// The six choices as a program applies them at start: each text read as the
+// The six choices, as the window saves them under the keys "port" and
+// "cable" (the link), "border", "forecolor", "backcolor" and "scrollbar",
+// and as every program applies them at start: each stored text read as the
 // number at its start and rounded (storedvalue.h); a value the program never
 // writes (a port other than 1 to 4, a cable other than 0 to 2, a border
 // other than 0 or 1, a scroll value other than 1 to 50, a colour outside 0
@@ -46,7 +42,6 @@ struct Choices {
     int32_t forecolor = 0, backcolor = 0xFFFFFF;
     bool operator==(const Choices &) const = default;
 };
-Choices choices(const Texts &texts);
 
 // A settings file larger than this is damaged: the program's own is a
 // hundred bytes or so.
@@ -55,30 +50,34 @@ inline constexpr qint64 kLargest = 1 << 20;
 // files::ekranoFolder()/Ekrano.conf, beside the port links.
 QString path();
 
-// The texts of the [settings] section of an INI text, each key's last line.
-// A value loses its blanks at either end, not those in double quotes; a
-// backslash escapes the character after it (C's letters give their control
-// characters); a ';' outside quotes starts a comment. QSettings' other forms
-// are not read: "1, 2" is no list, "@String(1)", "\x31", "\061" are not 1.
-Texts parse(const QByteArray &text);
+// The text of `key` in the [settings] section of an INI text, from the key's
+// last line; empty when it has none. A value loses its blanks at either end,
+// not those in double quotes; a backslash escapes the character after it
+// (C's letters give their control characters); a ';' outside quotes starts a
+// comment. QSettings' other forms are not read: "1, 2" is no list,
+// "@String(1)", "\x31", "\061" are not 1.
+QString storedText(const QByteArray &text, QByteArrayView key);
 
-// `text` with its [settings] section holding `texts`, written as they are:
-// every line of a key gets the new value (a comment after it stays); a
-// missing key goes under the last [settings] header, or under a new one at
-// the end. Every other line stays as it was. Nothing if the new text would
-// not read back as `texts` with every other key line as it was, in the same
-// order (a text that is no number could fail so).
-std::optional<QByteArray> merged(const QByteArray &text, const Texts &texts);
+// The choices that the [settings] section of an INI text holds, applied.
+Choices parse(const QByteArray &text);
 
-// The texts of path()'s [settings] section. No file means nothing stored.
-// A file that cannot be read, is not a regular file (or a link to one) or is
-// larger than kLargest gives empty texts too, and one line on stderr that
-// names it and says why; `refused`, where given, is set to the reason.
-// Never blocks on a named pipe or a device: only a regular file is opened
-// for reading. Needs no other file or folder than this one.
-Texts read(QString *refused = nullptr);
+// `text` with its [settings] section holding `choices`, each as a decimal
+// number: every line of a key gets the new value (a comment after it
+// stays); a missing key goes under the last [settings] header, or under a
+// new one at the end. Every other line stays as it was. Nothing if the new
+// text would not read back so, with every other key line as it was, in the
+// same order.
+std::optional<QByteArray> merged(const QByteArray &text, const Choices &choices);
 
-// Stores `texts` in path() as merged() does. The file is replaced whole,
+// The choices of path()'s [settings] section, applied. No file means nothing
+// stored. A file that cannot be read, is not a regular file (or a link to
+// one) or is larger than kLargest gives the defaults too, and one line on
+// stderr that names it and says why; `refused`, where given, is set to the
+// reason. Never blocks on a named pipe or a device: only a regular file is
+// opened for reading. Needs no other file or folder than this one.
+Choices read(QString *refused = nullptr);
+
+// Stores `choices` in path() as merged() does. The file is replaced whole,
 // through a temporary file beside it, once every byte of the new one is
 // written; a link to a regular file stays a link and its target is
 // replaced. Returns the empty text, or one sentence that names the file and
@@ -86,6 +85,6 @@ Texts read(QString *refused = nullptr);
 // regular file or a link to one, or would grow past kLargest, is never
 // written; nor one read() refused at the start (`refusedAtStart`, its
 // reason), whose settings the program never saw.
-QString write(const Texts &texts, const QString &refusedAtStart = {});
+QString write(const Choices &choices, const QString &refusedAtStart = {});
 
 } // namespace settingsfile

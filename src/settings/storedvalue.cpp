@@ -26,16 +26,12 @@ double textToNumber(std::string_view text)
     return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
-template <typename Int>
-static std::optional<Int> toInteger(double number)
+std::optional<int32_t> toInt32(double number)
 {
     const double whole = std::nearbyint(number); // a NaN stays one, and lies within no bounds
-    if (!(whole >= double(std::numeric_limits<Int>::min()) && whole <= double(std::numeric_limits<Int>::max())))
+    if (!(whole >= double(std::numeric_limits<int32_t>::min()) && whole <= double(std::numeric_limits<int32_t>::max())))
         return std::nullopt;
-    return Int(whole);
+    return int32_t(whole);
 }
-
-std::optional<int16_t> toInt16(double number) { return toInteger<int16_t>(number); }
-std::optional<int32_t> toInt32(double number) { return toInteger<int32_t>(number); }
 
 } // namespace storedvalue

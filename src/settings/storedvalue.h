@@ -17,7 +17,6 @@ double textToNumber(std::string_view text);
 
 // To the nearest whole number, halves to even; nothing when the number does
 // not fit (an infinity, a NaN, or too large for the integer).
-std::optional<int16_t> toInt16(double number);
 std::optional<int32_t> toInt32(double number);
 
 } // namespace storedvalue

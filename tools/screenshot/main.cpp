@@ -100,7 +100,7 @@ int main(int argc, char *argv[])
     // on the Gray cable, once the screens a second have settled.
     simulator.setScreen(animatedScreen(kAnimationFrames / 2));
     simulator.setFault(Fault::Late, std::chrono::milliseconds(819));
-    LiveWindow live(settingsfile::choices(settingsfile::read()), ScreenMetrics{15, 15});
+    LiveWindow live(settingsfile::read(), ScreenMetrics{15, 15});
     live.resize(640, 460);
     live.show();
     QEventLoop settle;
