@@ -101,6 +101,43 @@ TEST_F(DeviceNames, UsbNames)
     EXPECT_EQ(LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb3").usb.number, 3);
 }
 
+TEST(LinkChoices, EachNamesItsCableAndPlaceAndReadsBackFromItsDeviceName)
+{
+    const struct {
+        LinkChoice choice;
+        int code;
+        const char *device, *place, *label;
+    } rows[] = {
+        {{LinkChoice::Black, 3, {}}, kCableBlack, "COM3", "COM3", "COM3, Black cable"},
+        {{LinkChoice::Gray, 1, {}}, kCableGray, "COM1", "COM1", "COM1, Gray cable"},
+        {{LinkChoice::Usb, 2, {}}, kCableUsb, "\\\\.\\Usb0", "USB0", "USB cable"},
+        {{LinkChoice::Usb, 2, {12}}, kCableUsb, "\\\\.\\Usb12", "USB12", "USB cable, USB12"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.label);
+        EXPECT_EQ(row.choice.cableCode(), row.code);
+        EXPECT_EQ(row.choice.deviceName(), row.device);
+        EXPECT_EQ(row.choice.place(), row.place);
+        EXPECT_EQ(row.choice.label(), row.label);
+        const LinkChoice back = LinkChoice::ofDevice(row.code, row.device);
+        EXPECT_EQ(back.deviceName(), row.device);
+    }
+    // The menus with nothing ticked: Black, and the port 0 that the link refuses by name.
+    EXPECT_EQ(LinkChoice::ofMenus(std::nullopt, std::nullopt).deviceName(), "COM0");
+    EXPECT_EQ(LinkChoice::ofMenus(7, 2), (LinkChoice{LinkChoice::Black, 2, {}}));
+}
+
+TEST(LinkChoices, OptionsChangeOnlyWhatTheyName)
+{
+    LinkChoice choice{LinkChoice::Gray, 3, {}};
+    EXPECT_EQ(choice.takeOptions("usb4", "USB"), "");
+    EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 3, {4}})) << "the stored COM port stays for a serial cable";
+    EXPECT_EQ(choice.takeOptions("Com2", std::nullopt), "");
+    EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 2, {4}}));
+    EXPECT_EQ(choice.takeOptions("USB1", "gray"), "--port USB1 is a USB device, for the USB cable (--cable usb)");
+    EXPECT_EQ(choice.takeOptions("COM1 ", std::nullopt).rfind("--port takes COM1", 0), 0u);
+}
+
 TEST_F(DeviceNames, UnknownNamesAreRefusedByName)
 {
     for (const std::string name : {"COM0", "COM5", "", "com1", "COM12", "COM1 ", "/dev/ttyS0", "\\\\.\\Usb",
