@@ -148,7 +148,7 @@
 Pick the port and cable under Link Settings, then press the button: the screen lands on the clipboard.</source>
         <translation>Ekrano Version 2
 
-Wählen Sie Anschluss und Kabel unter Verbindung, dann drücken Sie den Knopf: Der Bildschirm landet in der Zwischenablage.</translation>
+Anschluss und Kabel unter Verbindung wählen, dann den Knopf drücken: Der Bildschirm kommt in die Zwischenablage.</translation>
     </message>
     <message>
         <source>Ekrano ver 2.0</source>
