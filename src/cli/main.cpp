@@ -77,7 +77,8 @@ std::optional<QString> wholeNumber(const QCommandLineParser &parser, const QStri
     static const QRegularExpression digits(QRegularExpression::anchoredPattern("[0-9]{1,9}"));
     const QString text = parser.value(name);
     if (!digits.match(text).hasMatch() || text.toInt() < 1 || text.toInt() > largest)
-        return CaptureCommand::tr("--%1 takes a whole number from 1 to %2, not '%3'").arg(name, QString::number(largest), text);
+        return CaptureCommand::tr("--%1 takes a whole number from 1 to %2, not '%3'")
+            .arg(name, QString::number(largest), text);
     value = text.toInt();
     return std::nullopt;
 }
@@ -194,8 +195,9 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
             const int fd = calclink::openWithoutWaiting(name.toStdString(), O_WRONLY);
             if (fd < 0) {
                 const int err = errno;
-                failure = err == ENXIO && S_ISFIFO(info.st_mode) ? CaptureCommand::tr("nothing reads from the named pipe")
-                                                                  : QString::fromLocal8Bit(std::strerror(err));
+                failure = err == ENXIO && S_ISFIFO(info.st_mode)
+                              ? CaptureCommand::tr("nothing reads from the named pipe")
+                              : QString::fromLocal8Bit(std::strerror(err));
                 return nullptr;
             }
             auto out = std::make_unique<QFile>();
@@ -345,15 +347,16 @@ int main(int argc, char *argv[])
         "writes what it read to FILE as an animated GIF. The options change the stored settings for this run only."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(CaptureCommand::tr("FILE"),
-                                 CaptureCommand::tr("The PNG (or with --record the GIF) to write; - for standard output."));
+    parser.addPositionalArgument(CaptureCommand::tr("FILE"), CaptureCommand::tr("The PNG (or with --record the GIF) "
+                                                                                "to write; - for standard output."));
     choiceoptions::add(parser, kChoiceOptions);
     parser.addOptions({
         {"raw", CaptureCommand::tr("The bare 96 x 64 screen, one pixel a calculator pixel, black on white.")},
         {"trace", CaptureCommand::tr("Write what the capture does, for a bug report, to TFILE (- for standard error)."),
          CaptureCommand::tr("TFILE")},
         {"list", CaptureCommand::tr("Show where COM1 to COM4 lead, the USB devices (USB0, USB1 ...: link cables and "
-                                    "calculators on their own USB port) and whether each can be opened now, then exit.")},
+                                    "calculators on their own USB port) and whether each can be opened now, then "
+                                    "exit.")},
         {"record",
          CaptureCommand::tr("Record the screen as it changes, for at most an hour, and write it as an animated GIF.")},
         {"seconds", CaptureCommand::tr("With --record: stop after N seconds."), "N"},
@@ -364,7 +367,9 @@ int main(int argc, char *argv[])
          "N"},
     });
     // "WRONG; see ekrano-capture --help"
-    const auto seeHelp = [](const QString &wrong) { return CaptureCommand::tr("%1; see ekrano-capture --help").arg(wrong); };
+    const auto seeHelp = [](const QString &wrong) {
+        return CaptureCommand::tr("%1; see ekrano-capture --help").arg(wrong);
+    };
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(seeHelp(parser.errorText()), kBadOption);
     if (parser.isSet("help"))

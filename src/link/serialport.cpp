@@ -255,7 +255,8 @@ bool SerialPort::drainOutput() const
 void SerialPort::fail(int err, Doing doing) const
 {
     throw systemError(err, deviceName_, path_, doing,
-                      err == EIO ? translate("calclink", "The cable or adapter may have been unplugged.") : std::string());
+                      err == EIO ? translate("calclink", "The cable or adapter may have been unplugged.")
+                                 : std::string());
 }
 
 bool SerialPort::setModemLines(int setBits, int clearBits)

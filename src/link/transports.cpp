@@ -31,7 +31,8 @@ std::unique_ptr<Transport> openTransport(int cableCode, const std::string &devic
     const bool usb = device.kind == LinkDevice::Kind::Usb;
     if (cableCode == kCableUsb && !usb)
         throw LinkError(kInvalidArgument,
-                        fill(translate("calclink", "The USB cable needs a USB device name, not \"%1\"."), {deviceName}));
+                        fill(translate("calclink", "The USB cable needs a USB device name, not \"%1\"."),
+                             {deviceName}));
     if (cableCode != kCableUsb && usb)
         throw LinkError(kInvalidArgument,
                         fill(translate("calclink", "A serial cable needs a serial port (COM1 to COM4), not \"%1\"."),

@@ -113,7 +113,8 @@ void LiveRecorder::stopAndAsk()
         return;
     }
     stage_ = Stage::Saving;
-    const QString title = recording_->full() ? tr("Save the recording, which stopped at one hour") : tr("Save the recording");
+    const QString title =
+        recording_->full() ? tr("Save the recording, which stopped at one hour") : tr("Save the recording");
     QString file = offeredPath(started_);
     QDir().mkpath(QFileInfo(file).path()); // the dialog opens there, not wherever the program started
     // Until it is saved, discarded, or saved without asking as the window closes.
@@ -125,7 +126,8 @@ void LiveRecorder::stopAndAsk()
         if (stage_ != Stage::Saving)
             return;
         if (!chosen) {
-            QMessageBox discard(QMessageBox::Question, tr("Ekrano Live"), tr("Discard the recording of %1?").arg(recorded(true)),
+            QMessageBox discard(QMessageBox::Question, tr("Ekrano Live"),
+                                tr("Discard the recording of %1?").arg(recorded(true)),
                                 QMessageBox::Discard | QMessageBox::Cancel, window_);
             // Named here, in every language: some of Qt's own translations lack the button's name.
             discard.button(QMessageBox::Discard)->setText(tr("Discard"));

@@ -34,8 +34,9 @@ int main(int argc, char *argv[])
     const auto wrongChoice = [&] {
         const std::optional<QString> wrong = choiceoptions::apply(parser, kOptions, choices);
         if (wrong)
-            std::fprintf(stderr, "ekrano-live: %s\n",
-                         qPrintable(QCoreApplication::translate("ekrano-live", "%1; see ekrano-live --help").arg(*wrong)));
+            std::fprintf(
+                stderr, "ekrano-live: %s\n",
+                qPrintable(QCoreApplication::translate("ekrano-live", "%1; see ekrano-live --help").arg(*wrong)));
         return wrong.has_value();
     };
     bool read;

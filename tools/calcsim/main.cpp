@@ -98,7 +98,8 @@ int main(int argc, char **argv)
             errno = 0;
             const long n = digits ? std::strtol(ms.c_str(), nullptr, 10) : -1;
             if (!digits || errno != 0 || n > 600000)
-                return usageError(fill(translate("ekrano-calc", "%1 takes 0 to 600000 milliseconds, not '%2'"), {arg, ms}));
+                return usageError(
+                    fill(translate("ekrano-calc", "%1 takes 0 to 600000 milliseconds, not '%2'"), {arg, ms}));
             fault = arg == "--late" ? Fault::Late : Fault::SlowReader;
             lateBy = std::chrono::milliseconds(n), ++faults;
         } else if (arg == "--bad-checksum") {
@@ -108,7 +109,8 @@ int main(int argc, char **argv)
             else if (when == "always")
                 fault = Fault::BadChecksumAlways;
             else
-                return usageError(fill(translate("ekrano-calc", "--bad-checksum takes once or always, not '%1'"), {when}));
+                return usageError(
+                    fill(translate("ekrano-calc", "--bad-checksum takes once or always, not '%1'"), {when}));
             ++faults;
         } else if (arg == "--wrong-length") {
             fault = Fault::WrongLength, ++faults;

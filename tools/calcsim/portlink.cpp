@@ -18,8 +18,9 @@ bool makeLink(const fs::path &link, const std::string &target, std::string &erro
     }
     const fs::file_status status = fs::symlink_status(link, ec);
     if (fs::exists(status) && !fs::is_symlink(status)) {
-        error = calclink::fill(calclink::translate("ekrano-calc", "%1 exists and is not a symbolic link; not replacing it"),
-                               {link.string()});
+        error = calclink::fill(
+            calclink::translate("ekrano-calc", "%1 exists and is not a symbolic link; not replacing it"),
+            {link.string()});
         return false;
     }
     const fs::path temporary = link.string() + ".ekrano-calc-" + std::to_string(::getpid());

@@ -77,8 +77,9 @@ std::optional<calclink::Bitmap> loadScreen(const std::string &file, std::string 
         return std::nullopt;
     }
     const auto wrongSize = [&](QSize size) {
-        error = calclink::fill(calclink::translate("ekrano-calc", "%1: the picture is %2 x %3 pixels; a screen is 96 x 64"),
-                               {file, std::to_string(size.width()), std::to_string(size.height())});
+        error = calclink::fill(
+            calclink::translate("ekrano-calc", "%1: the picture is %2 x %3 pixels; a screen is 96 x 64"),
+            {file, std::to_string(size.width()), std::to_string(size.height())});
         return std::nullopt;
     };
     QImageReader reader(QFile::decodeName(file.c_str()));
@@ -92,8 +93,9 @@ std::optional<calclink::Bitmap> loadScreen(const std::string &file, std::string 
     }
     QImage image;
     if (!reader.read(&image)) {
-        error = calclink::fill(calclink::translate("ekrano-calc", "%1: not a picture that can be read (PNG or PBM): %2"),
-                               {file, reader.errorString().toStdString()});
+        error = calclink::fill(
+            calclink::translate("ekrano-calc", "%1: not a picture that can be read (PNG or PBM): %2"),
+            {file, reader.errorString().toStdString()});
         return std::nullopt;
     }
     if (image.width() != calclink::kScreenWidth || image.height() != calclink::kScreenHeight)
