@@ -342,6 +342,13 @@ Sie bleibt erhalten: Wählen Sie einen anderen Ort.</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>calclink</name>
     <message>
         <source>GetScreen needs an open link; Connect was not called or failed.</source>

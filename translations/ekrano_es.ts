@@ -342,6 +342,13 @@ Se conserva: elija otro lugar.</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>calclink</name>
     <message>
         <source>GetScreen needs an open link; Connect was not called or failed.</source>

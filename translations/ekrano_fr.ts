@@ -342,6 +342,13 @@ Elle est conservée&#xa0;: choisissez un autre emplacement.</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>calclink</name>
     <message>
         <source>GetScreen needs an open link; Connect was not called or failed.</source>

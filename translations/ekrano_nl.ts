@@ -342,6 +342,13 @@ De opname blijft bewaard: kies een andere plek.</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>calclink</name>
     <message>
         <source>GetScreen needs an open link; Connect was not called or failed.</source>

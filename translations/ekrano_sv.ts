@@ -342,6 +342,13 @@ Den finns kvar: välj en annan plats.</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
     <name>calclink</name>
     <message>
         <source>GetScreen needs an open link; Connect was not called or failed.</source>

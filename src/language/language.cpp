@@ -24,6 +24,11 @@ std::string linkSentence(const char *context, const char *english)
     return translated.isEmpty() ? std::string(english) : translated.toStdString();
 }
 
+// The Cancel button of Qt's colour and file dialogs, which some of Debian's
+// translations of Qt (the Swedish) have only under the name Qt 5 used:
+// Ekrano's translations name it, and Qt asks them first.
+[[maybe_unused]] constexpr const char *kQtsCancel = QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel");
+
 // Whether the locale name `name` (of LC_ALL, LC_MESSAGES or LANG) is the C locale's.
 bool isC(const QByteArray &name)
 {
