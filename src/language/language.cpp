@@ -6,7 +6,6 @@
 #include <QTranslator>
 
 #include <atomic>
-#include <cstdlib>
 
 #include "translation.h"
 
