@@ -129,13 +129,15 @@ TEST(LinkChoices, EachNamesItsCableAndPlaceAndReadsBackFromItsDeviceName)
 
 TEST(LinkChoices, OptionsChangeOnlyWhatTheyName)
 {
+    using Fault = LinkChoice::OptionFault;
     LinkChoice choice{LinkChoice::Gray, 3, {}};
-    EXPECT_EQ(choice.takeOptions("usb4", "USB"), "");
+    EXPECT_EQ(choice.takeOptions("usb4", "USB"), Fault::None);
     EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 3, {4}})) << "the stored COM port stays for a serial cable";
-    EXPECT_EQ(choice.takeOptions("Com2", std::nullopt), "");
+    EXPECT_EQ(choice.takeOptions("Com2", std::nullopt), Fault::None);
     EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 2, {4}}));
-    EXPECT_EQ(choice.takeOptions("USB1", "gray"), "--port USB1 is a USB device, for the USB cable (--cable usb)");
-    EXPECT_EQ(choice.takeOptions("COM1 ", std::nullopt).rfind("--port takes COM1", 0), 0u);
+    EXPECT_EQ(choice.takeOptions("USB1", "gray"), Fault::UsbPortWithSerialCable);
+    EXPECT_EQ(choice.takeOptions("COM1 ", std::nullopt), Fault::Port);
+    EXPECT_EQ(choice.takeOptions(std::nullopt, "grey"), Fault::Cable);
 }
 
 TEST_F(DeviceNames, UnknownNamesAreRefusedByName)

@@ -488,8 +488,9 @@ TEST(DirectUsb, DeviceKindsAndNames)
     EXPECT_EQ(usbKindOf(0x0451, 0xE003), UsbKind::Calculator);
     EXPECT_EQ(usbKindOf(0x0451, 0xE008), UsbKind::Calculator);
     EXPECT_EQ(usbKindOf(0x0451, 0xE004), std::nullopt);
-    EXPECT_EQ(usbKindName(UsbKind::Calculator), "calculator on its own USB port");
-    EXPECT_EQ((LinkChoice{LinkChoice::Usb, 3, {2}}.deviceName()), "\\\\.\\Usb2") << "--port USB2, whatever COM port is stored";
+    EXPECT_STREQ(usbKindName(UsbKind::Calculator), "calculator on its own USB port");
+    EXPECT_EQ((LinkChoice{LinkChoice::Usb, 3, {2}}.deviceName()), "\\\\.\\Usb2")
+        << "--port USB2, whatever COM port is stored";
     EXPECT_EQ((LinkChoice{LinkChoice::Gray, 3, {2}}.deviceName()), "COM3");
 
     // \\.\Usb1 through capture(), with one calculator plugged in as \\.\Usb0.

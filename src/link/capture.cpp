@@ -4,6 +4,7 @@
 
 #include "calclink.h"
 #include "linkerror.h"
+#include "translation.h"
 
 namespace calclink {
 
@@ -45,7 +46,7 @@ CaptureResult capture(const LinkChoice &choice, Stop &stop, const std::function<
         ::localtime_r(&now, &local); // captures run on threads of their own
         std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S %z", &local);
         trace.event("capture: " + choice.deviceName() + ", cable code " + std::to_string(choice.cableCode()) + " (" +
-                    LinkChoice::cableName(choice.cable) + "), at " + when);
+                    LinkChoice::englishCableName(choice.cable) + "), at " + when);
     }
     CaptureResult result;
     try {
@@ -79,7 +80,8 @@ CaptureMessage captureMessage(uint32_t number, std::string description)
     if (description.empty())
         description = "Automation error";
     if (equalsIgnoringCase(description, "AUTOMATION ERROR"))
-        return {"Ekrano Error", "Error...\r\nCheck calculator, connection, & 'Link Settings'"};
+        return {translate("calclink", "Ekrano Error"),
+                translate("calclink", "Error...\r\nCheck calculator, connection, & 'Link Settings'")};
     return {"Ekrano", hexadecimal(number) + "\r\n" + description};
 }
 

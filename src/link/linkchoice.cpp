@@ -1,6 +1,7 @@
 #include "linkchoice.h"
 
 #include "linkerror.h"
+#include "translation.h"
 
 namespace calclink {
 
@@ -65,16 +66,26 @@ std::string LinkChoice::place() const
 
 std::string LinkChoice::label() const
 {
-    if (cable == Usb)
-        return usb.number == 0 ? "USB cable" : "USB cable, " + place();
-    return place() + ", " + cableName(cable) + " cable";
+    switch (cable) {
+    case Usb:
+        return usb.number == 0 ? translate("calclink", "USB cable")
+                               : fill(translate("calclink", "USB cable, USB%1"), {std::to_string(usb.number)});
+    case Gray:
+        return fill(translate("calclink", "%1, Gray cable"), {place()});
+    default:
+        return fill(translate("calclink", "%1, Black cable"), {place()});
+    }
 }
 
-const char *LinkChoice::cableName(int cable)
+const char *LinkChoice::englishCableName(int cable)
 {
-    static const char *const names[] = {"Black", "Gray", "USB"};
-    return cable >= Black && cable <= Usb ? names[cable] : "unknown";
+    static const char *const names[] = {CALCLINK_TRANSLATE_NOOP("calclink", "Black"),
+                                        CALCLINK_TRANSLATE_NOOP("calclink", "Gray"),
+                                        CALCLINK_TRANSLATE_NOOP("calclink", "USB")};
+    return cable >= Black && cable <= Usb ? names[cable] : CALCLINK_TRANSLATE_NOOP("calclink", "unknown");
 }
+
+std::string LinkChoice::cableName(int cable) { return translate("calclink", englishCableName(cable)); }
 
 std::string LinkChoice::portName(int port)
 {
@@ -92,8 +103,10 @@ LinkChoice LinkChoice::ofMenus(std::optional<int> cable, std::optional<int> port
 
 void refuseDeviceName(const std::string &deviceName)
 {
-    throw LinkError(kInvalidArgument, "The device name \"" + deviceName +
-                                          "\" is not known; the link knows COM1 to COM4 and \\\\.\\Usb0.");
+    throw LinkError(kInvalidArgument,
+                    fill(translate("calclink", "The device name \"%1\" is not known; the link knows COM1 to COM4 "
+                                               "and \\\\.\\Usb0."),
+                         {deviceName}));
 }
 
 LinkChoice LinkChoice::ofDevice(int cableCode, const std::string &deviceName)
@@ -110,8 +123,10 @@ LinkChoice LinkChoice::ofDevice(int cableCode, const std::string &deviceName)
         choice.cable = Usb;
         break;
     default:
-        throw LinkError(kInvalidArgument, "The cable code " + std::to_string(cableCode) +
-                                              " is not known; 1 (Gray), 2 (Black) and 5 (USB) are.");
+        throw LinkError(kInvalidArgument,
+                        fill(translate("calclink", "The cable code %1 is not known; 1 (Gray), 2 (Black) and 5 (USB) "
+                                                   "are."),
+                             {std::to_string(cableCode)}));
     }
 
     const std::string prefix = kUsbPrefix;
@@ -121,10 +136,13 @@ LinkChoice LinkChoice::ofDevice(int cableCode, const std::string &deviceName)
     if (!port && !usb)
         refuseDeviceName(deviceName);
     if (choice.cable == Usb && !usb)
-        throw LinkError(kInvalidArgument, "The USB cable needs a USB device name, not \"" + deviceName + "\".");
+        throw LinkError(kInvalidArgument,
+                        fill(translate("calclink", "The USB cable needs a USB device name, not \"%1\"."),
+                             {deviceName}));
     if (choice.cable != Usb && !port)
         throw LinkError(kInvalidArgument,
-                        "A serial cable needs a serial port (COM1 to COM4), not \"" + deviceName + "\".");
+                        fill(translate("calclink", "A serial cable needs a serial port (COM1 to COM4), not \"%1\"."),
+                             {deviceName}));
     if (port)
         choice.port = *port;
     else
@@ -132,8 +150,8 @@ LinkChoice LinkChoice::ofDevice(int cableCode, const std::string &deviceName)
     return choice;
 }
 
-std::string LinkChoice::takeOptions(const std::optional<std::string> &portOption,
-                                    const std::optional<std::string> &cableOption)
+LinkChoice::OptionFault LinkChoice::takeOptions(const std::optional<std::string> &portOption,
+                                                const std::optional<std::string> &cableOption)
 {
     bool usbPort = false;
     if (portOption) {
@@ -141,8 +159,7 @@ std::string LinkChoice::takeOptions(const std::optional<std::string> &portOption
         const std::optional<int> com = comPort(name);
         const std::optional<int> number = name.compare(0, 3, "USB") == 0 ? twoDigits(name, 3) : std::nullopt;
         if (!com && !number)
-            return "--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not '" +
-                   *portOption + "'";
+            return OptionFault::Port;
         usbPort = number.has_value();
         if (com)
             port = *com;
@@ -158,11 +175,9 @@ std::string LinkChoice::takeOptions(const std::optional<std::string> &portOption
         else if (name == "USB")
             cable = Usb;
         else
-            return "--cable takes black, gray or usb, not '" + *cableOption + "'";
+            return OptionFault::Cable;
     }
-    if (usbPort && cable != Usb)
-        return "--port " + *portOption + " is a USB device, for the USB cable (--cable usb)";
-    return {};
+    return usbPort && cable != Usb ? OptionFault::UsbPortWithSerialCable : OptionFault::None;
 }
 
 } // namespace calclink

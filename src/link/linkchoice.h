@@ -70,12 +70,14 @@ struct LinkChoice {
     std::string deviceName() const;
     // Where the cable is, as --port names it: "COM1" ..., or "USB0" ...
     std::string place() const;
-    // What a person reads: "COM1, Gray cable"; "USB cable" for the first USB
-    // device, "USB cable, USB1" for another.
+    // What a person reads, in the user's language: "COM1, Gray cable"; "USB
+    // cable" for the first USB device, "USB cable, USB1" for another.
     std::string label() const;
 
-    // A cable's name, as the menu shows it ("unknown" for any other number).
-    static const char *cableName(int cable);
+    // A cable's name as the menu shows it, in the user's language
+    // ("unknown" for any other number); and in English, for the trace.
+    static std::string cableName(int cable);
+    static const char *englishCableName(int cable);
     // The name of a port: "COM" and the last digit of its number (1 to 4
     // give COM1 to COM4, an unticked port 0 "COM0").
     static std::string portName(int port);
@@ -91,9 +93,10 @@ struct LinkChoice {
 
     // This choice with the options --port (COM1 to COM4, or USB0 to USB99,
     // any case) and --cable (black, gray or usb, any case) over it, each when
-    // given. The empty text, or a sentence that names the wrong option and
-    // says why.
-    std::string takeOptions(const std::optional<std::string> &portOption,
+    // given; or which of them is wrong: a port or a cable it does not know,
+    // or a USB device for a serial cable.
+    enum class OptionFault { None, Port, Cable, UsbPortWithSerialCable };
+    OptionFault takeOptions(const std::optional<std::string> &portOption,
                             const std::optional<std::string> &cableOption);
 };
 

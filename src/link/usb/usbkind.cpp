@@ -1,5 +1,6 @@
 #include "usbkind.h"
 
+#include "translation.h"
 #include "usbids.h"
 
 namespace calclink {
@@ -12,9 +13,10 @@ std::optional<UsbKind> usbKindOf(uint16_t vendor, uint16_t product)
     return std::nullopt;
 }
 
-std::string usbKindName(UsbKind kind)
+const char *usbKindName(UsbKind kind)
 {
-    return kind == UsbKind::Calculator ? "calculator on its own USB port" : "USB link cable";
+    return kind == UsbKind::Calculator ? CALCLINK_TRANSLATE_NOOP("calclink", "calculator on its own USB port")
+                                       : CALCLINK_TRANSLATE_NOOP("calclink", "USB link cable");
 }
 
 } // namespace calclink

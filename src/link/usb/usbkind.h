@@ -18,8 +18,9 @@ struct UsbProduct {
 };
 // The kind of the device with these ids, if it is one Ekrano reads (usbids.h lists them).
 std::optional<UsbKind> usbKindOf(uint16_t vendor, uint16_t product);
-// "USB link cable" or "calculator on its own USB port".
-std::string usbKindName(UsbKind kind);
+// "USB link cable" or "calculator on its own USB port", in English (for the
+// trace; translate("calclink", ...) gives it in the user's language).
+const char *usbKindName(UsbKind kind);
 
 // The bulk endpoints of every kind.
 inline constexpr uint8_t kUsbEndpointOut = 0x02;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "linkchoice.h"
+#include "linkerror.h"
 #include "stop.h"
 #include "timeouts.h"
 #include "trace.h"
@@ -42,7 +43,7 @@ public:
     Framing framing() const override;
 
 private:
-    [[noreturn]] void failed(const UsbTransfer &transfer, const std::string &doing);
+    [[noreturn]] void failed(const UsbTransfer &transfer, Doing doing);
     void traced(const char *direction, size_t size, const UsbTransfer &transfer) const;
 
     std::unique_ptr<UsbCable> cable_;
