@@ -11,9 +11,13 @@ SOAK_CAPTURES ?= 1000
 # each release brings its own default compiler's and Qt's.
 #
 # The program: what make run and make demo build and start it with, Qt's X11
-# and Wayland display plugins among them.
-PROGRAM_DEPS := cmake g++ make pkg-config \
-        qt6-base-dev qt6-svg-dev qt6-wayland libusb-1.0-0-dev
+# and Wayland display plugins among them. This is the one list of the
+# program's packages: PROGRAM_BUILD_DEPS is debian/control's Build-Depends
+# (beside debhelper), g++ and make come with Debian's build-essential there,
+# and qt6-wayland, loaded only at run time, is its Recommends; the
+# fresh-system step of make test checks both and builds from this list alone.
+PROGRAM_BUILD_DEPS := cmake pkg-config qt6-base-dev qt6-svg-dev libusb-1.0-0-dev libgif-dev
+PROGRAM_DEPS := g++ make $(PROGRAM_BUILD_DEPS) qt6-wayland
 # What make test needs beside: the test and benchmark libraries, a private X
 # server with the library and the tools the X tests act on it with, the
 # checks of the installed files and the Debian package, clang with its
@@ -29,6 +33,10 @@ TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
 
 .PHONY: all deps program-deps package-deps build programs run demo demo-live test bench clean install-udev
 .PHONY: install package screenshot
+
+# make -s print-PROGRAM_DEPS: a list, for the checks that read it.
+print-%:
+	@echo $($*)
 
 all: build
 
