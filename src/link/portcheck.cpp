@@ -143,17 +143,23 @@ std::vector<std::string> checkUsb()
     if (!cables)
         return {"USB   cannot be used on this computer: " + reason};
     const std::string rule = installedUdevRule();
-    if (cables->empty())
-        return {"USB   no USB link cable and no calculator on its own USB port found; the udev rule " +
-                (rule.empty() ? std::string("is not installed") : "is installed (" + rule + ")")};
     std::vector<std::string> lines;
-    for (size_t i = 0; i < cables->size(); ++i) {
-        const UsbCablePlace &cable = (*cables)[i];
+    size_t number = 0;
+    for (const UsbCablePlace &cable : *cables) {
         char place[96];
-        std::snprintf(place, sizeof place, "USB   \\\\.\\Usb%zu (USB%zu): ", i, i);
-        std::string line = place + usbKindName(cable.kind);
+        std::string product = quotedProduct(cable.product);
+        if (!product.empty())
+            product = " " + product;
         std::snprintf(place, sizeof place, ", bus %03d address %03d (", cable.bus, cable.address);
-        line += place + cable.path + ")";
+        if (cable.kind == UsbKind::Unreadable) {
+            // Not counted in \\.\UsbN, and never opened.
+            lines.push_back("USB   a " + usbKindName(cable.kind) + product + place + cable.path +
+                            "): Ekrano cannot read it; it reads the calculators with the 96 x 64 monochrome screen");
+            continue;
+        }
+        std::string line = "USB   \\\\.\\Usb" + std::to_string(number) + " (USB" + std::to_string(number) +
+                           "): " + usbKindName(cable.kind) + product + place + cable.path + ")";
+        ++number;
         if (::access(cable.path.c_str(), R_OK | W_OK) == 0) {
             lines.push_back(line + ": can be opened");
             continue;
@@ -169,6 +175,9 @@ std::vector<std::string> checkUsb()
                             "): plug it in again so that it applies. It gives the device to the user "
                             "logged in at this computer, not to one logged in from elsewhere.");
     }
+    if (number == 0)
+        lines.push_back("USB   no USB link cable and no calculator on its own USB port found; the udev rule " +
+                        (rule.empty() ? std::string("is not installed") : "is installed (" + rule + ")"));
     return lines;
 }
 

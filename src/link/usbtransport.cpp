@@ -28,6 +28,8 @@ std::optional<UsbKind> usbKindOf(uint16_t productId)
     case kUsbProductCalculator:
     case kUsbProductCalculatorPlus:
         return UsbKind::Calculator;
+    case kUsbProductColour:
+        return UsbKind::Unreadable;
     default:
         return std::nullopt;
     }
@@ -35,7 +37,29 @@ std::optional<UsbKind> usbKindOf(uint16_t productId)
 
 std::string usbKindName(UsbKind kind)
 {
-    return kind == UsbKind::Calculator ? "calculator on its own USB port" : "USB link cable";
+    switch (kind) {
+    case UsbKind::Calculator: return "calculator on its own USB port";
+    case UsbKind::Unreadable: return "calculator with a colour screen";
+    case UsbKind::LinkCable: break;
+    }
+    return "USB link cable";
+}
+
+std::string quotedProduct(const std::string &product)
+{
+    if (product.empty())
+        return {};
+    std::string shown = "\"";
+    for (const char c : product.substr(0, 126))
+        shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    return shown + "\"";
+}
+
+std::string unreadableScreen(const std::string &product, const std::string &why)
+{
+    const std::string named = product.empty() ? std::string() : " " + quotedProduct(product);
+    return "The calculator" + named + " does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano "
+           "cannot read its screen (" + why + ").";
 }
 
 std::string usbAdvice(int err)
@@ -70,6 +94,7 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
     case UsbOpening::Opened:
         if (trace.on())
             trace.event("usb: opened " + opening.cable->path() + ", a " + usbKindName(opening.cable->kind()) +
+                        (opening.cable->product().empty() ? "" : " " + quotedProduct(opening.cable->product())) +
                         ": configuration 1, interface 0 claimed, halts "
                         "cleared on endpoints 0x" + hexadecimal(kUsbEndpointOut, 2) + " and 0x" +
                         hexadecimal(kUsbEndpointIn, 2) + ", " + std::to_string(opening.cable->packetSize()) +
@@ -78,6 +103,14 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
     case UsbOpening::NoUsb:
         throw LinkError(kNoUsbCable, "USB cannot be used on this computer: " + opening.reason + ".");
     case UsbOpening::NotFound:
+        if (opening.found == 0 && !opening.unreadable.empty()) {
+            const std::string &product = opening.unreadable.front();
+            throw LinkError(kNoUsbCable, "The calculator plugged in (" + deviceName + ")" +
+                                             (product.empty() ? "" : ", " + quotedProduct(product) + ",") +
+                                             " has a colour screen, which Ekrano cannot read: Ekrano reads the "
+                                             "calculators with the 96 x 64 monochrome screen, on their own USB "
+                                             "port or through a link cable.");
+        }
         if (opening.found == 0)
             throw LinkError(kNoUsbCable, "Neither a USB link cable nor a calculator on its own USB port is "
                                          "connected (" + deviceName + "). Plug the link cable into the computer "
