@@ -48,6 +48,8 @@ std::string errorName(uint16_t code)
     return text;
 }
 
+constexpr size_t kMostStaleBytes = 4 * (kRawHeader + kHostBufferSize);
+
 struct RawPacket {
     uint8_t type = 0;
     std::vector<uint8_t> data;

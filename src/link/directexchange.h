@@ -13,10 +13,10 @@ inline constexpr int kDelayedReplies = 4;
 inline constexpr int kMostDelays = 4;
 
 // Before its first request, a capture drops what an earlier one left
-// waiting: it reads until nothing comes within kStaleInputWait, at most
-// kMostStaleBytes (a few of the largest raw packets the host takes).
+// waiting: it reads until nothing comes within kStaleInputWait (a real
+// device hands over what it holds within a millisecond), at most a few of
+// the largest raw packets the host takes.
 inline constexpr Millis kStaleInputWait{10};
-inline constexpr size_t kMostStaleBytes = 4 * (1024 + 5);
 
 // Reads the screen of a calculator on its own USB port, over an open
 // transport that brings one USB packet a read (directframing.h): what an
