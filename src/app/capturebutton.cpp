@@ -20,9 +20,9 @@
 
 namespace {
 
-const char kReady[] = "&Screenshot to Clipboard";
-const char kGrabbing[] = "Grabbing...";
-const char kFailed[] = "&Screenshot";
+const char kReady[] = QT_TRANSLATE_NOOP("Form1", "&Screenshot to Clipboard");
+const char kGrabbing[] = QT_TRANSLATE_NOOP("Form1", "Grabbing...");
+const char kFailed[] = QT_TRANSLATE_NOOP("Form1", "&Screenshot");
 
 } // namespace
 
@@ -49,12 +49,13 @@ void Form1::Command1_Click()
     if (endAsked_ == EndAsked::No) {
         if (result.screen) {
             Picture2 = display::screenImage(*result.screen, calclink::kScreenWidth, calclink::kScreenHeight);
-            Command1->setText(kReady);
+            Command1->setText(tr(kReady));
             Redraw();
         } else {
-            std::fprintf(stderr, "Ekrano: the capture failed: %s\n", result.why().c_str());
+            std::fprintf(stderr, "Ekrano: %s\n",
+                         qPrintable(tr("the capture failed: %1").arg(QString::fromStdString(result.why()))));
             reportCaptureFailure(result);
-            Command1->setText(kFailed);
+            Command1->setText(tr(kFailed));
         }
     }
     enter(Ready{}); // or Ending, when a close came meanwhile
@@ -71,7 +72,7 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode, calclink::Stop &s
     QEventLoop loop;
     const std::string device = linkDevice.toStdString();
     const auto connected = [this] {
-        QMetaObject::invokeMethod(Command1, [this] { Command1->setText(kGrabbing); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(Command1, [this] { Command1->setText(tr(kGrabbing)); }, Qt::QueuedConnection);
     };
     const std::unique_ptr<calclink::Trace> trace = calclink::environmentTrace("Ekrano");
     std::thread worker;
@@ -84,7 +85,7 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode, calclink::Stop &s
     } catch (const std::system_error &error) {
         // No thread to be had (the system is out of them): a failed capture, not a crash.
         result.number = calclink::kSystemErrorBase + uint32_t(error.code().value());
-        result.description = std::string("The capture could not start: ") + error.what() + ".";
+        result.description = tr("The capture could not start: %1.").arg(error.what()).toStdString();
         return result;
     }
     loop.exec();

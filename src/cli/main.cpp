@@ -33,6 +33,7 @@
 #include "choiceoptions.h"
 #include "fileopen.h"
 #include "gifwriter.h"
+#include "language.h"
 #include "linkerror.h"
 #include "portcheck.h"
 #include "recordscreens.h"
@@ -47,6 +48,11 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kBadOption = 2;
 constexpr int kChoiceOptions = choiceoptions::Link | choiceoptions::Picture | choiceoptions::Colours;
+
+// The program's own texts, in the user's language.
+struct CaptureCommand {
+    Q_DECLARE_TR_FUNCTIONS(CaptureCommand)
+};
 
 // The standard descriptors that the program was started without.
 bool closedAtStart[3] = {};
@@ -71,7 +77,8 @@ std::optional<QString> wholeNumber(const QCommandLineParser &parser, const QStri
     static const QRegularExpression digits(QRegularExpression::anchoredPattern("[0-9]{1,9}"));
     const QString text = parser.value(name);
     if (!digits.match(text).hasMatch() || text.toInt() < 1 || text.toInt() > largest)
-        return QString("--%1 takes a whole number from 1 to %2, not '%3'").arg(name).arg(largest).arg(text);
+        return CaptureCommand::tr("--%1 takes a whole number from 1 to %2, not '%3'")
+            .arg(name, QString::number(largest), text);
     value = text.toInt();
     return std::nullopt;
 }
@@ -82,12 +89,12 @@ std::optional<QString> parseRecording(const QCommandLineParser &parser, Request 
     request.recording = parser.isSet("record");
     for (const char *name : {"seconds", "screens", "scale"})
         if (parser.isSet(name) && !request.recording)
-            return QString("--%1 is for a recording: give --record too").arg(name);
+            return CaptureCommand::tr("--%1 is for a recording: give --record too").arg(name);
     if (!request.recording)
         return std::nullopt;
     for (const char *name : {"raw", "zoom"})
         if (parser.isSet(name))
-            return QString("--%1 is for a PNG: a recording is drawn at --scale").arg(name);
+            return CaptureCommand::tr("--%1 is for a PNG: a recording is drawn at --scale").arg(name);
     int seconds = 0;
     constexpr int kHour = int(std::chrono::duration_cast<std::chrono::seconds>(record::Recording::kLongest).count());
     if (auto wrong = wholeNumber(parser, "seconds", kHour, seconds))
@@ -104,11 +111,11 @@ std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
 {
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return files.isEmpty() ? QString("say which FILE to write the picture to (- for standard output)")
-                               : QString("give one FILE, not %1").arg(files.size());
+        return files.isEmpty() ? CaptureCommand::tr("say which FILE to write the picture to (- for standard output)")
+                               : CaptureCommand::tr("give one FILE, not %1").arg(files.size());
     request.file = files.first();
     if (request.file.isEmpty())
-        return QString("FILE is empty: say which file to write the picture to (- for standard output)");
+        return CaptureCommand::tr("FILE is empty: say which file to write the picture to (- for standard output)");
 
     if (const std::optional<QString> wrong = choiceoptions::apply(parser, kChoiceOptions, request.look))
         return wrong;
@@ -171,7 +178,7 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
     bool opened;
     if (const std::optional<int> descriptor = descriptorNamed(file)) {
         if (*descriptor <= STDERR_FILENO && closedAtStart[*descriptor]) {
-            failure = "it was closed when ekrano-capture started";
+            failure = CaptureCommand::tr("it was closed when ekrano-capture started");
             return nullptr;
         }
         if (::fcntl(*descriptor, F_GETFL) < 0) {
@@ -187,8 +194,10 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
         if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
             const int fd = calclink::openWithoutWaiting(name.toStdString(), O_WRONLY);
             if (fd < 0) {
-                failure = errno == ENXIO && S_ISFIFO(info.st_mode) ? QString("nothing reads from the named pipe")
-                                                                    : QString::fromLocal8Bit(std::strerror(errno));
+                const int err = errno;
+                failure = err == ENXIO && S_ISFIFO(info.st_mode)
+                              ? CaptureCommand::tr("nothing reads from the named pipe")
+                              : QString::fromLocal8Bit(std::strerror(err));
                 return nullptr;
             }
             auto out = std::make_unique<QFile>();
@@ -260,7 +269,7 @@ void useUtf8Quietly()
 
 QString nameOf(const QString &file)
 {
-    return descriptorNamed(file) == STDOUT_FILENO ? QString("standard output") : file;
+    return descriptorNamed(file) == STDOUT_FILENO ? CaptureCommand::tr("standard output") : file;
 }
 
 // What the signals cancel: the capture, or, before it, the whole run.
@@ -290,18 +299,18 @@ int recordInto(QFileDevice &output, const Request &request, const calclink::Trac
                       request.limits, trace);
     handlers.reset();
     if (recording.frames().empty())
-        return fail(failed ? failureLine(*failed) : QString("no screen was recorded"));
+        return fail(failed ? failureLine(*failed) : CaptureCommand::tr("no screen was recorded"));
     if (failed)
         fail(failureLine(*failed)); // told first; what was read is written all the same
     else if (recording.full())
-        fail("the recording stopped at one hour");
+        fail(CaptureCommand::tr("the recording stopped at one hour"));
 
     QByteArray gif;
     const record::GifLook look{request.scale, request.look.forecolor, request.look.backcolor, request.look.border == 1};
     if (const QString reason = record::writeGif(recording, look, gif); !reason.isEmpty())
-        return fail(QString("cannot make the picture: %1").arg(reason));
+        return fail(CaptureCommand::tr("cannot make the picture: %1").arg(reason));
     if (const QString reason = finish(output, gif); !reason.isEmpty())
-        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), reason));
+        return fail(CaptureCommand::tr("cannot write %1: %2").arg(nameOf(request.file), reason));
     return failed ? kFailed : 0;
 }
 
@@ -328,29 +337,41 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("ekrano-capture");
     QCoreApplication::setApplicationVersion(EKRANO_VERSION);
+    const language::Translations translations;
+    translations.install();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
+    parser.setApplicationDescription(CaptureCommand::tr(
         "Reads the calculator's screen once with Ekrano's link settings, draws it with Ekrano's look and writes it "
         "to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and "
-        "writes what it read to FILE as an animated GIF. The options change the stored settings for this run only.");
+        "writes what it read to FILE as an animated GIF. The options change the stored settings for this run only."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("FILE", "The PNG (or with --record the GIF) to write; - for standard output.");
+    parser.addPositionalArgument(CaptureCommand::tr("FILE"), CaptureCommand::tr("The PNG (or with --record the GIF) "
+                                                                                "to write; - for standard output."));
     choiceoptions::add(parser, kChoiceOptions);
     parser.addOptions({
-        {"raw", "The bare 96 x 64 screen, one pixel a calculator pixel, black on white."},
-        {"trace", "Write what the capture does, for a bug report, to TFILE (- for standard error).", "TFILE"},
-        {"list", "Show where COM1 to COM4 lead, the USB devices (USB0, USB1 ...: link cables and calculators on "
-                 "their own USB port) and whether each can be opened now, then exit."},
-        {"record", "Record the screen as it changes, for at most an hour, and write it as an animated GIF."},
-        {"seconds", "With --record: stop after N seconds.", "N"},
-        {"screens", "With --record: stop after N screens.", "N"},
-        {"scale", "With --record: draw each calculator pixel as a square of N pixels (1 to 32; 4 if not given).",
+        {"raw", CaptureCommand::tr("The bare 96 x 64 screen, one pixel a calculator pixel, black on white.")},
+        {"trace", CaptureCommand::tr("Write what the capture does, for a bug report, to TFILE (- for standard error)."),
+         CaptureCommand::tr("TFILE")},
+        {"list", CaptureCommand::tr("Show where COM1 to COM4 lead, the USB devices (USB0, USB1 ...: link cables and "
+                                    "calculators on their own USB port) and whether each can be opened now, then "
+                                    "exit.")},
+        {"record",
+         CaptureCommand::tr("Record the screen as it changes, for at most an hour, and write it as an animated GIF.")},
+        {"seconds", CaptureCommand::tr("With --record: stop after N seconds."), "N"},
+        {"screens", CaptureCommand::tr("With --record: stop after N screens."), "N"},
+        {"scale",
+         CaptureCommand::tr("With --record: draw each calculator pixel as a square of N pixels (1 to 32; 4 if not "
+                            "given)."),
          "N"},
     });
+    // "WRONG; see ekrano-capture --help"
+    const auto seeHelp = [](const QString &wrong) {
+        return CaptureCommand::tr("%1; see ekrano-capture --help").arg(wrong);
+    };
     if (!parser.parse(QCoreApplication::arguments()))
-        return fail(parser.errorText() + "; see ekrano-capture --help", kBadOption);
+        return fail(seeHelp(parser.errorText()), kBadOption);
     if (parser.isSet("help"))
         parser.showHelp(); // exits
     if (parser.isSet("version"))
@@ -365,10 +386,10 @@ int main(int argc, char *argv[])
     Request request;
     request.look = settingsfile::choices(settingsfile::read());
     if (const std::optional<QString> wrong = parse(parser, request))
-        return fail(*wrong + "; see ekrano-capture --help", kBadOption);
+        return fail(seeHelp(*wrong), kBadOption);
     const QString traceName = parser.value("trace");
     if (!traceName.isEmpty() && sameFile(traceName, request.file))
-        return fail("--trace names the picture's own file, which would replace the trace; see ekrano-capture --help",
+        return fail(seeHelp(CaptureCommand::tr("--trace names the picture's own file, which would replace the trace")),
                     kBadOption);
 
     // The file is opened before the capture, so that a folder that cannot
@@ -376,7 +397,7 @@ int main(int argc, char *argv[])
     QString failure;
     const std::unique_ptr<QFileDevice> output = openOutput(request.file, failure);
     if (!output)
-        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), failure));
+        return fail(CaptureCommand::tr("cannot write %1: %2").arg(nameOf(request.file), failure));
 
     std::optional<calclink::Trace> trace;
     if (traceName == "-") {
@@ -391,14 +412,14 @@ int main(int argc, char *argv[])
         trace->event("ekrano-capture " EKRANO_VERSION);
 
     if (stop.cancelled())
-        return fail("cancelled");
+        return fail(CaptureCommand::tr("cancelled"));
     // The picture or the recording stays written when only the trace is wanting.
     const auto traceLost = [&] {
         const std::string lost = trace ? trace->lost() : std::string();
         if (lost.empty())
             return 0;
-        return fail(QString("the trace %1 is incomplete: %2")
-                        .arg(traceName == "-" ? QString("standard error") : traceName,
+        return fail(CaptureCommand::tr("the trace %1 is incomplete: %2")
+                        .arg(traceName == "-" ? CaptureCommand::tr("standard error") : traceName,
                              QString::fromLocal8Bit(lost.c_str())));
     };
     if (request.recording) {
@@ -414,14 +435,14 @@ int main(int argc, char *argv[])
     // (end it, as a rule).
     handlers.reset();
     if (!result.screen)
-        return fail(result.cancelled() ? QString("cancelled") : failureLine(result));
+        return fail(result.cancelled() ? CaptureCommand::tr("cancelled") : failureLine(result));
 
     QBuffer png;
     png.open(QIODevice::WriteOnly);
     QImageWriter writer(&png, "png");
     if (!writer.write(pictureOf(*result.screen, request)))
-        return fail(QString("cannot make the picture: %1").arg(writer.errorString()));
+        return fail(CaptureCommand::tr("cannot make the picture: %1").arg(writer.errorString()));
     if (const QString reason = finish(*output, png.data()); !reason.isEmpty())
-        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), reason));
+        return fail(CaptureCommand::tr("cannot write %1: %2").arg(nameOf(request.file), reason));
     return traceLost();
 }

@@ -65,7 +65,7 @@ struct VirtualPacket {
 // detail says what showed it.
 LinkError otherScreen(const Transport &transport, const std::string &detail)
 {
-    return LinkError(kNoUsbCable, unreadableScreen(transport.product(), detail), detail);
+    return LinkError(kNoUsbCable, unreadableScreen(transport.product()), detail);
 }
 
 // The checks of the parameter data's header, which the first part already

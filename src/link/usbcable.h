@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "linkerror.h"
 #include "stop.h"
 #include "timeouts.h"
 #include "trace.h"
@@ -34,14 +35,16 @@ inline constexpr char kUdevRuleName[] = "60-ekrano.rules";
 enum class UsbKind { LinkCable, Calculator, Unreadable };
 // The kind a product id of the vendor means, if it is one of them.
 std::optional<UsbKind> usbKindOf(uint16_t productId);
-// "USB link cable", "calculator on its own USB port" or "calculator with a colour screen".
-std::string usbKindName(UsbKind kind);
+// "USB link cable", "calculator on its own USB port" or "calculator with a
+// colour screen", in English (for the trace; translate("calclink", ...)
+// gives it in the user's language).
+const char *usbKindName(UsbKind kind);
 // A device's USB product string as a sentence may show it: in quotes, its
 // control characters as '?', at most 126 characters; empty for none.
 std::string quotedProduct(const std::string &product);
-// The sentence for a calculator whose screen is not the 96 x 64 monochrome
-// one (`product`: its USB product string, or empty), `why` said after it.
-std::string unreadableScreen(const std::string &product, const std::string &why);
+// The sentence, in the user's language, for a calculator whose screen is not
+// the 96 x 64 monochrome one (`product`: its USB product string, or empty).
+std::string unreadableScreen(const std::string &product);
 
 // What one bulk transfer came to.
 struct UsbTransfer {
@@ -135,7 +138,7 @@ public:
     std::string product() const override { return cable_->product(); }
 
 private:
-    [[noreturn]] void failed(const UsbTransfer &transfer, const std::string &doing);
+    [[noreturn]] void failed(const UsbTransfer &transfer, Doing doing);
     void traced(const char *direction, size_t size, const UsbTransfer &transfer) const;
 
     std::unique_ptr<UsbCable> cable_;

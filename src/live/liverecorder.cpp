@@ -78,10 +78,15 @@ QString LiveRecorder::status() const
 {
     if (stage_ == Stage::Idle)
         return {};
-    const QString counted = QString("%1 · %2 screens").arg(clockText(recording_->elapsed())).arg(recording_->screens());
     if (stage_ == Stage::Recording)
-        return "Recording " + counted;
-    return "Recorded " + counted + (recording_->full() ? ", stopped at one hour" : "");
+        return tr("Recording %1").arg(recorded(false));
+    return tr("Recorded %1").arg(recorded(true));
+}
+
+QString LiveRecorder::recorded(bool ended) const
+{
+    const QString counted = tr("%1 · %2 screens").arg(clockText(recording_->elapsed())).arg(recording_->screens());
+    return ended && recording_->full() ? tr("%1, stopped at one hour").arg(counted) : counted;
 }
 
 QString LiveRecorder::save(const QString &file) const
@@ -108,22 +113,25 @@ void LiveRecorder::stopAndAsk()
         return;
     }
     stage_ = Stage::Saving;
-    const QString title = recording_->full() ? "Save the recording, which stopped at one hour" : "Save the recording";
+    const QString title =
+        recording_->full() ? tr("Save the recording, which stopped at one hour") : tr("Save the recording");
     QString file = offeredPath(started_);
     QDir().mkpath(QFileInfo(file).path()); // the dialog opens there, not wherever the program started
     // Until it is saved, discarded, or saved without asking as the window closes.
     while (stage_ == Stage::Saving) {
-        QFileDialog files(window_, title, file, "GIF pictures (*.gif)");
+        QFileDialog files(window_, title, file, tr("GIF pictures (*.gif)"));
         files.setAcceptMode(QFileDialog::AcceptSave);
         files.setDefaultSuffix("gif");
         const bool chosen = exec(files) == QDialog::Accepted && !files.selectedFiles().isEmpty();
         if (stage_ != Stage::Saving)
             return;
         if (!chosen) {
-            QMessageBox discard(QMessageBox::Question, "Ekrano Live",
-                                QString("Discard the recording of %1?").arg(status().section(' ', 1)),
+            QMessageBox discard(QMessageBox::Question, tr("Ekrano Live"),
+                                tr("Discard the recording of %1?").arg(recorded(true)),
                                 QMessageBox::Discard | QMessageBox::Cancel, window_);
-            discard.button(QMessageBox::Cancel)->setText("Save it");
+            // Named here, in every language: some of Qt's own translations lack the button's name.
+            discard.button(QMessageBox::Discard)->setText(tr("Discard"));
+            discard.button(QMessageBox::Cancel)->setText(tr("Save it"));
             if (exec(discard) == QMessageBox::Discard && stage_ == Stage::Saving) {
                 stage_ = Stage::Idle;
                 recording_.reset();
@@ -137,8 +145,8 @@ void LiveRecorder::stopAndAsk()
             recording_.reset();
             return;
         }
-        QMessageBox failed(QMessageBox::Warning, "Ekrano Live",
-                           QString("The recording could not be saved to %1: %2.\n\nIt is kept: choose another place.")
+        QMessageBox failed(QMessageBox::Warning, tr("Ekrano Live"),
+                           tr("The recording could not be saved to %1: %2.\n\nIt is kept: choose another place.")
                                .arg(file, reason),
                            QMessageBox::Ok, window_);
         exec(failed);
@@ -165,11 +173,11 @@ void LiveRecorder::saveWithoutAsking()
         QDir().mkpath(QFileInfo(file).path());
         reason = save(file);
         if (reason.isEmpty()) {
-            std::fprintf(stderr, "ekrano-live: the recording was saved to %s\n", qPrintable(file));
+            std::fprintf(stderr, "ekrano-live: %s\n", qPrintable(tr("the recording was saved to %1").arg(file)));
             break;
         }
-        std::fprintf(stderr, "ekrano-live: the recording could not be saved to %s: %s\n", qPrintable(file),
-                     qPrintable(reason));
+        std::fprintf(stderr, "ekrano-live: %s\n",
+                     qPrintable(tr("the recording could not be saved to %1: %2").arg(file, reason)));
     }
     recording_.reset();
 }

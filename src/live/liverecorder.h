@@ -50,6 +50,8 @@ public:
     static QString offeredPath(const QDateTime &started);
 
 private:
+    // "0:12 · 34 screens", with the hour that stopped it once it has `ended`.
+    QString recorded(bool ended) const;
     void stopAndAsk();
     // Writes the GIF whole to `file`: the empty text, or why not.
     QString save(const QString &file) const;

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "choiceoptions.h"
+#include "language.h"
 #include "livewindow.h"
 #include "settingsfile.h"
 #include "terminationsignals.h"
@@ -21,37 +22,43 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication::setApplicationName("ekrano-live");
     QCoreApplication::setApplicationVersion(EKRANO_VERSION);
+    const language::Translations translations;
 
     // The options are read before the display is opened, so that --help,
-    // --version and a wrong option need none. Qt's own options (-platform
+    // --version and a wrong option need none: under an application object of
+    // their own, which the translations need. Qt's own options (-platform
     // and the like) are known only to the QApplication, which takes them out.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Shows the calculator's screen as it changes, read over and over with Ekrano's link settings and colours. "
-        "The options change the stored settings for this run only.");
-    parser.addHelpOption();
-    parser.addVersionOption();
     constexpr int kOptions = choiceoptions::Link | choiceoptions::Colours;
-    choiceoptions::add(parser, kOptions);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const bool read = parser.parse(arguments);
-    if (read && (parser.isSet("help") || parser.isSet("version"))) {
-        QCoreApplication app(argc, argv);
-        parser.process(app); // shows them and exits
-    }
-    settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
+    QCommandLineParser parser;
+    settingsfile::Choices choices;
     const auto wrongChoice = [&] {
         const std::optional<QString> wrong = choiceoptions::apply(parser, kOptions, choices);
         if (wrong)
-            std::fprintf(stderr, "ekrano-live: %s; see ekrano-live --help\n", qPrintable(*wrong));
+            std::fprintf(
+                stderr, "ekrano-live: %s\n",
+                qPrintable(QCoreApplication::translate("ekrano-live", "%1; see ekrano-live --help").arg(*wrong)));
         return wrong.has_value();
     };
-    if (read && wrongChoice())
-        return 2;
+    bool read;
+    {
+        QCoreApplication withoutDisplay(argc, argv);
+        translations.install();
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "ekrano-live", "Shows the calculator's screen as it changes, read over and over with Ekrano's link "
+                           "settings and colours. The options change the stored settings for this run only."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        choiceoptions::add(parser, kOptions);
+        read = parser.parse(QCoreApplication::arguments());
+        if (read && (parser.isSet("help") || parser.isSet("version")))
+            parser.process(withoutDisplay); // shows them and exits
+        choices = settingsfile::choices(settingsfile::read());
+        if (read && wrongChoice())
+            return 2;
+    }
 
     QApplication app(argc, argv);
+    translations.install();
     if (!read) {
         parser.process(app); // exits if an option is still unknown
         if (wrongChoice())

@@ -2,6 +2,8 @@
 
 #include <gif_lib.h>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -12,6 +14,11 @@
 namespace record {
 
 namespace {
+
+// The reasons a recording has no picture, in the user's language.
+struct Reasons {
+    Q_DECLARE_TR_FUNCTIONS(record)
+};
 
 constexpr std::chrono::milliseconds kHundredth{10};
 constexpr int kLongestDelay = 65535; // hundredths, the most one frame's field holds
@@ -45,7 +52,7 @@ public:
         GifColorType colours[2] = {colourOf(look.backColor), colourOf(look.foreColor)};
         ColorMapObject *map = GifMakeMapObject(2, colours);
         if (!map) {
-            failure_ = "out of memory";
+            failure_ = Reasons::tr("out of memory");
             return;
         }
         const int result = EGifPutScreenDesc(gif_, width, height, 1, 0, map);
@@ -154,9 +161,9 @@ QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gi
 {
     const std::vector<Frame> &frames = recording.frames();
     if (frames.empty())
-        return "no screen was recorded";
+        return Reasons::tr("no screen was recorded");
     if (look.scale < 1 || look.scale > kLargestScale)
-        return QString("the scale %1 is not a whole number from 1 to %2").arg(look.scale).arg(kLargestScale);
+        return Reasons::tr("the scale %1 is not a whole number from 1 to %2").arg(look.scale).arg(kLargestScale);
     // Twips of 15 a pixel, so that a whole-number zoom gives whole-pixel squares.
     const display::Look drawn =
         display::solidLook(look.scale, 15, 15, look.foreColor, look.backColor, look.border);
