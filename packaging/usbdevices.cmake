@@ -1,13 +1,15 @@
-# The USB devices Ekrano reads, each as VENDOR:PRODUCT:KIND, the ids in
+# The USB devices Ekrano knows, each as VENDOR:PRODUCT:KIND, the ids in
 # hexadecimal and KIND as the link library names it (UsbKind in
 # src/link/usb/usbkind.h). From this one list come the link library's table
-# (src/link/usb/usbids.h), the udev rule that gives the devices to the user
-# at the computer, and the AppStream metadata's modaliases, by which a
-# software centre offers Ekrano when one is plugged in.
+# (src/link/usb/usbids.h), the udev rule that gives the devices Ekrano reads
+# to the user at the computer, and the AppStream metadata's modaliases, by
+# which a software centre offers Ekrano when one is plugged in. An
+# Unreadable device is only named, so it is in neither.
 set(EKRANO_USB_DEVICES
     0451:E001:LinkCable  # the USB link cable
     0451:E003:Calculator # a calculator on its own USB port
     0451:E008:Calculator # the same with more memory
+    0451:E010:Unreadable # a calculator of the family with a colour screen
 )
 # The rule's file, as udev and ekrano-capture --list look for it.
 set(EKRANO_UDEV_RULE 60-ekrano.rules)
@@ -31,6 +33,9 @@ function(ekrano_udev_lines out)
     set(lines)
     foreach(device IN LISTS EKRANO_USB_DEVICES)
         ekrano_usb_device(${device} vendor product kind)
+        if(kind STREQUAL "Unreadable")
+            continue()
+        endif()
         string(TOLOWER "${vendor}" vendor)
         string(TOLOWER "${product}" product)
         string(APPEND lines "SUBSYSTEM==\"usb\", ENV{DEVTYPE}==\"usb_device\", "

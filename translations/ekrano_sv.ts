@@ -652,6 +652,26 @@ Kontrollera räknaren, anslutningen och ”Anslutning”</translation>
         <source>Neither a USB link cable nor a calculator on its own USB port is connected (%1). Plug the link cable into the computer and the calculator, or the calculator straight into the computer with its own USB cable, or choose another cable in the link settings.</source>
         <translation>Varken en USB-länkkabel eller en räknare på egen USB-port är ansluten (%1). Koppla länkkabeln till datorn och räknaren, eller räknaren direkt till datorn med dess egen USB-kabel, eller välj en annan kabel under Anslutning.</translation>
     </message>
+    <message>
+        <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
+        <translation>USB   %1, buss %2 adress %3 (%4): en räknare med färgskärm, som Ekrano inte kan läsa; Ekrano läser räknarna med den svartvita skärmen på 96 x 64</translation>
+    </message>
+    <message>
+        <source>calculator with a colour screen</source>
+        <translation>räknare med färgskärm</translation>
+    </message>
+    <message>
+        <source>The calculator on its own USB port does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>Räknaren på egen USB-port har inte den svartvita skärmen på 96 x 64 som Ekrano läser, så Ekrano kan inte läsa dess skärm.</translation>
+    </message>
+    <message>
+        <source>The calculator %1 does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>Räknaren %1 har inte den svartvita skärmen på 96 x 64 som Ekrano läser, så Ekrano kan inte läsa dess skärm.</translation>
+    </message>
+    <message>
+        <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
+        <translation>Den anslutna räknaren (%1), %2, har en färgskärm, som Ekrano inte kan läsa: Ekrano läser räknarna med den svartvita skärmen på 96 x 64, på egen USB-port eller via en länkkabel.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>

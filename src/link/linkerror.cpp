@@ -15,6 +15,16 @@ std::string hexadecimal(uint32_t value, int digits)
     return text;
 }
 
+std::string quotedProduct(const std::string &product)
+{
+    if (product.empty())
+        return {};
+    std::string shown = "\"";
+    for (const char c : product.substr(0, 126))
+        shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    return shown + "\"";
+}
+
 namespace {
 
 // What systemError() says for each Doing, in its order: %1 the device, %2 the system's reason.

@@ -43,6 +43,11 @@ private:
 // (80004005), ids in details ("0x" + hexadecimal(id, 2)) and the trace's bytes.
 std::string hexadecimal(uint32_t value, int digits = 0);
 
+// A device's name for itself (Transport::product(), a USB product string) as
+// a sentence may show it: in quotes, its control characters as '?', at most
+// 126 characters; empty for none.
+std::string quotedProduct(const std::string &product);
+
 // A calculator-side failure: no description, only the detail.
 inline LinkError noAnswer(std::string detail) { return LinkError(kNoAnswer, {}, std::move(detail)); }
 // A calculator that sent nothing at all: kNoAnswer, silent().

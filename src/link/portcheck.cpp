@@ -164,22 +164,28 @@ std::vector<std::string> checkUsb()
     if (!cables)
         return {fill(translate("calclink", "USB   cannot be used on this computer: %1"), {reason})};
     const std::string rule = installedUdevRule();
-    if (cables->empty())
-        return {rule.empty() ? translate("calclink", "USB   no USB link cable and no calculator on its own USB port "
-                                                     "found; the udev rule is not installed")
-                             : fill(translate("calclink", "USB   no USB link cable and no calculator on its own USB "
-                                                          "port found; the udev rule is installed (%1)"),
-                                    {rule})};
     std::vector<std::string> lines;
-    for (size_t i = 0; i < cables->size(); ++i) {
-        const UsbCablePlace &cable = (*cables)[i];
+    int number = 0;
+    for (const UsbCablePlace &cable : *cables) {
         char bus[8], address[8];
         std::snprintf(bus, sizeof bus, "%03d", cable.bus);
         std::snprintf(address, sizeof address, "%03d", cable.address);
-        const LinkChoice choice{LinkChoice::Usb, LinkChoice::kFirstPort, {int(i)}};
+        const std::string product = quotedProduct(cable.product);
+        if (cable.kind == UsbKind::Unreadable) {
+            // Not counted in \\.\UsbN, and never opened.
+            lines.push_back(fill(translate("calclink", "USB   %1, bus %2 address %3 (%4): a calculator with a colour "
+                                                       "screen, which Ekrano cannot read; it reads the calculators "
+                                                       "with the 96 x 64 monochrome screen"),
+                                 {product.empty() ? usbIdsOf(cable.kind) : product, bus, address, cable.path}));
+            continue;
+        }
+        std::string kind = translate("calclink", usbKindName(cable.kind));
+        if (!product.empty())
+            kind += " " + product;
+        const LinkChoice choice{LinkChoice::Usb, LinkChoice::kFirstPort, {number}};
         const std::string line = fill(translate("calclink", "USB   %1 (%2): %3, bus %4 address %5 (%6)"),
-                                      {choice.deviceName(), choice.place(),
-                                       translate("calclink", usbKindName(cable.kind)), bus, address, cable.path});
+                                      {choice.deviceName(), choice.place(), kind, bus, address, cable.path});
+        ++number;
         if (::access(cable.path.c_str(), R_OK | W_OK) == 0) {
             lines.push_back(canBeOpened(line));
             continue;
@@ -198,6 +204,13 @@ std::vector<std::string> checkUsb()
                                                                 "from elsewhere."),
                                           {rule}));
     }
+    if (number == 0)
+        lines.push_back(rule.empty() ? translate("calclink", "USB   no USB link cable and no calculator on its own USB "
+                                                             "port found; the udev rule is not installed")
+                                     : fill(translate("calclink", "USB   no USB link cable and no calculator on its "
+                                                                  "own USB port found; the udev rule is installed "
+                                                                  "(%1)"),
+                                            {rule}));
     return lines;
 }
 

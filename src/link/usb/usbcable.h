@@ -34,6 +34,8 @@ public:
     // The largest USB packet of the IN endpoint.
     virtual size_t packetSize() const = 0;
     virtual UsbKind kind() const { return UsbKind::LinkCable; }
+    // The device's USB product string, read once when it was opened; empty when it has none.
+    virtual std::string product() const { return {}; }
     // A time limit of 0 is taken as 1 ms, never as "no limit".
     virtual UsbTransfer bulkWrite(const uint8_t *data, size_t size, Millis timeout) = 0;
     virtual UsbTransfer bulkRead(uint8_t *buffer, size_t size, Millis timeout) = 0;
@@ -48,6 +50,7 @@ struct UsbOpening {
     int error = 0;                   // errno, for Failed
     std::string path;                // the device node, for Failed when known
     std::string reason;              // the USB library's words, for NoUsb
+    std::vector<std::string> unreadable; // the product strings of the colour calculators present, for NotFound
 };
 
 // Looks for the link cables and the calculators on their own port with
@@ -61,15 +64,18 @@ UsbOpening openLibusbCable(const UsbDevice &device);
 using UsbOpener = std::function<UsbOpening(const UsbDevice &device)>;
 void setUsbOpener(UsbOpener opener);
 
-// Where one device sits: its bus, its address and its device node, and its kind.
+// Where one device sits: its bus, its address and its device node, its
+// kind and its USB product string (empty when it has none).
 struct UsbCablePlace {
     int bus = 0;
     int address = 0;
     std::string path;
     UsbKind kind = UsbKind::LinkCable;
+    std::string product;
 };
-// The devices present, in the same order, found without opening any; nothing,
-// with the USB library's words in `reason`, when USB cannot be used.
+// The devices present, the unreadable ones among them, in the same order,
+// found without opening any; nothing, with the USB library's words in
+// `reason`, when USB cannot be used.
 std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason);
 
 // What the user can do when opening a cable fails with `err` (errno), if anything.

@@ -1,5 +1,6 @@
 #include "usbkind.h"
 
+#include "linkerror.h"
 #include "translation.h"
 #include "usbids.h"
 
@@ -15,8 +16,21 @@ std::optional<UsbKind> usbKindOf(uint16_t vendor, uint16_t product)
 
 const char *usbKindName(UsbKind kind)
 {
-    return kind == UsbKind::Calculator ? CALCLINK_TRANSLATE_NOOP("calclink", "calculator on its own USB port")
-                                       : CALCLINK_TRANSLATE_NOOP("calclink", "USB link cable");
+    switch (kind) {
+    case UsbKind::Calculator: return CALCLINK_TRANSLATE_NOOP("calclink", "calculator on its own USB port");
+    case UsbKind::Unreadable: return CALCLINK_TRANSLATE_NOOP("calclink", "calculator with a colour screen");
+    case UsbKind::LinkCable: break;
+    }
+    return CALCLINK_TRANSLATE_NOOP("calclink", "USB link cable");
 }
+
+std::string usbIdsOf(UsbKind kind)
+{
+    for (const UsbProduct &known : kUsbProducts)
+        if (known.kind == kind)
+            return hexadecimal(known.vendor, 4) + ":" + hexadecimal(known.product, 4);
+    return {};
+}
+
 
 } // namespace calclink

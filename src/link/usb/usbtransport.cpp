@@ -86,6 +86,7 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
     case UsbOpening::Opened:
         if (trace.on())
             trace.event("usb: opened " + opening.cable->path() + ", a " + usbKindName(opening.cable->kind()) +
+                        (opening.cable->product().empty() ? "" : " " + quotedProduct(opening.cable->product())) +
                         ": configuration 1, interface 0 claimed, halts "
                         "cleared on endpoints 0x" + hexadecimal(kUsbEndpointOut, 2) + " and 0x" +
                         hexadecimal(kUsbEndpointIn, 2) + ", " + std::to_string(opening.cable->packetSize()) +
@@ -95,6 +96,15 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
         throw LinkError(kNoUsbCable,
                         fill(translate("calclink", "USB cannot be used on this computer: %1."), {opening.reason}));
     case UsbOpening::NotFound:
+        if (opening.found == 0 && !opening.unreadable.empty()) {
+            const std::string &product = opening.unreadable.front();
+            throw LinkError(kNoUsbCable,
+                            fill(translate("calclink", "The calculator plugged in (%1), %2, has a colour screen, which "
+                                                       "Ekrano cannot read: Ekrano reads the calculators with the 96 x "
+                                                       "64 monochrome screen, on their own USB port or through a link "
+                                                       "cable."),
+                                 {deviceName, product.empty() ? usbIdsOf(UsbKind::Unreadable) : quotedProduct(product)}));
+        }
         if (opening.found == 0)
             throw LinkError(kNoUsbCable,
                             fill(translate("calclink", "Neither a USB link cable nor a calculator on its own USB port "

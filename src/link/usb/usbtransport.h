@@ -41,6 +41,7 @@ public:
     void send(const uint8_t *data, size_t size) override;
     size_t receive(uint8_t *buffer, size_t max, Millis timeout) override;
     Framing framing() const override;
+    std::string product() const override { return cable_->product(); }
 
 private:
     [[noreturn]] void failed(const UsbTransfer &transfer, Doing doing);
