@@ -83,6 +83,7 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
                     when);
     }
     CaptureResult result;
+    stop.clearLimit(); // the limit of a capture before, with the same stop, is not this one's
     try {
         stop.check(); // cancelled already: no port is opened
         CalcScreen screen;
