@@ -74,11 +74,15 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
 
     trace_ = calclink::environmentTrace("ekrano-live");
 
-    // Told on the reader's thread; the news is taken on this one.
+    // Told on the reader's thread; the news is taken on this one. Every
+    // screen goes to the recorder there, with the time it was read.
+    connect(recorder_, &LiveRecorder::statusChanged, this, &LiveWindow::takeNews);
     reader_ = std::make_unique<LiveReader>(
         calclink::cableCodeOf(choices.cable), calclink::deviceNameOf(choices.cable, choices.port, choices.usb),
         [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); }, timeouts,
-        *trace_);
+        *trace_, [recorder = recorder_](const calclink::Bitmap &screen, calclink::SteadyClock::time_point at) {
+            recorder->take(screen, at);
+        });
     takeNews();
 }
 
@@ -96,8 +100,6 @@ void LiveWindow::takeNews()
         shown_ = news.screen;
         screen_->setScreen(*news.screen);
     }
-    if (news.screen)
-        recorder_->take(*news.screen, news.screensRead);
     showStatus(news);
 }
 
@@ -178,7 +180,6 @@ void LiveWindow::savePicture()
 
 void LiveWindow::toggleRecording()
 {
-    takeNews(); // the screens read so far are not the recording's
     recorder_->toggle();
     recorder_->setPaused(reader_ && reader_->paused());
     takeNews();
@@ -189,7 +190,8 @@ void LiveWindow::closeEvent(QCloseEvent *event)
     // A capture under way is cancelled and its port put back before the window goes.
     rate_.stop();
     reader_.reset();
-    recorder_->saveWithoutAsking();
+    if (!recorder_->saveWithoutAsking())
+        recordingLost_ = true;
     event->accept();
 }
 

@@ -7,9 +7,11 @@
 
 #include <csignal>
 #include <cstdio>
+#include <string_view>
 
 #include "choiceoptions.h"
 #include "livewindow.h"
+#include "portcheck.h"
 #include "settingsfile.h"
 #include "terminationsignals.h"
 
@@ -24,39 +26,50 @@ int main(int argc, char *argv[])
 
     // The options are read before the display is opened, so that --help,
     // --version and a wrong option need none. Qt's own options (-platform
-    // and the like) are known only to the QApplication, which takes them out.
+    // and the like) are known here too, hidden, so that they are not taken
+    // for wrong ones; the QApplication then takes them out and applies them.
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Shows the calculator's screen as it changes, read over and over with Ekrano's link settings and colours. "
         "The options change the stored settings for this run only.");
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -platform, as Qt reads it
     parser.addHelpOption();
     parser.addVersionOption();
     constexpr int kOptions = choiceoptions::Link | choiceoptions::Colours;
     choiceoptions::add(parser, kOptions);
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
+                             "qmljsdebugger", "title", "name", "reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        const bool flag = std::string_view(name) == "reverse" || std::string_view(name) == "widgetcount" ||
+                          std::string_view(name) == "nograb" || std::string_view(name) == "dograb" ||
+                          std::string_view(name) == "sync";
+        QCommandLineOption qt(name, QString(), flag ? QString() : QString("value"));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const bool read = parser.parse(arguments);
-    if (read && (parser.isSet("help") || parser.isSet("version"))) {
+    settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
+    const auto wrong = [](const QString &why) {
+        std::fprintf(stderr, "ekrano-live: %s; see ekrano-live --help\n",
+                     calclink::printable(why.toLocal8Bit().toStdString()).c_str());
+        return 2;
+    };
+    if (!parser.parse(arguments)) {
+        QString why = parser.errorText();
+        if (why.endsWith('.'))
+            why.chop(1); // the sentence goes on
+        return wrong(why);
+    }
+    if (parser.isSet("help") || parser.isSet("version")) {
         QCoreApplication app(argc, argv);
         parser.process(app); // shows them and exits
     }
-    settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
-    const auto wrongChoice = [&] {
-        const std::optional<QString> wrong = choiceoptions::apply(parser, kOptions, choices);
-        if (wrong)
-            std::fprintf(stderr, "ekrano-live: %s; see ekrano-live --help\n", qPrintable(*wrong));
-        return wrong.has_value();
-    };
-    if (read && wrongChoice())
-        return 2;
+    if (const std::optional<QString> why = choiceoptions::apply(parser, kOptions, choices))
+        return wrong(*why);
 
     QApplication app(argc, argv);
-    if (!read) {
-        parser.process(app); // exits if an option is still unknown
-        if (wrongChoice())
-            return 2;
-    }
     // The menu entry's name: the desktop matches the window to it (Wayland's application id).
     QGuiApplication::setDesktopFileName(EKRANO_APP_ID ".Live");
     LiveWindow window(choices, ScreenMetrics::of(QGuiApplication::primaryScreen()));
@@ -66,5 +79,6 @@ int main(int argc, char *argv[])
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &LiveWindow::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.close(); });
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    return window.recordingLost() ? 1 : status;
 }
