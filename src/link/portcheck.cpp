@@ -35,20 +35,6 @@ std::string deviceAttribute(const struct stat &info, const std::string &name)
     return line;
 }
 
-// A line as the terminal can show it: control characters as \xNN, so that
-// a link's target cannot move the cursor or change the colours.
-std::string printable(const std::string &text)
-{
-    std::string shown;
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            shown += "\\x" + hexadecimal(static_cast<unsigned char>(c), 2);
-        else
-            shown += c;
-    }
-    return shown;
-}
-
 // The system's own terminals, which are character devices of the kind
 // "tty" but no serial ports: /dev/tty, /dev/console, /dev/ptmx and the
 // virtual consoles. Their name, or nothing.
@@ -98,6 +84,10 @@ std::string checkSerial(int port)
         return cannot(path + " is not there: this computer has no " + name +
                       " of its own. For a USB serial adapter, set a port link: " + setLink);
     }
+    // A folder where the link belongs: ln -sfn would make the link inside it.
+    if (S_ISDIR(info.st_mode) && path == link && target.empty())
+        return cannot("it is not a port link but a folder. Move it away and set the link: mv " + link + " " + link +
+                      ".folder && ln -s /dev/ttyUSB0 " + link);
     if (!S_ISCHR(info.st_mode))
         return cannot("it is not a serial port but a " + kindOf(info.st_mode) + ". Point the port link at one: " +
                       setLink);
@@ -173,6 +163,18 @@ std::vector<std::string> checkUsb()
 }
 
 } // namespace
+
+std::string printable(const std::string &text)
+{
+    std::string shown;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            shown += "\\x" + hexadecimal(static_cast<unsigned char>(c), 2);
+        else
+            shown += c;
+    }
+    return shown;
+}
 
 std::vector<std::string> checkPorts()
 {

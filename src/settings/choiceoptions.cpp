@@ -59,7 +59,10 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
     bool usbPort = false;
     if ((groups & Link) && parser.isSet("port")) {
         static const QRegularExpression form(QRegularExpression::anchoredPattern("COM([1-4])|USB([0-9]{1,2})"));
+        static const QRegularExpression usb(QRegularExpression::anchoredPattern("USB[0-9]+"));
         const QRegularExpressionMatch port = form.match(parser.value("port").toUpper());
+        if (!port.hasMatch() && usb.match(parser.value("port").toUpper()).hasMatch())
+            return QString("--port takes USB0 to USB99 for a USB device, not '%1'").arg(parser.value("port"));
         if (!port.hasMatch())
             return QString("--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not '%1'")
                 .arg(parser.value("port"));
