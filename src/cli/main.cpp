@@ -15,6 +15,7 @@
 #include <QSaveFile>
 
 #include <atomic>
+#include <climits>
 #include <clocale>
 #include <csignal>
 #include <cstdlib>
@@ -23,8 +24,6 @@
 #include <iterator>
 #include <memory>
 #include <optional>
-
-#include <climits>
 
 #include <fcntl.h>
 #include <langinfo.h>
@@ -274,7 +273,8 @@ bool sameFile(const QString &trace, const QString &picture)
     if (QDir::cleanPath(QFileInfo(trace).absoluteFilePath()) == pictured)
         return true;
     // A link that leads nowhere yet would be made into the picture's file.
-    if (const QFileInfo link(trace); link.isSymLink() && !link.exists() && QDir::cleanPath(link.symLinkTarget()) == pictured)
+    if (const QFileInfo link(trace);
+        link.isSymLink() && !link.exists() && QDir::cleanPath(link.symLinkTarget()) == pictured)
         return true;
     struct stat traced, found;
     if (::stat(QFile::encodeName(trace).constData(), &traced) != 0 || S_ISCHR(traced.st_mode))
@@ -385,14 +385,12 @@ void handleSignalsWith(std::optional<session::StopSignals> &handlers, void (*han
 
 // Records until a signal, a limit, the hour or a failed capture ends it,
 // then writes what was read into `output` as the GIF.
-int recordInto(QFileDevice &output, const Request &request, const calclink::Trace &trace,
-               std::optional<session::StopSignals> &handlers)
+int recordInto(QFileDevice &output, const Request &request, int cableCode, const std::string &device,
+               const calclink::Trace &trace, std::optional<session::StopSignals> &handlers)
 {
     record::Recording recording;
     const std::optional<calclink::CaptureResult> failed =
-        recordScreens(recording, calclink::cableCodeOf(request.look.cable),
-                      calclink::deviceNameOf(request.look.cable, request.look.port, request.look.usb), stop,
-                      request.limits, trace);
+        recordScreens(recording, cableCode, device, stop, request.limits, trace);
     if (recording.frames().empty()) {
         handlers.reset();
         if (failed)
@@ -543,7 +541,8 @@ int main(int argc, char *argv[])
                              QString::fromLocal8Bit(lost.c_str())));
     };
     if (request.recording) {
-        const int status = recordInto(*output, request, trace ? *trace : calclink::Trace::off(), handlers);
+        const int status =
+            recordInto(*output, request, cableCode, device, trace ? *trace : calclink::Trace::off(), handlers);
         return status != 0 ? status : traceLost();
     }
 

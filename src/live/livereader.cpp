@@ -10,8 +10,8 @@ LiveReader::LiveReader(int cableCode, std::string deviceName, std::function<void
     : changed_(std::move(changed)), screenRead_(std::move(screenRead)), since_(Clock::now())
 {
     reader_ = std::make_unique<calclink::ScreenReader>(
-        cableCode, std::move(deviceName), [this](const calclink::ScreenReader::Reading &reading) { return take(reading); },
-        stop_, timeouts, trace);
+        cableCode, std::move(deviceName),
+        [this](const calclink::ScreenReader::Reading &reading) { return take(reading); }, stop_, timeouts, trace);
 }
 
 void LiveReader::setPaused(bool paused)
