@@ -11,9 +11,11 @@ SOAK_CAPTURES ?= 1000
 # each release brings its own default compiler's and Qt's.
 #
 # The program: what make run and make demo build and start it with, Qt's X11
-# and Wayland display plugins among them.
+# and Wayland display plugins among them, Qt Linguist's tools that build the
+# translations into it, and Qt's own translations for its dialogs.
 PROGRAM_DEPS := cmake g++ make pkg-config \
-        qt6-base-dev qt6-svg-dev qt6-wayland libusb-1.0-0-dev
+        qt6-base-dev qt6-svg-dev qt6-wayland libusb-1.0-0-dev \
+        qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # What make test needs beside: the test and benchmark libraries, a private X
 # server with the library and the tools the X tests act on it with, the
 # checks of the installed files and the Debian package, clang with its
@@ -28,7 +30,7 @@ TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
         qemu-system-x86 debootstrap cpio
 
 .PHONY: all deps program-deps package-deps build programs run demo demo-live test bench clean install-udev
-.PHONY: install package screenshot
+.PHONY: install package screenshot translations
 
 all: build
 
@@ -125,6 +127,11 @@ install: program-deps $(BUILD)/CMakeCache.txt
 # $(BUILD)/ekrano_<version>_<architecture>.deb.
 package: package-deps
 	packaging/make-deb . $(BUILD) $(JOBS)
+
+# Every .ts file in translations/ brought up to date with the code: the new
+# texts added (to be translated), those the code no longer has dropped.
+translations: program-deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target update_translations
 
 # The README's pictures of the two windows, taken by the programs themselves.
 screenshot: build

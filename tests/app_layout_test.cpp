@@ -1,11 +1,13 @@
 // The window as it opens: its controls, menus and the Load handler's sizes.
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "language.h"
 #include "windowtest.h"
 
 using LayoutTest = WindowTest;
@@ -54,16 +56,52 @@ TEST_F(LayoutTest, WindowOpensWithItsCaptionClientAreaAndControls)
     EXPECT_EQ(form.Command1->nextInFocusChain(), form.HScroll1);
 }
 
-// Seen whole at the smallest zooms, the credits must fit their label with the
-// font the desktop falls back to.
-TEST_F(LayoutTest, TheCreditsFitTheirLabel)
+// In English and in every translation: seen whole at the smallest zooms, the
+// credits fit their label with the font the desktop falls back to; the
+// button's caption is no wider than the English one; and each menu, and the
+// menu bar with the button, has an access key for each item, none twice.
+TEST_F(LayoutTest, EachLanguageFitsTheWindowWithItsOwnAccessKeys)
 {
-    const Form1 &form = window(15);
-    const QLabel &credits = *form.Label2;
-    const QRect needed = credits.fontMetrics().boundingRect(QRect(0, 0, credits.width(), 10 * credits.height()),
-                                                            int(credits.alignment()) | Qt::TextWordWrap, credits.text());
-    EXPECT_LE(needed.height(), credits.height()) << credits.font().family().toStdString();
-    EXPECT_LE(needed.width(), credits.width());
+    const int englishCaption = window(15).Command1->sizeHint().width();
+    for (const char *language : {"en", "fr", "de", "es", "nl", "sv"}) {
+        SCOPED_TRACE(language);
+        const language::Translations translations({language});
+        translations.install();
+        ASSERT_EQ(translations.language().isEmpty(), QString(language) == "en");
+        const Form1 &form = window(15);
+        const QLabel &credits = *form.Label2;
+        const QRect needed = credits.fontMetrics().boundingRect(
+            QRect(0, 0, credits.width(), 10 * credits.height()), int(credits.alignment()) | Qt::TextWordWrap,
+            credits.text());
+        EXPECT_LE(needed.height(), credits.height()) << credits.font().family().toStdString();
+        EXPECT_LE(needed.width(), credits.width());
+        EXPECT_LE(form.Command1->sizeHint().width(), std::max(form.Command1->width(), englishCaption));
+
+        const auto expectOneKeyEach = [](const QStringList &captions) {
+            QStringList keys;
+            for (const QString &caption : captions) {
+                const QString key = QKeySequence::mnemonic(caption).toString();
+                EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << caption.toStdString();
+                keys << key;
+            }
+        };
+        QStringList bar{form.Command1->text()};
+        for (QAction *menu : form.menuBar()->actions())
+            bar << menu->text();
+        expectOneKeyEach(bar);
+        expectOneKeyEach({form.mnuNew->text(), form.mnuExit->text()});
+        expectOneKeyEach({form.mnuForeground->text(), form.mnuBackground->title()});
+    }
+}
+
+// Qt's own dialogs speak the language too, from Debian's Qt translations
+// (make test installs them), with their Cancel button even where those lack it.
+TEST_F(LayoutTest, QtsOwnDialogsAreInTheLanguage)
+{
+    const language::Translations translations({"sv"});
+    translations.install();
+    EXPECT_EQ(QCoreApplication::translate("QColorDialog", "&Red:"), "&Röd:");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Avbryt");
 }
 
 TEST_F(LayoutTest, MenusHoldTheirItemsAndStartingTicks)

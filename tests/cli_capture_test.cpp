@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "calcsimulator.h"
+#include "language.h"
 #include "portlinks.h"
 #include "render.h"
 #include "smalldisk.h"
@@ -348,6 +349,45 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
     }
     EXPECT_EQ(simulator.requestsServed(), 0);
     EXPECT_FALSE(QFile::exists("x.png"));
+}
+
+// The language is the session's, as the C library reads it: LANGUAGE's list
+// first (its first language that Ekrano has), a region's language for the
+// region, and the English as written for a language Ekrano lacks and for the
+// C locale, whatever LANGUAGE says (LC_ALL=C in a script).
+TEST_F(CaptureCommand, ItSpeaksTheSessionsLanguageAndEnglishInTheCLocale)
+{
+    const struct {
+        QStringList session;
+        const char *language;
+    } cases[] = {
+        {{"LANG=fr_FR.UTF-8"}, "fr"},
+        {{"LANG=nl_BE.UTF-8"}, "nl"},
+        {{"LANGUAGE=de", "LANG=fr_FR.UTF-8"}, "de"},
+        {{"LANGUAGE=it:sv:es", "LANG=it_IT.UTF-8"}, "sv"},
+        {{"LANGUAGE=en:fr", "LANG=fr_FR.UTF-8"}, "en"},
+        {{"LANG=it_IT.UTF-8"}, "en"},
+        {{"LC_ALL=C", "LANGUAGE=fr"}, "en"},
+        {{"LC_MESSAGES=POSIX", "LANG=es_ES.UTF-8", "LANGUAGE=es"}, "en"},
+    };
+    for (const auto &c : cases) {
+        const language::Translations expected({c.language});
+        expected.install();
+        const QString says = QCoreApplication::translate("CaptureCommand", "%1; see ekrano-capture --help")
+                                 .arg(QCoreApplication::translate("choiceoptions", "--zoom takes 0.1 to 5 in steps of "
+                                                                                   "0.1, not '%1'")
+                                          .arg("9"));
+        QStringList session = c.session;
+        for (const char *unset : {"LC_ALL=", "LC_MESSAGES=", "LANG=", "LANGUAGE="})
+            if (!session.join(' ').contains(unset))
+                session << unset;
+        const Outcome bad = run({"--zoom", "9", "x.png"}, session);
+        EXPECT_EQ(QString::fromUtf8(bad.errors).section('\n', -2, -2), "ekrano-capture: " + says)
+            << c.session.join(' ').toStdString();
+    }
+    EXPECT_EQ(QCoreApplication::translate("choiceoptions", "--border and --no-border exclude each other"),
+              "--border and --no-border exclude each other")
+        << "no translation is left behind";
 }
 
 namespace {

@@ -489,7 +489,7 @@ TEST(DirectUsb, DeviceKindsAndNames)
     EXPECT_EQ(usbKindOf(0xE003), UsbKind::Calculator);
     EXPECT_EQ(usbKindOf(0xE008), UsbKind::Calculator);
     EXPECT_EQ(usbKindOf(0xE004), std::nullopt);
-    EXPECT_EQ(usbKindName(UsbKind::Calculator), "calculator on its own USB port");
+    EXPECT_STREQ(usbKindName(UsbKind::Calculator), "calculator on its own USB port");
     EXPECT_EQ(deviceNameOf(kMenuUsb, 3, 2), "\\\\.\\Usb2") << "--port USB2, whatever COM port is stored";
     EXPECT_EQ(deviceNameOf(kMenuGray, 3, 2), "COM3");
 

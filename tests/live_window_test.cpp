@@ -473,9 +473,11 @@ TEST_F(LiveRecordingTest, ClosingSavesInTheFirstFolderThatTakesItAndNeverOverAno
     const QStringList saved = QDir(pictures()).entryList({"*-2.gif"});
     ASSERT_EQ(saved.size(), 1) << QDir(pictures()).entryList().join(" ").toStdString();
     expectAnimationFrames(pictures() + "/" + saved[0]);
-    for (const QString &other : QDir(pictures()).entryList({"*.gif"}))
-        if (other != saved[0])
+    for (const QString &other : QDir(pictures()).entryList({"*.gif"})) {
+        if (other != saved[0]) {
             EXPECT_EQ(QFileInfo(pictures() + "/" + other).size(), 9) << other.toStdString() << " was replaced";
+        }
+    }
 
     // Neither the Pictures folder nor the home folder can be made: the working folder.
     const QByteArray home = qgetenv("HOME"), temporary = qgetenv("TMPDIR");

@@ -21,9 +21,9 @@
 
 namespace {
 
-const char kReady[] = "&Screenshot to Clipboard";
-const char kGrabbing[] = "Grabbing...";
-const char kFailed[] = "&Screenshot";
+const char kReady[] = QT_TRANSLATE_NOOP("Form1", "&Screenshot to Clipboard");
+const char kGrabbing[] = QT_TRANSLATE_NOOP("Form1", "Grabbing...");
+const char kFailed[] = QT_TRANSLATE_NOOP("Form1", "&Screenshot");
 
 } // namespace
 
@@ -50,12 +50,13 @@ void Form1::Command1_Click()
     if (endAsked_ == EndAsked::No) {
         if (result.screen) {
             Picture2 = display::screenImage(*result.screen, calclink::kScreenWidth, calclink::kScreenHeight);
-            Command1->setText(kReady);
+            Command1->setText(tr(kReady));
             Redraw();
         } else {
-            std::fprintf(stderr, "Ekrano: the capture failed: %s\n", result.why().c_str());
+            std::fprintf(stderr, "Ekrano: %s\n",
+                         qPrintable(tr("the capture failed: %1").arg(QString::fromStdString(result.why()))));
             reportCaptureFailure(result);
-            Command1->setText(kFailed);
+            Command1->setText(tr(kFailed));
         }
     }
     enter(Ready{}); // or Ending, when a close came meanwhile
@@ -73,7 +74,7 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode, calclink::Stop &s
     calclink::CaptureResult result;
     const std::string device = linkDevice.toStdString();
     const auto connected = [this] {
-        QMetaObject::invokeMethod(Command1, [this] { Command1->setText(kGrabbing); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(Command1, [this] { Command1->setText(tr(kGrabbing)); }, Qt::QueuedConnection);
     };
     const std::unique_ptr<calclink::Trace> trace = calclink::environmentTrace("Ekrano");
     const std::unique_ptr<QThread> worker(QThread::create(
@@ -85,7 +86,7 @@ calclink::CaptureResult Form1::captureOffThread(int cableCode, calclink::Stop &s
     if (!worker->isRunning() && !worker->isFinished()) {
         // No thread to be had (the system is out of them): a failed capture, not a hang.
         result.number = calclink::kSystemErrorBase + uint32_t(EAGAIN);
-        result.description = std::string("The capture could not start: ") + std::strerror(EAGAIN) + ".";
+        result.description = tr("The capture could not start: %1.").arg(std::strerror(EAGAIN)).toStdString();
         return result;
     }
     loop.exec();

@@ -26,10 +26,10 @@ static constexpr int kClientHeight = 5820;
 
 // Short enough to fit the label whole with the desktop's fallback fonts:
 // the label is seen whole only at the smallest zooms, but then all of it.
-static const char kCredits[] =
-    "Ekrano version 2\n\n"
-    "Pick the port and cable under Link Settings, then press the button: "
-    "the screen lands on the clipboard.";
+static const char kCredits[] = QT_TRANSLATE_NOOP("Form1",
+                                                 "Ekrano version 2\n\n"
+                                                 "Pick the port and cable under Link Settings, then press the button: "
+                                                 "the screen lands on the clipboard.");
 
 static raster::Colour colourOf(QPalette::ColorRole role)
 {
@@ -48,7 +48,7 @@ static QFont namedFont(const QString &family, double points, bool bold)
 
 Form1::Form1(ScreenMetrics metrics, QWidget *parent) : QMainWindow(parent), screen_(metrics)
 {
-    setWindowTitle("Ekrano ver 2.0");
+    setWindowTitle(tr("Ekrano ver 2.0"));
     setWindowIcon(display::windowIcon());
     // Fixed single border: the window has no maximise button and cannot be resized.
     // CustomizeWindowHint: exactly these buttons, not Qt's default set. (Qt's
@@ -81,7 +81,7 @@ void Form1::createControls()
                          raster::pixelsFromTwips(kClientHeight, screen_.twipsPerPixelY));
     setCentralWidget(client);
 
-    Check1 = new QCheckBox("Border", client);
+    Check1 = new QCheckBox(tr("Border"), client);
     place(Check1, 570, 105, 810, 195);
     // The layout's width was made for a narrower font; the caption must show whole.
     Check1->resize(std::max(Check1->width(), Check1->sizeHint().width()), Check1->height());
@@ -109,10 +109,10 @@ void Form1::createControls()
     HScroll1->setValue(settingsfile::kStartingScrollValue);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
 
-    Command1 = new QPushButton("&Screenshot to Clipboard", client);
+    Command1 = new QPushButton(tr("&Screenshot to Clipboard"), client);
     place(Command1, 2910, 15, 2190, 375);
 
-    Label2 = new QLabel(kCredits, client);
+    Label2 = new QLabel(tr(kCredits), client);
     place(Label2, 2235, 690, 3705, 2640);
     Label2->setFont(namedFont("Comic Sans MS", 14.25, false));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -135,11 +135,11 @@ void Form1::createControls()
 
 // Checkable items, numbered from `first` in the order of `captions`, of
 // which at most one is ticked at a time.
-static QActionGroup *itemGroup(QMenu *menu, std::initializer_list<const char *> captions, int first)
+static QActionGroup *itemGroup(QMenu *menu, const QStringList &captions, int first)
 {
     auto *group = new QActionGroup(menu);
     int index = first;
-    for (const char *caption : captions) {
+    for (const QString &caption : captions) {
         QAction *item = menu->addAction(caption);
         item->setCheckable(true);
         item->setData(index++);
@@ -150,28 +150,28 @@ static QActionGroup *itemGroup(QMenu *menu, std::initializer_list<const char *> 
 
 void Form1::createMenus()
 {
-    mnuFil = menuBar()->addMenu("&File");
-    mnuNew = mnuFil->addAction("&New");
-    mnuExit = mnuFil->addAction("E&xit");
+    mnuFil = menuBar()->addMenu(tr("&File"));
+    mnuNew = mnuFil->addAction(tr("&New"));
+    mnuExit = mnuFil->addAction(tr("E&xit"));
 
-    mnuComm = menuBar()->addMenu("&Link Settings");
+    mnuComm = menuBar()->addMenu(tr("&Link Settings"));
     mnuport = itemGroup(mnuComm, {"COM1", "COM2", "COM3", "COM4"}, 1);
     mnuCable = mnuComm->addSeparator();
-    mnuCableType = itemGroup(mnuComm,
-                             {calclink::cableName(calclink::kMenuBlack), calclink::cableName(calclink::kMenuGray),
-                              calclink::cableName(calclink::kMenuUsb)},
-                             0);
+    QStringList cables;
+    for (const int cable : {calclink::kMenuBlack, calclink::kMenuGray, calclink::kMenuUsb})
+        cables << QString::fromStdString(calclink::cableName(cable));
+    mnuCableType = itemGroup(mnuComm, cables, 0);
     groupItem(mnuport, 1)->setChecked(true);
     groupItem(mnuCableType, 0)->setChecked(true);
 
-    mnuColors = menuBar()->addMenu("&Colors");
-    mnuForeground = mnuColors->addAction("&Foreground");
-    mnuBackground = mnuColors->addMenu("&Background");
+    mnuColors = menuBar()->addMenu(tr("&Colors"));
+    mnuForeground = mnuColors->addAction(tr("&Foreground"));
+    mnuBackground = mnuColors->addMenu(tr("&Background"));
     // Neither is ticked at first; once one is, it stays until the other is chosen.
-    QActionGroup *background = itemGroup(mnuBackground, {"Solid", "Gradient"}, 0);
+    QActionGroup *background = itemGroup(mnuBackground, {tr("Solid"), tr("Gradient")}, 0);
     mnuSolid = groupItem(background, 0);
     mnuGradient = groupItem(background, 1);
-    mnuHorizontal = mnuBackground->addAction("Horizontal");
+    mnuHorizontal = mnuBackground->addAction(tr("Horizontal"));
     mnuHorizontal->setCheckable(true);
 }
 

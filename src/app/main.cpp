@@ -2,11 +2,14 @@
 #include <QSessionManager>
 
 #include "form1.h"
+#include "language.h"
 #include "terminationsignals.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    const language::Translations translations;
+    translations.install();
     QApplication::setApplicationName("Ekrano");
     QApplication::setOrganizationName("Ekrano");
     // The menu entry's name: the desktop matches the window to it (Wayland's application id).

@@ -37,6 +37,7 @@
 #include "devicenames.h"
 #include "fileopen.h"
 #include "gifwriter.h"
+#include "language.h"
 #include "linkerror.h"
 #include "portcheck.h"
 #include "recordscreens.h"
@@ -52,6 +53,11 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kBadOption = 2;
 constexpr int kChoiceOptions = choiceoptions::Link | choiceoptions::Picture | choiceoptions::Colours;
+
+// The program's own texts, in the user's language.
+struct CaptureCommand {
+    Q_DECLARE_TR_FUNCTIONS(CaptureCommand)
+};
 
 // The standard descriptors that the program was started without.
 bool closedAtStart[3] = {};
@@ -76,7 +82,8 @@ std::optional<QString> wholeNumber(const QCommandLineParser &parser, const QStri
     static const QRegularExpression digits(QRegularExpression::anchoredPattern("[0-9]{1,9}"));
     const QString text = parser.value(name);
     if (!digits.match(text).hasMatch() || text.toInt() < 1 || text.toInt() > largest)
-        return QString("--%1 takes a whole number from 1 to %2, not '%3'").arg(name).arg(largest).arg(text);
+        return CaptureCommand::tr("--%1 takes a whole number from 1 to %2, not '%3'")
+            .arg(name, QString::number(largest), text);
     value = text.toInt();
     return std::nullopt;
 }
@@ -87,12 +94,12 @@ std::optional<QString> parseRecording(const QCommandLineParser &parser, Request 
     request.recording = parser.isSet("record");
     for (const char *name : {"seconds", "screens", "scale"})
         if (parser.isSet(name) && !request.recording)
-            return QString("--%1 is for a recording: give --record too").arg(name);
+            return CaptureCommand::tr("--%1 is for a recording: give --record too").arg(name);
     if (!request.recording)
         return std::nullopt;
     for (const char *name : {"raw", "zoom"})
         if (parser.isSet(name))
-            return QString("--%1 is for a PNG: a recording is drawn at --scale").arg(name);
+            return CaptureCommand::tr("--%1 is for a PNG: a recording is drawn at --scale").arg(name);
     int seconds = 0;
     constexpr int kHour = int(std::chrono::duration_cast<std::chrono::seconds>(record::Recording::kLongest).count());
     if (auto wrong = wholeNumber(parser, "seconds", kHour, seconds))
@@ -109,11 +116,11 @@ std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
 {
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        return files.isEmpty() ? QString("say which FILE to write the picture to (- for standard output)")
-                               : QString("give one FILE, not %1").arg(files.size());
+        return files.isEmpty() ? CaptureCommand::tr("say which FILE to write the picture to (- for standard output)")
+                               : CaptureCommand::tr("give one FILE, not %1").arg(files.size());
     request.file = files.first();
     if (request.file.isEmpty())
-        return QString("FILE is empty: say which file to write the picture to (- for standard output)");
+        return CaptureCommand::tr("FILE is empty: say which file to write the picture to (- for standard output)");
 
     if (const std::optional<QString> wrong = choiceoptions::apply(parser, kChoiceOptions, request.look))
         return wrong;
@@ -200,7 +207,7 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
     bool opened;
     if (const std::optional<int> descriptor = descriptorNamed(file)) {
         if (*descriptor <= STDERR_FILENO && closedAtStart[*descriptor]) {
-            failure = "it was closed when ekrano-capture started";
+            failure = CaptureCommand::tr("it was closed when ekrano-capture started");
             return nullptr;
         }
         if (::fcntl(*descriptor, F_GETFL) < 0) {
@@ -220,8 +227,10 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
         if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
             const int fd = calclink::openWithoutWaiting(name.toStdString(), O_WRONLY);
             if (fd < 0) {
-                failure = errno == ENXIO && S_ISFIFO(info.st_mode) ? QString("nothing reads from the named pipe")
-                                                                    : QString::fromLocal8Bit(std::strerror(errno));
+                const int err = errno;
+                failure = err == ENXIO && S_ISFIFO(info.st_mode)
+                              ? CaptureCommand::tr("nothing reads from the named pipe")
+                              : QString::fromLocal8Bit(std::strerror(err));
                 return nullptr;
             }
             auto out = std::make_unique<QFile>();
@@ -329,7 +338,7 @@ void useUtf8Quietly()
 
 QString nameOf(const QString &file)
 {
-    return descriptorNamed(file) == STDOUT_FILENO ? QString("standard output") : file;
+    return descriptorNamed(file) == STDOUT_FILENO ? CaptureCommand::tr("standard output") : file;
 }
 
 // What the signals cancel: the capture, or, before it, the whole run.
@@ -348,19 +357,18 @@ int fail(const QString &why, int status = kFailed)
 
 // While the GIF is written, the signals no longer end the program: the first
 // says that the recording is being written, the next abandons it. What was
-// lost is said then: `lostLine`, made before. Written into a pipe or a
+// lost is said then. Their lines are made before. Written into a pipe or a
 // device, which may wait for its reader for ever, it ends at once; a file of
 // its own is left off at the next frame, and its temporary file goes.
 std::atomic<int> writingSignals{0};
 std::atomic<bool> abandoned{false};
 bool abandonAtOnce = false;
-std::string lostLine;
+std::string writingLine, lostLine;
 
 void onSignalWhileWriting(int)
 {
     if (writingSignals.fetch_add(1) == 0) {
-        static const char kWriting[] = "ekrano-capture: Writing the recording…\n";
-        [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, kWriting, sizeof kWriting - 1);
+        [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, writingLine.data(), writingLine.size());
         return;
     }
     abandoned = true;
@@ -395,26 +403,30 @@ int recordInto(QFileDevice &output, const Request &request, int cableCode, const
         handlers.reset();
         if (failed)
             return fail(failureLine(*failed));
-        return fail(stop.cancelled() ? QString("cancelled before the first screen: no screen was recorded")
-                                     : QString("no screen was recorded"));
+        return fail(stop.cancelled() ? CaptureCommand::tr("cancelled before the first screen: no screen was recorded")
+                                     : CaptureCommand::tr("no screen was recorded"));
     }
     const bool file = qobject_cast<QSaveFile *>(&output) != nullptr;
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(recording.elapsed()).count();
-    lostLine = QString("ekrano-capture: abandoned while it was written: the recording of %1:%2 and %3 screens is "
-                       "lost%4\n")
-                   .arg(seconds / 60)
-                   .arg(seconds % 60, 2, 10, QChar('0'))
+    const QString length = QString("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+    const QString lost =
+        file ? CaptureCommand::tr("abandoned while it was written: the recording of %1 and %2 screens is lost")
+                   .arg(length)
                    .arg(recording.screens())
-                   .arg(file ? QString() : QString(", and what went to %1 is incomplete").arg(nameOf(request.file)))
-                   .toLocal8Bit()
-                   .toStdString();
+             : CaptureCommand::tr("abandoned while it was written: the recording of %1 and %2 screens is lost, and "
+                                  "what went to %3 is incomplete")
+                   .arg(length)
+                   .arg(recording.screens())
+                   .arg(nameOf(request.file));
+    lostLine = "ekrano-capture: " + lost.toLocal8Bit().toStdString() + "\n";
+    writingLine = "ekrano-capture: " + CaptureCommand::tr("Writing the recording…").toLocal8Bit().toStdString() + "\n";
     abandonAtOnce = !file;
     // SA_RESTART: a write into a pipe that a signal interrupts goes on.
     handleSignalsWith(handlers, onSignalWhileWriting, SA_RESTART);
     if (failed)
         fail(failureLine(*failed)); // told first; what was read is written all the same
     else if (recording.full())
-        fail("the recording stopped at one hour");
+        fail(CaptureCommand::tr("the recording stopped at one hour"));
 
     QByteArray gif;
     const record::GifLook look{request.scale, request.look.forecolor, request.look.backcolor, request.look.border == 1};
@@ -424,9 +436,9 @@ int recordInto(QFileDevice &output, const Request &request, int cableCode, const
         return kFailed;
     }
     if (!reason.isEmpty())
-        return fail(QString("cannot make the picture: %1").arg(reason));
+        return fail(CaptureCommand::tr("cannot make the picture: %1").arg(reason));
     if (const QString reason = finish(output, gif); !reason.isEmpty())
-        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), reason));
+        return fail(CaptureCommand::tr("cannot write %1: %2").arg(nameOf(request.file), reason));
     return failed ? kFailed : 0;
 }
 
@@ -453,32 +465,44 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("ekrano-capture");
     QCoreApplication::setApplicationVersion(EKRANO_VERSION);
+    const language::Translations translations;
+    translations.install();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
+    parser.setApplicationDescription(CaptureCommand::tr(
         "Reads the calculator's screen once with Ekrano's link settings, draws it with Ekrano's look and writes it "
         "to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and "
-        "writes what it read to FILE as an animated GIF. The options change the stored settings for this run only.");
+        "writes what it read to FILE as an animated GIF. The options change the stored settings for this run only."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("FILE", "The PNG (or with --record the GIF) to write; - for standard output.");
+    parser.addPositionalArgument(CaptureCommand::tr("FILE"), CaptureCommand::tr("The PNG (or with --record the GIF) "
+                                                                                "to write; - for standard output."));
     choiceoptions::add(parser, kChoiceOptions);
     parser.addOptions({
-        {"raw", "The bare 96 x 64 screen, one pixel a calculator pixel, black on white."},
-        {"trace", "Write what the capture does, for a bug report, to TFILE (- for standard error).", "TFILE"},
-        {"list", "Show where COM1 to COM4 lead, the USB devices (USB0, USB1 ...: link cables and calculators on "
-                 "their own USB port) and whether each can be opened now, then exit."},
-        {"record", "Record the screen as it changes, for at most an hour, and write it as an animated GIF."},
-        {"seconds", "With --record: stop after N seconds.", "N"},
-        {"screens", "With --record: stop after N screens.", "N"},
-        {"scale", "With --record: draw each calculator pixel as a square of N pixels (1 to 32; 4 if not given).",
+        {"raw", CaptureCommand::tr("The bare 96 x 64 screen, one pixel a calculator pixel, black on white.")},
+        {"trace", CaptureCommand::tr("Write what the capture does, for a bug report, to TFILE (- for standard error)."),
+         CaptureCommand::tr("TFILE")},
+        {"list", CaptureCommand::tr("Show where COM1 to COM4 lead, the USB devices (USB0, USB1 ...: link cables and "
+                                    "calculators on their own USB port) and whether each can be opened now, then "
+                                    "exit.")},
+        {"record",
+         CaptureCommand::tr("Record the screen as it changes, for at most an hour, and write it as an animated GIF.")},
+        {"seconds", CaptureCommand::tr("With --record: stop after N seconds."), "N"},
+        {"screens", CaptureCommand::tr("With --record: stop after N screens."), "N"},
+        {"scale",
+         CaptureCommand::tr("With --record: draw each calculator pixel as a square of N pixels (1 to 32; 4 if not "
+                            "given)."),
          "N"},
     });
+    // "WRONG; see ekrano-capture --help"
+    const auto seeHelp = [](const QString &wrong) {
+        return CaptureCommand::tr("%1; see ekrano-capture --help").arg(wrong);
+    };
     if (!parser.parse(QCoreApplication::arguments())) {
         QString why = parser.errorText();
         if (why.endsWith('.'))
             why.chop(1); // the sentence goes on
-        return fail(why + "; see ekrano-capture --help", kBadOption);
+        return fail(seeHelp(why), kBadOption);
     }
     if (parser.isSet("help"))
         parser.showHelp(); // exits
@@ -494,27 +518,26 @@ int main(int argc, char *argv[])
     Request request;
     request.look = settingsfile::choices(settingsfile::read());
     if (const std::optional<QString> wrong = parse(parser, request))
-        return fail(*wrong + "; see ekrano-capture --help", kBadOption);
+        return fail(seeHelp(*wrong), kBadOption);
     const QString traceName = parser.value("trace");
     if (!traceName.isEmpty() && sameFile(traceName, request.file))
-        return fail("--trace names the picture's own file, which would replace the trace; see ekrano-capture --help",
+        return fail(seeHelp(CaptureCommand::tr("--trace names the picture's own file, which would replace the trace")),
                     kBadOption);
     // Written onto the port, the picture or the trace would go down the cable.
     const int cableCode = calclink::cableCodeOf(request.look.cable);
     const std::string device = calclink::deviceNameOf(request.look.cable, request.look.port, request.look.usb);
     const QString port = QString::fromStdString(calclink::portName(request.look.port));
     if (isThePort(request.file, device))
-        return fail(QString("FILE is %1, the port the capture reads; see ekrano-capture --help").arg(port), kBadOption);
+        return fail(seeHelp(CaptureCommand::tr("FILE is %1, the port the capture reads").arg(port)), kBadOption);
     if (!traceName.isEmpty() && traceName != "-" && isThePort(traceName, device))
-        return fail(QString("--trace names %1, the port the capture reads; see ekrano-capture --help").arg(port),
-                    kBadOption);
+        return fail(seeHelp(CaptureCommand::tr("--trace names %1, the port the capture reads").arg(port)), kBadOption);
 
     // The file is opened before the capture, so that a folder that cannot
     // take it fails at once; its temporary file goes if anything fails.
     QString failure;
     const std::unique_ptr<QFileDevice> output = openOutput(request.file, failure);
     if (!output)
-        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), failure));
+        return fail(CaptureCommand::tr("cannot write %1: %2").arg(nameOf(request.file), failure));
 
     std::optional<calclink::Trace> trace;
     if (traceName == "-") {
@@ -530,14 +553,14 @@ int main(int argc, char *argv[])
         trace->event("ekrano-capture " EKRANO_VERSION);
 
     if (stop.cancelled())
-        return fail("cancelled");
+        return fail(CaptureCommand::tr("cancelled"));
     // The picture or the recording stays written when only the trace is wanting.
     const auto traceLost = [&] {
         const std::string lost = trace ? trace->lost() : std::string();
         if (lost.empty())
             return 0;
-        return fail(QString("the trace %1 is incomplete: %2")
-                        .arg(traceName == "-" ? QString("standard error") : traceName,
+        return fail(CaptureCommand::tr("the trace %1 is incomplete: %2")
+                        .arg(traceName == "-" ? CaptureCommand::tr("standard error") : traceName,
                              QString::fromLocal8Bit(lost.c_str())));
     };
     if (request.recording) {
@@ -559,14 +582,14 @@ int main(int argc, char *argv[])
     // (end it, as a rule).
     handlers.reset();
     if (!result.screen)
-        return fail(result.cancelled() ? QString("cancelled") : failureLine(result));
+        return fail(result.cancelled() ? CaptureCommand::tr("cancelled") : failureLine(result));
 
     QBuffer png;
     png.open(QIODevice::WriteOnly);
     QImageWriter writer(&png, "png");
     if (!writer.write(pictureOf(*result.screen, request)))
-        return fail(QString("cannot make the picture: %1").arg(writer.errorString()));
+        return fail(CaptureCommand::tr("cannot make the picture: %1").arg(writer.errorString()));
     if (const QString reason = finish(*output, png.data()); !reason.isEmpty())
-        return fail(QString("cannot write %1: %2").arg(nameOf(request.file), reason));
+        return fail(CaptureCommand::tr("cannot write %1: %2").arg(nameOf(request.file), reason));
     return traceLost();
 }

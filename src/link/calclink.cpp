@@ -2,6 +2,7 @@
 
 #include "directexchange.h"
 #include "linkerror.h"
+#include "translation.h"
 #include "screenexchange.h"
 #include "transports.h"
 
@@ -36,7 +37,8 @@ void CalcLink::Connect(int cableCode, const std::string &deviceName)
 void CalcLink::GetScreen(CalcScreen &screen)
 {
     if (!transport_)
-        throw LinkError(kInvalidArgument, "GetScreen needs an open link; Connect was not called or failed.");
+        throw LinkError(kInvalidArgument,
+                        translate("calclink", "GetScreen needs an open link; Connect was not called or failed."));
     stop_.limitTo(timeouts_.capture);
     // The device found chooses the exchange: a calculator on its own USB
     // port speaks a framing of its own, every cable the link port's packets.

@@ -4,6 +4,7 @@
 
 #include "calclink.h"
 #include "linkerror.h"
+#include "translation.h"
 #include "transports.h"
 
 namespace calclink {
@@ -23,13 +24,19 @@ bool equalsIgnoringCase(const std::string &text, const char *word)
     return i == text.size();
 }
 
+// The cables' names in English, for the trace, and to be looked up in the user's language.
+const char *englishCableName(int cableIndex)
+{
+    static const char *const names[] = {CALCLINK_TRANSLATE_NOOP("calclink", "Black"),
+                                        CALCLINK_TRANSLATE_NOOP("calclink", "Gray"),
+                                        CALCLINK_TRANSLATE_NOOP("calclink", "USB")};
+    return cableIndex >= kMenuBlack && cableIndex <= kMenuUsb ? names[cableIndex]
+                                                              : CALCLINK_TRANSLATE_NOOP("calclink", "unknown");
+}
+
 } // namespace
 
-const char *cableName(int cableIndex)
-{
-    static const char *const names[] = {"Black", "Gray", "USB"};
-    return cableIndex >= kMenuBlack && cableIndex <= kMenuUsb ? names[cableIndex] : "unknown";
-}
+std::string cableName(int cableIndex) { return translate("calclink", englishCableName(cableIndex)); }
 
 int cableCodeOf(int cableIndex)
 {
@@ -78,7 +85,7 @@ CaptureResult capture(int cableCode, const std::string &deviceName, Stop &stop,
         const char *cable = "unknown";
         for (const int index : {kMenuBlack, kMenuGray, kMenuUsb})
             if (cableCodeOf(index) == cableCode)
-                cable = cableName(index);
+                cable = englishCableName(index);
         trace.event("capture: " + deviceName + ", cable code " + std::to_string(cableCode) + " (" + cable + "), at " +
                     when);
     }
@@ -115,7 +122,8 @@ CaptureMessage captureMessage(uint32_t number, std::string description)
     if (description.empty())
         description = "Automation error";
     if (equalsIgnoringCase(description, "AUTOMATION ERROR"))
-        return {"Ekrano Error", "Error...\r\nCheck calculator, connection, & 'Link Settings'"};
+        return {translate("calclink", "Ekrano Error"),
+                translate("calclink", "Error...\r\nCheck calculator, connection, & 'Link Settings'")};
     return {"Ekrano", hexadecimal(number) + "\r\n" + description};
 }
 

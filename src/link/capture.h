@@ -26,14 +26,14 @@ struct CaptureResult {
 };
 
 // The cables as the link menus and the settings number them: 0 Black, 1
-// Gray, 2 USB. The cable's name, as the menu shows it ("unknown" for any
-// other number); the cable code Connect takes for one (any other number
+// Gray, 2 USB. The cable's name, as the menu shows it, in the user's
+// language ("unknown" for any other number); the cable code Connect takes for one (any other number
 // counts as Black); the name of a port: "COM" and the last digit of its
 // number (1 to 4 give COM1 to COM4); and the device name of a cable on a
 // port: for USB, which has no port, USB device `usbIndex` ("\\.\Usb0" for
 // the first, which the window always reads), otherwise the port's name.
 inline constexpr int kMenuBlack = 0, kMenuGray = 1, kMenuUsb = 2;
-const char *cableName(int cableIndex);
+std::string cableName(int cableIndex);
 int cableCodeOf(int cableIndex);
 std::string portName(int portIndex);
 std::string deviceNameOf(int cableIndex, int portIndex, int usbIndex = 0);

@@ -7,6 +7,7 @@
 
 #include "configfolder.h"
 #include "linkerror.h"
+#include "translation.h"
 
 namespace calclink {
 
@@ -16,8 +17,10 @@ constexpr const char *kUsbPrefix = "\\\\.\\Usb";
 
 [[noreturn]] void refuse(const std::string &deviceName)
 {
-    throw LinkError(kInvalidArgument, "The device name \"" + deviceName +
-                                          "\" is not known; the link knows COM1 to COM4 and \\\\.\\Usb0.");
+    throw LinkError(kInvalidArgument,
+                    fill(translate("calclink", "The device name \"%1\" is not known; the link knows COM1 to COM4 "
+                                               "and \\\\.\\Usb0."),
+                         {deviceName}));
 }
 
 } // namespace
@@ -45,9 +48,10 @@ LinkDevice resolveDeviceName(const std::string &deviceName)
             const int err = errno;
             const std::string folder = link.substr(0, link.rfind('/'));
             throw LinkError(kSystemErrorBase + uint32_t(err),
-                            "The port link of " + deviceName + " cannot be looked up in the ports folder " + folder +
-                                ": " + std::strerror(err) + ". Make it a folder you can read, or remove it to use " +
-                                "/dev/ttyS" + std::to_string(port - 1) + ".");
+                            fill(translate("calclink", "The port link of %1 cannot be looked up in the ports folder "
+                                                       "%2: %3. Make it a folder you can read, or remove it to use "
+                                                       "%4."),
+                                 {deviceName, folder, std::strerror(err), "/dev/ttyS" + std::to_string(port - 1)}));
         }
         return device;
     }

@@ -1,8 +1,10 @@
 #include "linkerror.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+
+#include "translation.h"
 
 namespace calclink {
 
@@ -13,18 +15,30 @@ std::string hexadecimal(uint32_t value, int digits)
     return text;
 }
 
-LinkError systemError(int err, const std::string &deviceName, const std::string &path,
-                      const std::string &doing, const std::string &advice)
+namespace {
+
+// What systemError() says for each Doing, in its order: %1 the device, %2 the system's reason.
+constexpr const char *kFailedSentences[] = {
+    CALCLINK_TRANSLATE_NOOP("calclink", "Opening %1 failed: %2."),
+    CALCLINK_TRANSLATE_NOOP("calclink", "Setting up %1 failed: %2."),
+    CALCLINK_TRANSLATE_NOOP("calclink", "Reading from %1 failed: %2."),
+    CALCLINK_TRANSLATE_NOOP("calclink", "Writing to %1 failed: %2."),
+    CALCLINK_TRANSLATE_NOOP("calclink", "Using the modem lines of %1 failed: %2."),
+    CALCLINK_TRANSLATE_NOOP("calclink", "Setting the modem lines of %1 failed: %2."),
+    CALCLINK_TRANSLATE_NOOP("calclink", "Reading the modem lines of %1 failed: %2."),
+};
+static_assert(std::size(kFailedSentences) == size_t(Doing::ReadingModemLines) + 1);
+
+} // namespace
+
+LinkError systemError(int err, const std::string &deviceName, const std::string &path, Doing doing,
+                      const std::string &advice)
 {
-    std::string sentence = doing;
-    if (!sentence.empty())
-        sentence[0] = char(std::toupper(static_cast<unsigned char>(sentence[0])));
-    sentence += ' ' + deviceName;
+    std::string device = deviceName;
     if (!path.empty() && path != deviceName)
-        sentence += " (" + path + ")";
-    sentence += " failed: ";
-    sentence += std::strerror(err);
-    sentence += '.';
+        device += " (" + path + ")";
+    std::string sentence =
+        fill(translate("calclink", kFailedSentences[size_t(doing)]), {device, std::strerror(err)});
     if (!advice.empty())
         sentence += ' ' + advice;
     return LinkError(kSystemErrorBase + uint32_t(err), sentence);

@@ -48,13 +48,15 @@ inline LinkError noAnswer(std::string detail) { return LinkError(kNoAnswer, {}, 
 // A calculator that sent nothing at all: kNoAnswer, silent().
 inline LinkError silence(std::string detail) { return LinkError(kNoAnswer, {}, std::move(detail), true); }
 
+// What the library was doing with a device when the system refused it.
+enum class Doing { Opening, SettingUp, ReadingFrom, WritingTo, UsingModemLines, SettingModemLines, ReadingModemLines };
+
 // A device that could not be opened or used: kSystemErrorBase + err, with a
-// sentence that names the device name the user chose, the path it resolved
-// to, what the library was doing, the system's reason (strerror) and, when
-// given, what the user can do about it. `doing` is a phrase in the -ing form
-// that the device name completes, e.g. "opening" or "reading from":
+// sentence in the user's language that names the device name the user
+// chose, the path it resolved to, what the library was doing, the system's
+// reason (strerror) and, when given, what the user can do about it:
 // "Opening COM1 (/dev/ttyS0) failed: Permission denied. <advice>"
-LinkError systemError(int err, const std::string &deviceName, const std::string &path,
-                      const std::string &doing, const std::string &advice = {});
+LinkError systemError(int err, const std::string &deviceName, const std::string &path, Doing doing,
+                      const std::string &advice = {});
 
 } // namespace calclink

@@ -5,6 +5,7 @@
 
 #include "linkerror.h"
 #include "serialport.h"
+#include "translation.h"
 
 namespace calclink {
 
@@ -35,9 +36,10 @@ std::string lineNames(int bits)
 
 LinkError noModemLines(const SerialPort &port, int err)
 {
-    return systemError(err, port.deviceName(), port.path(), "using the modem lines of",
-                       "This port has no modem lines (DTR, RTS, CTS and DSR), so the Black cable cannot work "
-                       "on it; choose a real serial port or a USB serial adapter, or the Gray cable.");
+    return systemError(err, port.deviceName(), port.path(), Doing::UsingModemLines,
+                       translate("calclink", "This port has no modem lines (DTR, RTS, CTS and DSR), so the Black "
+                                             "cable cannot work on it; choose a real serial port or a USB serial "
+                                             "adapter, or the Gray cable."));
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "fileopen.h"
 #include "linkerror.h"
 #include "serialport.h"
+#include "translation.h"
 #include "usbcable.h"
 
 namespace calclink {
@@ -49,10 +50,21 @@ std::string systemTerminal(dev_t device)
     return {};
 }
 
-std::string kindOf(mode_t mode)
+// Why a port link's target of `mode`, which is no character device, is no
+// port either: %1 the command that sets the link.
+std::string notADevice(mode_t mode)
 {
-    return S_ISDIR(mode) ? "folder" : S_ISFIFO(mode) ? "named pipe" : S_ISSOCK(mode) ? "socket" : "file";
+    if (S_ISDIR(mode))
+        return translate("calclink", "it is not a serial port but a folder. Point the port link at one: %1");
+    if (S_ISFIFO(mode))
+        return translate("calclink", "it is not a serial port but a named pipe. Point the port link at one: %1");
+    if (S_ISSOCK(mode))
+        return translate("calclink", "it is not a serial port but a socket. Point the port link at one: %1");
+    return translate("calclink", "it is not a serial port but a file. Point the port link at one: %1");
 }
+
+// "NAME: can be opened".
+std::string canBeOpened(const std::string &line) { return fill(translate("calclink", "%1: can be opened"), {line}); }
 
 std::string checkSerial(int port)
 {
@@ -62,7 +74,7 @@ std::string checkSerial(int port)
     try {
         path = resolveDeviceName(name).path;
     } catch (const LinkError &error) {
-        return name + "  cannot be opened: " + error.description();
+        return fill(translate("calclink", "%1  cannot be opened: %2"), {name, error.description()});
     }
     const std::string setLink = "mkdir -p " + link.substr(0, link.rfind('/')) + " && ln -sfn /dev/ttyUSB0 " + link;
 
@@ -71,8 +83,10 @@ std::string checkSerial(int port)
     if (path == link)
         line += link + (target.empty() ? std::string() : " -> " + target);
     else
-        line += path + " (no port link)";
-    const auto cannot = [&](const std::string &why) { return line + ": cannot be opened: " + why; };
+        line += fill(translate("calclink", "%1 (no port link)"), {path});
+    const auto cannot = [&](const std::string &why) {
+        return fill(translate("calclink", "%1: cannot be opened: %2"), {line, why});
+    };
 
     struct stat info;
     if (::stat(path.c_str(), &info) != 0) {
@@ -80,38 +94,44 @@ std::string checkSerial(int port)
         if (err != ENOENT)
             return cannot(std::strerror(err));
         if (path == link)
-            return cannot(portAdvice(ENOENT, link) + " Or point the link at the right device: " + setLink);
-        return cannot(path + " is not there: this computer has no " + name +
-                      " of its own. For a USB serial adapter, set a port link: " + setLink);
+            return cannot(portAdvice(ENOENT, link) + " " +
+                          fill(translate("calclink", "Or point the link at the right device: %1"), {setLink}));
+        return cannot(fill(translate("calclink", "%1 is not there: this computer has no %2 of its own. For a USB "
+                                                 "serial adapter, set a port link: %3"),
+                           {path, name, setLink}));
     }
     // A folder where the link belongs: ln -sfn would make the link inside it.
     if (S_ISDIR(info.st_mode) && path == link && target.empty())
-        return cannot("it is not a port link but a folder. Move it away and set the link: mv " + link + " " + link +
-                      ".folder && ln -s /dev/ttyUSB0 " + link);
+        return cannot(fill(translate("calclink", "it is not a port link but a folder. Move it away and set the link: "
+                                                 "%1"),
+                           {"mv " + link + " " + link + ".folder && ln -s /dev/ttyUSB0 " + link}));
     if (!S_ISCHR(info.st_mode))
-        return cannot("it is not a serial port but a " + kindOf(info.st_mode) + ". Point the port link at one: " +
-                      setLink);
+        return cannot(fill(notADevice(info.st_mode), {setLink}));
     if (const std::string terminal = systemTerminal(info.st_rdev); !terminal.empty())
-        return cannot("it is not a serial port but the system's terminal " + terminal +
-                      ". Point the port link at one: " + setLink);
+        return cannot(fill(translate("calclink", "it is not a serial port but the system's terminal %1. Point the "
+                                                 "port link at one: %2"),
+                           {terminal, setLink}));
     const bool pseudoTerminal = isPseudoTerminal(info.st_rdev);
     if (!pseudoTerminal) {
         if (const std::string kind = deviceAttribute(info, "subsystem"); !kind.empty() && kind != "tty")
-            return cannot("it is not a serial port but a device of the kind \"" + kind +
-                          "\". Point the port link at one: " + setLink);
+            return cannot(fill(translate("calclink", "it is not a serial port but a device of the kind \"%1\". "
+                                                     "Point the port link at one: %2"),
+                               {kind, setLink}));
         // 0 is the serial driver's "unknown": it found no chip behind the port.
         if (deviceAttribute(info, "type") == "0")
-            return cannot("there is no serial port chip behind it. For a USB serial adapter, set a port link: " +
-                          setLink);
+            return cannot(fill(translate("calclink", "there is no serial port chip behind it. For a USB serial "
+                                                     "adapter, set a port link: %1"),
+                               {setLink}));
     }
     if (::access(path.c_str(), R_OK | W_OK) != 0) {
         const int err = errno;
         return cannot(std::string(std::strerror(err)) + ". " + portAdvice(err, path));
     }
     if (pseudoTerminal)
-        return line + ": can be opened; it is a pseudo-terminal, which has no modem lines, so it takes the Gray "
-                      "cable but not the Black one";
-    return line + ": can be opened";
+        return fill(translate("calclink", "%1: can be opened; it is a pseudo-terminal, which has no modem lines, so "
+                                          "it takes the Gray cable but not the Black one"),
+                    {line});
+    return canBeOpened(line);
 }
 
 // Where udev finds the USB cable's rule, if it is installed anywhere it looks.
@@ -131,33 +151,41 @@ std::vector<std::string> checkUsb()
     std::string reason;
     const std::optional<std::vector<UsbCablePlace>> cables = listLibusbCables(reason);
     if (!cables)
-        return {"USB   cannot be used on this computer: " + reason};
+        return {fill(translate("calclink", "USB   cannot be used on this computer: %1"), {reason})};
     const std::string rule = installedUdevRule();
     if (cables->empty())
-        return {"USB   no USB link cable and no calculator on its own USB port found; the udev rule " +
-                (rule.empty() ? std::string("is not installed") : "is installed (" + rule + ")")};
+        return {rule.empty() ? translate("calclink", "USB   no USB link cable and no calculator on its own USB port "
+                                                     "found; the udev rule is not installed")
+                             : fill(translate("calclink", "USB   no USB link cable and no calculator on its own USB "
+                                                          "port found; the udev rule is installed (%1)"),
+                                    {rule})};
     std::vector<std::string> lines;
     for (size_t i = 0; i < cables->size(); ++i) {
         const UsbCablePlace &cable = (*cables)[i];
-        char place[96];
-        std::snprintf(place, sizeof place, "USB   \\\\.\\Usb%zu (USB%zu): ", i, i);
-        std::string line = place + usbKindName(cable.kind);
-        std::snprintf(place, sizeof place, ", bus %03d address %03d (", cable.bus, cable.address);
-        line += place + cable.path + ")";
+        char bus[8], address[8];
+        std::snprintf(bus, sizeof bus, "%03d", cable.bus);
+        std::snprintf(address, sizeof address, "%03d", cable.address);
+        const std::string line =
+            fill(translate("calclink", "USB   %1 (%2): %3, bus %4 address %5 (%6)"),
+                 {"\\\\.\\Usb" + std::to_string(i), "USB" + std::to_string(i),
+                  translate("calclink", usbKindName(cable.kind)), bus, address, cable.path});
         if (::access(cable.path.c_str(), R_OK | W_OK) == 0) {
-            lines.push_back(line + ": can be opened");
+            lines.push_back(canBeOpened(line));
             continue;
         }
         const int err = errno;
-        line += std::string(": cannot be opened: ") + std::strerror(err) + ". ";
+        const std::string cannot = fill(translate("calclink", "%1: cannot be opened: %2"), {line, std::strerror(err)}) +
+                                   ". ";
         if (err != EACCES && err != EPERM)
-            lines.push_back(line + usbAdvice(err));
+            lines.push_back(cannot + usbAdvice(err));
         else if (rule.empty())
-            lines.push_back(line + "The udev rule is not installed. " + usbAdvice(err));
+            lines.push_back(cannot + translate("calclink", "The udev rule is not installed.") + " " + usbAdvice(err));
         else
-            lines.push_back(line + "The udev rule is installed (" + rule +
-                            "): plug it in again so that it applies. It gives the device to the user "
-                            "logged in at this computer, not to one logged in from elsewhere.");
+            lines.push_back(cannot + fill(translate("calclink", "The udev rule is installed (%1): plug it in again so "
+                                                                "that it applies. It gives the device to the user "
+                                                                "logged in at this computer, not to one logged in "
+                                                                "from elsewhere."),
+                                          {rule}));
     }
     return lines;
 }

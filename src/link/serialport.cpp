@@ -15,6 +15,7 @@
 
 #include "fileopen.h"
 #include "linkerror.h"
+#include "translation.h"
 
 namespace calclink {
 
@@ -28,10 +29,10 @@ std::string portAdvice(int err, const std::string &path)
     switch (err) {
     case EACCES:
     case EPERM:
-        return "Serial ports belong to the dialout group: add yourself to it with "
-               "\"sudo adduser $USER dialout\", then log out and in again.";
+        return translate("calclink", "Serial ports belong to the dialout group: add yourself to it with "
+                                     "\"sudo adduser $USER dialout\", then log out and in again.");
     case EBUSY:
-        return "Another program is using the port; close it and try again.";
+        return translate("calclink", "Another program is using the port; close it and try again.");
     case ENOENT:
     case ENXIO:
     case ENODEV: {
@@ -40,13 +41,15 @@ std::string portAdvice(int err, const std::string &path)
         // from a device file that is there with no device behind it: an
         // adapter's unplugged, or /dev/tty in a program without a terminal.
         if (!target.empty())
-            return "The port link points to " + target +
-                   (err == ENOENT ? ", which is not there" : ", which has no device behind it") +
-                   ": is the cable or adapter plugged in?";
-        return "Is the cable plugged in, and is this the right port?";
+            return fill(err == ENOENT ? translate("calclink", "The port link points to %1, which is not there: is the "
+                                                              "cable or adapter plugged in?")
+                                      : translate("calclink", "The port link points to %1, which has no device behind "
+                                                              "it: is the cable or adapter plugged in?"),
+                        {target});
+        return translate("calclink", "Is the cable plugged in, and is this the right port?");
     }
     case ENOTTY:
-        return "It is not a serial port.";
+        return translate("calclink", "It is not a serial port.");
     default:
         return {};
     }
@@ -130,20 +133,20 @@ SerialPort::SerialPort(const std::string &deviceName, const std::string &path, s
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) {
         const int err = errno;
-        throw systemError(err, deviceName_, path_, "opening", portAdvice(err, path_));
+        throw systemError(err, deviceName_, path_, Doing::Opening, portAdvice(err, path_));
     }
 
     // Two programs sharing a port would interleave their bytes; the lock is
     // advisory, which is what other serial programs check as well.
     if (::flock(fd_, LOCK_EX | LOCK_NB) < 0 && errno == EWOULDBLOCK) {
         ::close(fd_);
-        throw systemError(EBUSY, deviceName_, path_, "opening", portAdvice(EBUSY, path_));
+        throw systemError(EBUSY, deviceName_, path_, Doing::Opening, portAdvice(EBUSY, path_));
     }
 
     if (::tcgetattr(fd_, &saved_) < 0) {
         const int err = errno;
         ::close(fd_);
-        throw systemError(err, deviceName_, path_, "setting up", portAdvice(err, path_));
+        throw systemError(err, deviceName_, path_, Doing::SettingUp, portAdvice(err, path_));
     }
 
     termios raw = saved_;
@@ -164,7 +167,7 @@ SerialPort::SerialPort(const std::string &deviceName, const std::string &path, s
     if (rc < 0) {
         const int err = errno;
         ::close(fd_);
-        throw systemError(err, deviceName_, path_, "setting up", portAdvice(err, path_));
+        throw systemError(err, deviceName_, path_, Doing::SettingUp, portAdvice(err, path_));
     }
     ::tcflush(fd_, TCIFLUSH);
     byteTime_ = byteTimeAt(::cfgetospeed(&raw));
@@ -249,10 +252,11 @@ bool SerialPort::drainOutput() const
                      [&] { return SteadyClock::now() >= sent; });
 }
 
-void SerialPort::fail(int err, const std::string &doing) const
+void SerialPort::fail(int err, Doing doing) const
 {
     throw systemError(err, deviceName_, path_, doing,
-                      err == EIO ? "The cable or adapter may have been unplugged." : std::string());
+                      err == EIO ? translate("calclink", "The cable or adapter may have been unplugged.")
+                                 : std::string());
 }
 
 bool SerialPort::setModemLines(int setBits, int clearBits)
@@ -269,7 +273,7 @@ bool SerialPort::setModemLines(int setBits, int clearBits)
             return true;
         if (errno == ENOTTY || errno == EINVAL)
             return false;
-        fail(errno, "setting the modem lines of");
+        fail(errno, Doing::SettingModemLines);
     };
     return apply(TIOCMBIS, setBits) && apply(TIOCMBIC, clearBits);
 }
@@ -285,7 +289,7 @@ std::optional<int> SerialPort::modemLines() const
         return bits;
     if (errno == ENOTTY || errno == EINVAL)
         return std::nullopt;
-    fail(errno, "reading the modem lines of");
+    fail(errno, Doing::ReadingModemLines);
 }
 
 // A terminal never raises SIGPIPE (only pipes and sockets do); a hung-up
@@ -302,14 +306,14 @@ void SerialPort::write(const uint8_t *data, size_t size, Millis limit)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && errno != EAGAIN)
-            fail(errno, "writing to");
+            fail(errno, Doing::WritingTo);
         const int revents = waitFor(fd_, POLLOUT, SteadyClock::now() + limit, stop_);
         if (revents < 0)
-            fail(errno, "writing to");
+            fail(errno, Doing::WritingTo);
         if (revents == 0)
             throw noAnswer("the port took no byte for " + std::to_string(limit.count()) + " ms (the write limit)");
         if (revents & (POLLHUP | POLLERR | POLLNVAL))
-            fail(EIO, "writing to");
+            fail(EIO, Doing::WritingTo);
     }
     writtenLast_ = size;
     lastWrite_ = SteadyClock::now();
@@ -325,14 +329,14 @@ size_t SerialPort::read(uint8_t *buffer, size_t max, Millis timeout)
             return size_t(n);
         // End of file on a terminal is a hang-up: the device or its other end has gone.
         if (n == 0 || (errno == EAGAIN && hungUp))
-            fail(EIO, "reading from");
+            fail(EIO, Doing::ReadingFrom);
         if (errno == EINTR)
             continue;
         if (errno != EAGAIN)
-            fail(errno, "reading from");
+            fail(errno, Doing::ReadingFrom);
         const int revents = waitFor(fd_, POLLIN, deadline, stop_);
         if (revents < 0)
-            fail(errno, "reading from");
+            fail(errno, Doing::ReadingFrom);
         if (revents == 0)
             return 0;
         // The next read() returns the data, or the error behind POLLHUP/POLLERR.

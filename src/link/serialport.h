@@ -6,6 +6,7 @@
 #include <sys/types.h>
 #include <termios.h>
 
+#include "linkerror.h"
 #include "stop.h"
 #include "trace.h"
 #include "transport.h"
@@ -55,7 +56,7 @@ public:
     static constexpr std::chrono::microseconds kAdapterFrame{2000};
 
 private:
-    [[noreturn]] void fail(int err, const std::string &doing) const;
+    [[noreturn]] void fail(int err, Doing doing) const;
     bool drainOutput() const;
 
     std::string deviceName_;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "linkerror.h"
+#include "translation.h"
 
 namespace calclink {
 
@@ -16,7 +17,7 @@ void Stop::limitTo(Millis limit)
 void Stop::check() const
 {
     if (cancelled())
-        throw LinkError(kCancelled, "The capture was cancelled.");
+        throw LinkError(kCancelled, translate("calclink", "The capture was cancelled."));
     if (SteadyClock::now() >= deadline_)
         throw noAnswer("the capture took longer than " + std::to_string(limit_.count()) + " ms (the capture limit)");
 }

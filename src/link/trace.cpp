@@ -13,6 +13,7 @@
 
 #include "fileopen.h"
 #include "linkerror.h"
+#include "translation.h"
 
 namespace calclink {
 
@@ -47,7 +48,7 @@ Sent sendAtOnce(int fd, const char *data, size_t size, size_t &done)
 
 } // namespace
 
-Trace::Trace(std::FILE *out) : name_("standard error")
+Trace::Trace(std::FILE *out) : name_(translate("calclink", "standard error"))
 {
     if (!out)
         return;
@@ -56,7 +57,7 @@ Trace::Trace(std::FILE *out) : name_("standard error")
     if (fd_ < 0)
         stream_ = out;
     else if (fd_ != STDERR_FILENO)
-        name_ = "the trace's file";
+        name_ = translate("calclink", "the trace's file");
 }
 
 Trace::Trace(const char *path, bool append, std::string &error, uint64_t limit)
@@ -65,7 +66,8 @@ Trace::Trace(const char *path, bool append, std::string &error, uint64_t limit)
         return;
     const int fd = openWithoutWaiting(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC));
     if (fd < 0) {
-        error = std::string("cannot write the trace to ") + path + ": " + std::strerror(errno);
+        const int err = errno;
+        error = fill(translate("calclink", "cannot write the trace to %1: %2"), {path, std::strerror(err)});
         return;
     }
     // The descriptor is this trace's own, so making it non-blocking changes nobody else's.
@@ -111,7 +113,7 @@ void Trace::event(const std::string &text) const
     written_ += done;
     broken_ = sent != Sent::All && done > 0;
     if (sent == Sent::Behind)
-        lose("its reader fell behind");
+        lose(translate("calclink", "its reader fell behind"));
     else if (sent == Sent::Failed) {
         failed_ = true;
         lose(std::strerror(err));
@@ -130,7 +132,7 @@ bool Trace::reopen() const
         if (fd >= 0)
             ::close(fd);
         failed_ = true;
-        lose("it could not begin again after " + earlier + ": " + std::strerror(err));
+        lose(fill(translate("calclink", "it could not begin again after %1: %2"), {earlier, std::strerror(err)}));
         return false;
     }
     ::close(fd);
@@ -148,7 +150,8 @@ void Trace::lose(const std::string &why) const
     lost_ = why;
     if (program_.empty())
         return;
-    const std::string line = program_ + ": the trace " + name_ + " is incomplete: " + why + "\n";
+    const std::string line =
+        program_ + ": " + fill(translate("calclink", "the trace %1 is incomplete: %2"), {name_, why}) + "\n";
     size_t done;
     sendAtOnce(STDERR_FILENO, line.data(), line.size(), done);
 }

@@ -3,6 +3,7 @@
 #include "devicenames.h"
 #include "fileopen.h"
 #include "linkerror.h"
+#include "translation.h"
 
 namespace calclink {
 
@@ -21,16 +22,21 @@ std::unique_ptr<Transport> openTransport(int cableCode, const std::string &devic
                                          const Stop &stop, const Trace &trace)
 {
     if (cableCode != kCableGray && cableCode != kCableBlack && cableCode != kCableUsb)
-        throw LinkError(kInvalidArgument, "The cable code " + std::to_string(cableCode) +
-                                              " is not known; 1 (Gray), 2 (Black) and 5 (USB) are.");
+        throw LinkError(kInvalidArgument,
+                        fill(translate("calclink", "The cable code %1 is not known; 1 (Gray), 2 (Black) and 5 (USB) "
+                                                   "are."),
+                             {std::to_string(cableCode)}));
 
     const LinkDevice device = resolveDeviceName(deviceName);
     const bool usb = device.kind == LinkDevice::Kind::Usb;
     if (cableCode == kCableUsb && !usb)
-        throw LinkError(kInvalidArgument, "The USB cable needs a USB device name, not \"" + deviceName + "\".");
+        throw LinkError(kInvalidArgument,
+                        fill(translate("calclink", "The USB cable needs a USB device name, not \"%1\"."),
+                             {deviceName}));
     if (cableCode != kCableUsb && usb)
         throw LinkError(kInvalidArgument,
-                        "A serial cable needs a serial port (COM1 to COM4), not \"" + deviceName + "\".");
+                        fill(translate("calclink", "A serial cable needs a serial port (COM1 to COM4), not \"%1\"."),
+                             {deviceName}));
 
     if (trace.on())
         trace.event("device: " + deviceName + " is " + (usb ? "USB device number " + std::to_string(device.usbIndex)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "linkerror.h"
 #include "stop.h"
 #include "timeouts.h"
 #include "trace.h"
@@ -30,8 +31,9 @@ inline constexpr char kUdevRuleName[] = "60-ekrano.rules";
 enum class UsbKind { LinkCable, Calculator };
 // The kind a product id of the vendor means, if it is one of them.
 std::optional<UsbKind> usbKindOf(uint16_t productId);
-// "USB link cable" or "calculator on its own USB port".
-std::string usbKindName(UsbKind kind);
+// "USB link cable" or "calculator on its own USB port", in English (for the
+// trace; translate("calclink", ...) gives it in the user's language).
+const char *usbKindName(UsbKind kind);
 
 // What one bulk transfer came to.
 struct UsbTransfer {
@@ -118,7 +120,7 @@ public:
     Framing framing() const override;
 
 private:
-    [[noreturn]] void failed(const UsbTransfer &transfer, const std::string &doing);
+    [[noreturn]] void failed(const UsbTransfer &transfer, Doing doing);
     void traced(const char *direction, size_t size, const UsbTransfer &transfer) const;
 
     std::unique_ptr<UsbCable> cable_;

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 
 #include "linkerror.h"
+#include "translation.h"
 #include "transports.h"
 
 namespace calclink {
@@ -13,10 +15,15 @@ namespace {
 
 constexpr size_t kReadSize = 32;
 
-const std::string kUdevAdvice = std::string("The USB cable needs the udev rule packaging/udev/") + kUdevRuleName +
-                                ": install it with `sudo make install-udev` in Ekrano's source folder, then plug "
-                                "the cable in again.";
-const std::string kUnpluggedAdvice = "The cable was pulled out; plug it in again and retry.";
+std::string udevAdvice()
+{
+    return fill(translate("calclink", "The USB cable needs the udev rule packaging/udev/%1: install it with "
+                                      "`sudo make install-udev` in Ekrano's source folder, then plug the cable in "
+                                      "again."),
+                {kUdevRuleName});
+}
+
+std::string unpluggedAdvice() { return translate("calclink", "The cable was pulled out; plug it in again and retry."); }
 
 } // namespace
 
@@ -33,9 +40,10 @@ std::optional<UsbKind> usbKindOf(uint16_t productId)
     }
 }
 
-std::string usbKindName(UsbKind kind)
+const char *usbKindName(UsbKind kind)
 {
-    return kind == UsbKind::Calculator ? "calculator on its own USB port" : "USB link cable";
+    return kind == UsbKind::Calculator ? CALCLINK_TRANSLATE_NOOP("calclink", "calculator on its own USB port")
+                                       : CALCLINK_TRANSLATE_NOOP("calclink", "USB link cable");
 }
 
 std::string usbAdvice(int err)
@@ -43,11 +51,11 @@ std::string usbAdvice(int err)
     switch (err) {
     case EACCES:
     case EPERM:
-        return kUdevAdvice;
+        return udevAdvice();
     case EBUSY:
-        return "Another program is using the cable; close it and try again.";
+        return translate("calclink", "Another program is using the cable; close it and try again.");
     case ENODEV:
-        return kUnpluggedAdvice;
+        return unpluggedAdvice();
     default:
         return {};
     }
@@ -55,10 +63,38 @@ std::string usbAdvice(int err)
 
 namespace {
 
-std::string ordinal(int index)
+// Why device `index` cannot be had when only `found` are connected: %1 the
+// device name, %2 how many are connected, %3 the device's number from 1.
+std::string tooFewSentence(int index, int found)
 {
-    static const char *const names[] = {"first", "second", "third", "fourth", "fifth"};
-    return index < 5 ? names[index] : "number " + std::to_string(index + 1);
+    static const char *const sentences[][2] = {
+        {CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the first USB device (link cable or calculator), but only %2 "
+                                             "is connected."),
+         CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the first USB device (link cable or calculator), but only %2 "
+                                             "are connected.")},
+        {CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the second USB device (link cable or calculator), but only "
+                                             "%2 is connected."),
+         CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the second USB device (link cable or calculator), but only "
+                                             "%2 are connected.")},
+        {CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the third USB device (link cable or calculator), but only %2 "
+                                             "is connected."),
+         CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the third USB device (link cable or calculator), but only %2 "
+                                             "are connected.")},
+        {CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the fourth USB device (link cable or calculator), but only "
+                                             "%2 is connected."),
+         CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the fourth USB device (link cable or calculator), but only "
+                                             "%2 are connected.")},
+        {CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the fifth USB device (link cable or calculator), but only %2 "
+                                             "is connected."),
+         CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the fifth USB device (link cable or calculator), but only %2 "
+                                             "are connected.")},
+        {CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the USB device number %3 (link cable or calculator), but "
+                                             "only %2 is connected."),
+         CALCLINK_TRANSLATE_NOOP("calclink", "%1 means the USB device number %3 (link cable or calculator), but "
+                                             "only %2 are connected.")},
+    };
+    const auto &sentence = sentences[std::min<size_t>(size_t(index), std::size(sentences) - 1)];
+    return translate("calclink", sentence[found == 1 ? 0 : 1]);
 }
 
 } // namespace
@@ -76,22 +112,25 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
                         "-byte packets");
         return std::make_unique<UsbTransport>(std::move(opening.cable), deviceName, timeouts.write, stop, trace);
     case UsbOpening::NoUsb:
-        throw LinkError(kNoUsbCable, "USB cannot be used on this computer: " + opening.reason + ".");
+        throw LinkError(kNoUsbCable,
+                        fill(translate("calclink", "USB cannot be used on this computer: %1."), {opening.reason}));
     case UsbOpening::NotFound:
         if (opening.found == 0)
-            throw LinkError(kNoUsbCable, "Neither a USB link cable nor a calculator on its own USB port is "
-                                         "connected (" + deviceName + "). Plug the link cable into the computer "
-                                         "and the calculator, or the calculator straight into the computer with "
-                                         "its own USB cable, or choose another cable in the link settings.");
-        throw LinkError(kNoUsbCable, deviceName + " means the " + ordinal(index) +
-                                         " USB device (link cable or calculator), but only " +
-                                         std::to_string(opening.found) +
-                                         (opening.found == 1 ? " is" : " are") + " connected.");
+            throw LinkError(kNoUsbCable,
+                            fill(translate("calclink", "Neither a USB link cable nor a calculator on its own USB port "
+                                                       "is connected (%1). Plug the link cable into the computer and "
+                                                       "the calculator, or the calculator straight into the computer "
+                                                       "with its own USB cable, or choose another cable in the link "
+                                                       "settings."),
+                                 {deviceName}));
+        throw LinkError(kNoUsbCable,
+                        fill(tooFewSentence(index, opening.found),
+                             {deviceName, std::to_string(opening.found), std::to_string(index + 1)}));
     case UsbOpening::Failed:
         break;
     }
     const int err = opening.error ? opening.error : EIO;
-    throw systemError(err, deviceName, opening.path, "opening", usbAdvice(err));
+    throw systemError(err, deviceName, opening.path, Doing::Opening, usbAdvice(err));
 }
 
 UsbTransport::UsbTransport(std::unique_ptr<UsbCable> cable, std::string deviceName, Millis writeLimit,
@@ -119,12 +158,12 @@ void UsbTransport::traced(const char *direction, size_t size, const UsbTransfer 
                      (transfer.libusbStatus ? transfer.libusbStatus : statuses[transfer.status]));
 }
 
-void UsbTransport::failed(const UsbTransfer &transfer, const std::string &doing)
+void UsbTransport::failed(const UsbTransfer &transfer, Doing doing)
 {
     const int err = transfer.status == UsbTransfer::NoDevice ? ENODEV : (transfer.error ? transfer.error : EIO);
     // An unplug in the middle of a transfer comes as a vanished device or,
     // as often, as an I/O error on the endpoint: the same advice for both.
-    throw systemError(err, deviceName_, cable_->path(), doing, err == EIO ? kUnpluggedAdvice : usbAdvice(err));
+    throw systemError(err, deviceName_, cable_->path(), doing, err == EIO ? unpluggedAdvice() : usbAdvice(err));
 }
 
 // The time left until the end of the next step of a wait that lasts until
@@ -144,7 +183,7 @@ void UsbTransport::send(const uint8_t *data, size_t size)
         traced("OUT", size - done, transfer);
         done += std::min(transfer.count, size - done);
         if (transfer.status == UsbTransfer::NoDevice || transfer.status == UsbTransfer::Failed)
-            failed(transfer, "writing to");
+            failed(transfer, Doing::WritingTo);
         if (done < size && SteadyClock::now() >= deadline)
             throw (done == 0 ? silence : noAnswer)("USB cable: the calculator took " + std::to_string(done) + " of " + std::to_string(size) +
                            " bytes within " + std::to_string(writeLimit_.count()) + " ms (the write limit)");
@@ -159,7 +198,7 @@ size_t UsbTransport::receive(uint8_t *buffer, size_t max, Millis timeout)
             const UsbTransfer transfer = cable_->bulkRead(chunk_.data(), chunk_.size(), stepOf(stop_, deadline));
             traced("IN", chunk_.size(), transfer);
             if (transfer.status == UsbTransfer::NoDevice || transfer.status == UsbTransfer::Failed)
-                failed(transfer, "reading from");
+                failed(transfer, Doing::ReadingFrom);
             surplusBegin_ = 0;
             surplusEnd_ = std::min(transfer.count, chunk_.size());
             if (surplusEnd_ > 0)

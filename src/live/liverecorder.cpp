@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -118,11 +119,16 @@ QString LiveRecorder::status() const
     if (stage_ == Stage::Idle)
         return {};
     if (stage_ == Stage::Writing)
-        return "Saving…";
-    const QString counted = QString("%1 · %2 screens").arg(clockText(recording_->elapsed())).arg(recording_->screens());
+        return tr("Saving…");
     if (stage_ == Stage::Recording)
-        return "Recording " + counted;
-    return "Recorded " + counted + (recording_->full() ? ", stopped at one hour" : "");
+        return tr("Recording %1").arg(recorded(false));
+    return tr("Recorded %1").arg(recorded(true));
+}
+
+QString LiveRecorder::recorded(bool ended) const
+{
+    const QString counted = tr("%1 · %2 screens").arg(clockText(recording_->elapsed())).arg(recording_->screens());
+    return ended && recording_->full() ? tr("%1, stopped at one hour").arg(counted) : counted;
 }
 
 int LiveRecorder::exec(QDialog &dialog)
@@ -152,8 +158,10 @@ void LiveRecorder::stopAndAsk()
 // Until a file is chosen, the recording is discarded, or it is saved without asking as the window closes.
 void LiveRecorder::ask()
 {
+    const QString title =
+        recording_->full() ? tr("Save the recording, which stopped at one hour") : tr("Save the recording");
     while (stage_ == Stage::Asking) {
-        QFileDialog files(window_, "Save the recording", file_, "GIF pictures (*.gif)");
+        QFileDialog files(window_, title, file_, tr("GIF pictures (*.gif)"));
         files.setAcceptMode(QFileDialog::AcceptSave);
         files.setDefaultSuffix("gif");
         const bool chosen = exec(files) == QDialog::Accepted && !files.selectedFiles().isEmpty();
@@ -164,11 +172,13 @@ void LiveRecorder::ask()
             startWriting();
             return;
         }
-        QMessageBox discard(QMessageBox::Question, "Ekrano Live",
-                            QString("Discard the recording of %1?").arg(status().section(' ', 1)),
+        QMessageBox discard(QMessageBox::Question, tr("Ekrano Live"),
+                            tr("Discard the recording of %1?").arg(recorded(true)),
                             QMessageBox::Discard | QMessageBox::Cancel, window_);
+        // Named here, in every language: some of Qt's own translations lack the button's name.
+        discard.button(QMessageBox::Discard)->setText(tr("Discard"));
         auto *keep = qobject_cast<QPushButton *>(discard.button(QMessageBox::Cancel));
-        keep->setText("Save it");
+        keep->setText(tr("Save it"));
         discard.setDefaultButton(keep); // Return, as Escape, keeps it: only a deliberate choice discards
         if (exec(discard) == QMessageBox::Discard && stage_ == Stage::Asking) {
             setStage(Stage::Idle);
@@ -202,8 +212,8 @@ void LiveRecorder::written()
     }
     setStage(Stage::Asking);
     emit statusChanged();
-    QMessageBox failed(QMessageBox::Warning, "Ekrano Live",
-                       QString("The recording could not be saved to %1: %2.\n\nIt is kept: choose another place.")
+    QMessageBox failed(QMessageBox::Warning, tr("Ekrano Live"),
+                       tr("The recording could not be saved to %1: %2.\n\nIt is kept: choose another place.")
                            .arg(file_, reason),
                        QMessageBox::Ok, window_);
     exec(failed);
@@ -221,26 +231,27 @@ bool LiveRecorder::saveWithoutAsking()
         writing_.waitForFinished();
         const QString reason = writing_.result();
         if (reason.isEmpty()) {
-            std::fprintf(stderr, "ekrano-live: the recording was saved to %s\n", qPrintable(file_));
+            std::fprintf(stderr, "ekrano-live: %s\n", qPrintable(tr("the recording was saved to %1").arg(file_)));
             setStage(Stage::Idle);
             recording_.reset();
             return true;
         }
-        std::fprintf(stderr, "ekrano-live: the recording could not be saved to %s: %s\n", qPrintable(file_),
-                     qPrintable(reason));
+        std::fprintf(stderr, "ekrano-live: %s\n",
+                     qPrintable(tr("the recording could not be saved to %1: %2").arg(file_, reason)));
     }
     {
         std::lock_guard lock(mutex_);
         recording_->stop();
         stage_ = Stage::Idle;
     }
-    const std::shared_ptr<record::Recording> recording = std::move(recording_);
-    if (recording->frames().empty())
+    const auto forget = qScopeGuard([this] { recording_.reset(); });
+    if (recording_->frames().empty())
         return true;
 
     QByteArray gif;
-    if (const QString failure = record::writeGif(*recording, look_, gif); !failure.isEmpty()) {
-        std::fprintf(stderr, "ekrano-live: the recording could not be made into a GIF: %s\n", qPrintable(failure));
+    if (const QString failure = record::writeGif(*recording_, look_, gif); !failure.isEmpty()) {
+        std::fprintf(stderr, "ekrano-live: %s\n",
+                     qPrintable(tr("the recording could not be made into a GIF: %1").arg(failure)));
         return false;
     }
     // Under a name of its own in each folder in turn; one already there is never replaced.
@@ -250,13 +261,13 @@ bool LiveRecorder::saveWithoutAsking()
         QString saved;
         const QString reason = wholefile::createNew(folder + "/" + name, gif, saved);
         if (reason.isEmpty()) {
-            std::fprintf(stderr, "ekrano-live: the recording was saved to %s\n", qPrintable(saved));
+            std::fprintf(stderr, "ekrano-live: %s\n", qPrintable(tr("the recording was saved to %1").arg(saved)));
             return true;
         }
-        std::fprintf(stderr, "ekrano-live: the recording could not be saved in %s: %s\n", qPrintable(folder),
-                     qPrintable(reason));
+        std::fprintf(stderr, "ekrano-live: %s\n",
+                     qPrintable(tr("the recording could not be saved in %1: %2").arg(folder, reason)));
     }
-    std::fprintf(stderr, "ekrano-live: the recording of %s and %d screens is lost: no folder could take it\n",
-                 qPrintable(clockText(recording->elapsed())), recording->screens());
+    std::fprintf(stderr, "ekrano-live: %s\n",
+                 qPrintable(tr("the recording of %1 is lost: no folder could take it").arg(recorded(true))));
     return false;
 }

@@ -70,6 +70,8 @@ signals:
     void statusChanged();
 
 private:
+    // "0:12 · 34 screens", with the hour that stopped it once it has `ended`.
+    QString recorded(bool ended) const;
     void stopAndAsk();
     void ask();
     void startWriting();

@@ -24,9 +24,10 @@ namespace {
 QString placeOf(const settingsfile::Choices &choices)
 {
     if (choices.cable == calclink::kMenuUsb)
-        return choices.usb == 0 ? QString("USB cable") : QString("USB cable, USB%1").arg(choices.usb);
-    return QString("%1, %2 cable")
-        .arg(QString::fromStdString(calclink::portName(choices.port)), calclink::cableName(choices.cable));
+        return choices.usb == 0 ? LiveWindow::tr("USB cable") : LiveWindow::tr("USB cable, USB%1").arg(choices.usb);
+    const QString port = QString::fromStdString(calclink::portName(choices.port));
+    return choices.cable == calclink::kMenuGray ? LiveWindow::tr("%1, Gray cable").arg(port)
+                                                : LiveWindow::tr("%1, Black cable").arg(port);
 }
 
 } // namespace
@@ -35,7 +36,7 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
                        std::optional<calclink::LinkTimeouts> timeouts, QWidget *parent)
     : QMainWindow(parent), choices_(choices), metrics_(metrics)
 {
-    setWindowTitle("Ekrano Live");
+    setWindowTitle(tr("Ekrano Live"));
     setWindowIcon(display::windowIcon());
     screen_ = new LiveScreen(choices.forecolor, choices.backcolor, this);
     setCentralWidget(screen_);
@@ -53,12 +54,12 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
         connect(action, &QAction::triggered, this, act);
         addAction(action);
     };
-    key("Full screen", QKeySequence(Qt::Key_F11), &LiveWindow::toggleFullScreen);
-    key("Pause or resume", QKeySequence(Qt::Key_Space), &LiveWindow::togglePause);
-    key("Copy the screen", QKeySequence::Copy, &LiveWindow::copyPicture);
-    key("Save the screen...", QKeySequence::Save, &LiveWindow::savePicture);
-    key("Record or stop recording", QKeySequence(Qt::CTRL | Qt::Key_R), &LiveWindow::toggleRecording);
-    key("Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), &LiveWindow::close);
+    key(tr("Full screen"), QKeySequence(Qt::Key_F11), &LiveWindow::toggleFullScreen);
+    key(tr("Pause or resume"), QKeySequence(Qt::Key_Space), &LiveWindow::togglePause);
+    key(tr("Copy the screen"), QKeySequence::Copy, &LiveWindow::copyPicture);
+    key(tr("Save the screen..."), QKeySequence::Save, &LiveWindow::savePicture);
+    key(tr("Record or stop recording"), QKeySequence(Qt::CTRL | Qt::Key_R), &LiveWindow::toggleRecording);
+    key(tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &LiveWindow::close);
     screen_->addActions(actions());
     screen_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *leave = new QAction(this); // a key only, not on the menu
@@ -108,22 +109,22 @@ void LiveWindow::showStatus(const LiveReader::News &news)
     QString state;
     switch (news.state) {
     case LiveReader::State::Reading:
-        state = "Reading";
+        state = tr("Reading");
         break;
     case LiveReader::State::Waiting:
-        state = "Waiting for the calculator";
+        state = tr("Waiting for the calculator");
         break;
     case LiveReader::State::Answered:
-        state = "The calculator answered wrongly: " + QString::fromStdString(news.reason);
+        state = tr("The calculator answered wrongly: %1").arg(QString::fromStdString(news.reason));
         break;
     case LiveReader::State::Failing:
         state = QString::fromStdString(news.reason);
         break;
     case LiveReader::State::Paused:
-        state = "Paused";
+        state = tr("Paused");
         break;
     }
-    QString text = QString("%1 · %2 screens/s · %3")
+    QString text = tr("%1 · %2 screens/s · %3")
                        .arg(placeOf(choices_), QString::number(news.screensPerSecond, 'f', 1), state);
     if (const QString recording = recorder_->status(); !recording.isEmpty())
         text += " · " + recording;
@@ -167,7 +168,7 @@ void LiveWindow::savePicture()
     if (image.isNull())
         return;
     const QString file =
-        QFileDialog::getSaveFileName(this, "Save the screen", "screen.png", "PNG pictures (*.png)");
+        QFileDialog::getSaveFileName(this, tr("Save the screen"), "screen.png", tr("PNG pictures (*.png)"));
     if (file.isEmpty())
         return;
     QBuffer png;
@@ -175,7 +176,7 @@ void LiveWindow::savePicture()
     QImageWriter writer(&png, "png");
     QString reason = writer.write(image) ? wholefile::replace(file, png.data()) : writer.errorString();
     if (!reason.isEmpty())
-        QMessageBox::warning(this, "Ekrano Live", "The screen could not be saved to " + file + ": " + reason + ".");
+        QMessageBox::warning(this, tr("Ekrano Live"), tr("The screen could not be saved to %1: %2.").arg(file, reason));
 }
 
 void LiveWindow::toggleRecording()

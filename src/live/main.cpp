@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "choiceoptions.h"
+#include "language.h"
 #include "livewindow.h"
 #include "portcheck.h"
 #include "settingsfile.h"
@@ -23,53 +24,57 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication::setApplicationName("ekrano-live");
     QCoreApplication::setApplicationVersion(EKRANO_VERSION);
+    const language::Translations translations;
 
     // The options are read before the display is opened, so that --help,
-    // --version and a wrong option need none. Qt's own options (-platform
+    // --version and a wrong option need none: under an application object of
+    // their own, which the translations need. Qt's own options (-platform
     // and the like) are known here too, hidden, so that they are not taken
     // for wrong ones; the QApplication then takes them out and applies them.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Shows the calculator's screen as it changes, read over and over with Ekrano's link settings and colours. "
-        "The options change the stored settings for this run only.");
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -platform, as Qt reads it
-    parser.addHelpOption();
-    parser.addVersionOption();
     constexpr int kOptions = choiceoptions::Link | choiceoptions::Colours;
-    choiceoptions::add(parser, kOptions);
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
-                             "qmljsdebugger", "title", "name", "reverse", "widgetcount", "nograb", "dograb", "sync"}) {
-        const bool flag = std::string_view(name) == "reverse" || std::string_view(name) == "widgetcount" ||
-                          std::string_view(name) == "nograb" || std::string_view(name) == "dograb" ||
-                          std::string_view(name) == "sync";
-        QCommandLineOption qt(name, QString(), flag ? QString() : QString("value"));
-        qt.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qt);
+    QCommandLineParser parser;
+    settingsfile::Choices choices;
+    {
+        QCoreApplication withoutDisplay(argc, argv);
+        translations.install();
+        const auto wrong = [](const QString &why) {
+            const QString line = QCoreApplication::translate("ekrano-live", "%1; see ekrano-live --help").arg(why);
+            std::fprintf(stderr, "ekrano-live: %s\n", calclink::printable(line.toLocal8Bit().toStdString()).c_str());
+            return 2;
+        };
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "ekrano-live", "Shows the calculator's screen as it changes, read over and over with Ekrano's link "
+                           "settings and colours. The options change the stored settings for this run only."));
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -platform, as Qt reads it
+        parser.addHelpOption();
+        parser.addVersionOption();
+        choiceoptions::add(parser, kOptions);
+        for (const char *name :
+             {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+              "qwindowtitle", "session", "display", "geometry", "style", "stylesheet", "qmljsdebugger", "title", "name",
+              "reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+            const bool flag = std::string_view(name) == "reverse" || std::string_view(name) == "widgetcount" ||
+                              std::string_view(name) == "nograb" || std::string_view(name) == "dograb" ||
+                              std::string_view(name) == "sync";
+            QCommandLineOption qt(name, QString(), flag ? QString() : QString("value"));
+            qt.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(qt);
+        }
+        if (!parser.parse(QCoreApplication::arguments())) {
+            QString why = parser.errorText();
+            if (why.endsWith('.'))
+                why.chop(1); // the sentence goes on
+            return wrong(why);
+        }
+        if (parser.isSet("help") || parser.isSet("version"))
+            parser.process(withoutDisplay); // shows them and exits
+        choices = settingsfile::choices(settingsfile::read());
+        if (const std::optional<QString> why = choiceoptions::apply(parser, kOptions, choices))
+            return wrong(*why);
     }
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    settingsfile::Choices choices = settingsfile::choices(settingsfile::read());
-    const auto wrong = [](const QString &why) {
-        std::fprintf(stderr, "ekrano-live: %s; see ekrano-live --help\n",
-                     calclink::printable(why.toLocal8Bit().toStdString()).c_str());
-        return 2;
-    };
-    if (!parser.parse(arguments)) {
-        QString why = parser.errorText();
-        if (why.endsWith('.'))
-            why.chop(1); // the sentence goes on
-        return wrong(why);
-    }
-    if (parser.isSet("help") || parser.isSet("version")) {
-        QCoreApplication app(argc, argv);
-        parser.process(app); // shows them and exits
-    }
-    if (const std::optional<QString> why = choiceoptions::apply(parser, kOptions, choices))
-        return wrong(*why);
 
     QApplication app(argc, argv);
+    translations.install();
     // The menu entry's name: the desktop matches the window to it (Wayland's application id).
     QGuiApplication::setDesktopFileName(EKRANO_APP_ID ".Live");
     LiveWindow window(choices, ScreenMetrics::of(QGuiApplication::primaryScreen()));

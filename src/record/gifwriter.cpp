@@ -2,6 +2,8 @@
 
 #include <gif_lib.h>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -13,6 +15,11 @@
 namespace record {
 
 namespace {
+
+// The reasons a recording has no picture, in the user's language.
+struct Reasons {
+    Q_DECLARE_TR_FUNCTIONS(record)
+};
 
 constexpr std::chrono::milliseconds kHundredth{10};
 constexpr int kLongestDelay = 65535; // hundredths, the most one frame's field holds
@@ -43,7 +50,7 @@ public:
         GifColorType colours[2] = {colourOf(look.backColor), colourOf(look.foreColor)};
         ColorMapObject *map = GifMakeMapObject(2, colours);
         if (!map) {
-            failure_ = "out of memory";
+            failure_ = Reasons::tr("out of memory");
             return;
         }
         const int result = EGifPutScreenDesc(gif_, width, height, 1, 0, map);
@@ -190,9 +197,9 @@ QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gi
 {
     const std::deque<Frame> &frames = recording.frames();
     if (frames.empty())
-        return "no screen was recorded";
+        return Reasons::tr("no screen was recorded");
     if (look.scale < 1 || look.scale > kLargestScale)
-        return QString("the scale %1 is not a whole number from 1 to %2").arg(look.scale).arg(kLargestScale);
+        return Reasons::tr("the scale %1 is not a whole number from 1 to %2").arg(look.scale).arg(kLargestScale);
     // The picture's size is the window's at the same zoom, in twips of 15 a pixel.
     Drawing drawing(look.scale, look.border, display::drawingArea(look.scale, 15, 15));
     const int width = drawing.width(), height = drawing.height();

@@ -1,5 +1,6 @@
 #include "choiceoptions.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -10,6 +11,11 @@
 namespace choiceoptions {
 
 namespace {
+
+// The options' texts, in the user's language.
+struct Options {
+    Q_DECLARE_TR_FUNCTIONS(choiceoptions)
+};
 
 // The zoom 0.1 to 5 in steps of 0.1, as ten times itself, or nothing.
 std::optional<int> scrollValueOf(const QString &text)
@@ -37,20 +43,23 @@ void add(QCommandLineParser &parser, int groups)
 {
     if (groups & Link)
         parser.addOptions({
-            {"port", "The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), "
-                     "USB1 ..., link cables and calculators on their own USB port counted together.", "port"},
-            {"cable", "The cable: black, gray or usb.", "cable"},
+            {"port",
+             Options::tr("The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), "
+                         "USB1 ..., link cables and calculators on their own USB port counted together."),
+             Options::tr("port")},
+            {"cable", Options::tr("The cable: black, gray or usb."), Options::tr("cable")},
         });
     if (groups & Picture)
         parser.addOptions({
-            {"zoom", "The side of a calculator pixel in screen pixels: 0.1 to 5, in steps of 0.1.", "factor"},
-            {"border", "Draw the frame."},
-            {"no-border", "Draw no frame."},
+            {"zoom", Options::tr("The side of a calculator pixel in screen pixels: 0.1 to 5, in steps of 0.1."),
+             Options::tr("factor")},
+            {"border", Options::tr("Draw the frame.")},
+            {"no-border", Options::tr("Draw no frame.")},
         });
     if (groups & Colours)
         parser.addOptions({
-            {"foreground", "The colour of the dark pixels and the frame.", "#rrggbb"},
-            {"background", "The colour behind them.", "#rrggbb"},
+            {"foreground", Options::tr("The colour of the dark pixels and the frame."), "#rrggbb"},
+            {"background", Options::tr("The colour behind them."), "#rrggbb"},
         });
 }
 
@@ -62,9 +71,9 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
         static const QRegularExpression usb(QRegularExpression::anchoredPattern("USB[0-9]+"));
         const QRegularExpressionMatch port = form.match(parser.value("port").toUpper());
         if (!port.hasMatch() && usb.match(parser.value("port").toUpper()).hasMatch())
-            return QString("--port takes USB0 to USB99 for a USB device, not '%1'").arg(parser.value("port"));
+            return Options::tr("--port takes USB0 to USB99 for a USB device, not '%1'").arg(parser.value("port"));
         if (!port.hasMatch())
-            return QString("--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not '%1'")
+            return Options::tr("--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not '%1'")
                 .arg(parser.value("port"));
         usbPort = port.hasCaptured(2);
         (usbPort ? choices.usb : choices.port) = port.captured(usbPort ? 2 : 1).toInt();
@@ -73,21 +82,21 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
         static const QStringList cables{"black", "gray", "usb"};
         const int index = int(cables.indexOf(parser.value("cable").toLower()));
         if (index < 0)
-            return QString("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));
+            return Options::tr("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));
         choices.cable = index;
     }
     // The cable's index 2 is "USB" (calclink::kMenuUsb), which this library does not link.
     if (usbPort && choices.cable != 2)
-        return QString("--port %1 is a USB device, for the USB cable (--cable usb)").arg(parser.value("port"));
+        return Options::tr("--port %1 is a USB device, for the USB cable (--cable usb)").arg(parser.value("port"));
     if (groups & Picture) {
         if (parser.isSet("zoom")) {
             const std::optional<int> value = scrollValueOf(parser.value("zoom"));
             if (!value)
-                return QString("--zoom takes 0.1 to 5 in steps of 0.1, not '%1'").arg(parser.value("zoom"));
+                return Options::tr("--zoom takes 0.1 to 5 in steps of 0.1, not '%1'").arg(parser.value("zoom"));
             choices.scrollbar = *value;
         }
         if (parser.isSet("border") && parser.isSet("no-border"))
-            return QString("--border and --no-border exclude each other");
+            return Options::tr("--border and --no-border exclude each other");
         if (parser.isSet("border") || parser.isSet("no-border"))
             choices.border = parser.isSet("border");
     }
@@ -97,7 +106,7 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
                 continue;
             const std::optional<raster::Colour> value = colourOf(parser.value(name));
             if (!value)
-                return QString("--%1 takes a colour as #rrggbb, not '%2'").arg(name, parser.value(name));
+                return Options::tr("--%1 takes a colour as #rrggbb, not '%2'").arg(name, parser.value(name));
             *colour = *value;
         }
     }

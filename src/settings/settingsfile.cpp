@@ -1,5 +1,6 @@
 #include "settingsfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,11 @@
 namespace settingsfile {
 
 namespace {
+
+// The messages about the settings file, in the user's language.
+struct Messages {
+    Q_DECLARE_TR_FUNCTIONS(settingsfile)
+};
 
 constexpr QByteArrayView kSection("settings");
 
@@ -170,12 +176,12 @@ QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)
 QString kindOf(mode_t mode)
 {
     switch (mode & S_IFMT) {
-    case S_IFDIR: return "a folder";
-    case S_IFIFO: return "a named pipe";
-    case S_IFCHR: return "a character device";
-    case S_IFBLK: return "a block device";
-    case S_IFSOCK: return "a socket";
-    default: return "of a kind Ekrano does not know";
+    case S_IFDIR: return Messages::tr("a folder");
+    case S_IFIFO: return Messages::tr("a named pipe");
+    case S_IFCHR: return Messages::tr("a character device");
+    case S_IFBLK: return Messages::tr("a block device");
+    case S_IFSOCK: return Messages::tr("a socket");
+    default: return Messages::tr("of a kind Ekrano does not know");
     }
 }
 
@@ -184,13 +190,13 @@ QString notAFile(const QString &file, mode_t mode)
 {
     const QFileInfo info(file);
     if (info.isSymbolicLink())
-        return "it is a link to " + info.canonicalFilePath() + ", which is " + kindOf(mode) + ", not a file";
-    return "it is " + kindOf(mode) + ", not a file";
+        return Messages::tr("it is a link to %1, which is %2, not a file").arg(info.canonicalFilePath(), kindOf(mode));
+    return Messages::tr("it is %1, not a file").arg(kindOf(mode));
 }
 
 QString tooLarge(qint64 size)
 {
-    return "it is " + QString::number(size) + " bytes, far more than settings take, so it is taken to be damaged";
+    return Messages::tr("it is %1 bytes, far more than settings take, so it is taken to be damaged").arg(size);
 }
 
 struct Loaded {
@@ -296,8 +302,9 @@ Texts read(QString *refused)
     const Loaded loaded = load(file);
     if (loaded.problem.isEmpty())
         return parse(loaded.bytes);
-    std::fprintf(stderr, "Ekrano did not read its settings from %s: %s; the defaults are used.\n", qPrintable(file),
-                 qPrintable(loaded.problem));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(Messages::tr("Ekrano did not read its settings from %1: %2; the defaults are used.")
+                                .arg(file, loaded.problem)));
     if (refused)
         *refused = loaded.problem;
     return {};
@@ -307,7 +314,7 @@ QString write(const Texts &texts, const QString &refusedAtStart)
 {
     const QString file = path();
     const auto failure = [&](const QString &reason) {
-        return "Ekrano could not save its settings to " + file + ": " + reason + ".";
+        return Messages::tr("Ekrano could not save its settings to %1: %2.").arg(file, reason);
     };
     // What cannot be read cannot be kept, so it is not replaced either.
     const Loaded old = load(file);
@@ -315,15 +322,15 @@ QString write(const Texts &texts, const QString &refusedAtStart)
         return failure(old.problem);
     // The defaults in place of what could not be read would lose it all.
     if (!refusedAtStart.isEmpty())
-        return failure("they could not be read when it started (" + refusedAtStart +
-                       "), so the file is kept as it is");
+        return failure(Messages::tr("they could not be read when it started (%1), so the file is kept as it is")
+                           .arg(refusedAtStart));
     const std::optional<QByteArray> text = merged(old.bytes, texts);
     if (!text)
-        return failure("the new settings did not read back as they were meant to, so the file is kept as it is");
+        return failure(
+            Messages::tr("the new settings did not read back as they were meant to, so the file is kept as it is"));
     // What would not be read back is not written.
     if (text->size() > kLargest)
-        return failure("the new file would be " + QString::number(text->size()) +
-                       " bytes, more than Ekrano reads back");
+        return failure(Messages::tr("the new file would be %1 bytes, more than Ekrano reads back").arg(text->size()));
     QDir().mkpath(QFileInfo(file).absolutePath()); // a failure shows as the reason below
     // A link stays a link: QSaveFile replaces the file at its end, or makes it there.
     if (const QString reason = wholefile::replace(file, *text); !reason.isEmpty())

@@ -12,13 +12,17 @@
 #include <unistd.h>
 
 #include "calcsimulator.h"
+#include "language.h"
 #include "portlink.h"
+#include "translation.h"
 
 namespace fs = std::filesystem;
+using calclink::fill;
+using calclink::translate;
 
 namespace {
 
-constexpr const char *kUsage = R"(Usage: ekrano-calc [OPTION]...
+constexpr const char *kUsage = CALCLINK_TRANSLATE_NOOP("ekrano-calc", R"(Usage: ekrano-calc [OPTION]...
 Plays a calculator with a 96 x 64 screen on a pseudo-terminal, speaking the
 Gray cable's byte stream, and prints the terminal's path on one line.
 
@@ -44,11 +48,12 @@ Gray cable's byte stream, and prints the terminal's path on one line.
 
 A host that does not acknowledge a screen within 2 s (the final ACK) is told
 on standard error. Stops on Ctrl-C (SIGINT) or SIGTERM.
-)";
+)");
+
 
 int usageError(const std::string &message)
 {
-    std::cerr << "ekrano-calc: " << message << "\nTry 'ekrano-calc --help'.\n";
+    std::cerr << "ekrano-calc: " << message << "\n" << translate("ekrano-calc", "Try 'ekrano-calc --help'.") << "\n";
     return 2;
 }
 
@@ -56,6 +61,7 @@ int usageError(const std::string &message)
 
 int main(int argc, char **argv)
 {
+    const language::Translations translations;
     std::string linkPath;
     std::string screenFile;
     Fault fault = Fault::None;
@@ -65,43 +71,46 @@ int main(int argc, char **argv)
 
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const auto value = [&](const char *what) -> std::string {
+        // `needs`: what the option says when its value is missing, %1 the option.
+        const auto value = [&](const std::string &needs) -> std::string {
             if (i + 1 >= argc) {
-                usageError(arg + " needs " + what);
+                usageError(fill(needs, {arg}));
                 std::exit(2);
             }
             return argv[++i];
         };
         if (arg == "--help") {
-            std::cout << kUsage;
+            std::cout << translate("ekrano-calc", kUsage);
             return 0;
         } else if (arg == "--link") {
-            linkPath = value("a path");
+            linkPath = value(translate("ekrano-calc", "%1 needs a path"));
         } else if (arg == "--animate") {
             animate = true;
         } else if (arg == "--screen") {
-            screenFile = value("a file");
+            screenFile = value(translate("ekrano-calc", "%1 needs a file"));
         } else if (arg == "--silent") {
             fault = Fault::Silent, ++faults;
         } else if (arg == "--late" || arg == "--slow-reader") {
-            const std::string ms = value("a number of milliseconds");
+            const std::string ms = value(translate("ekrano-calc", "%1 needs a number of milliseconds"));
             // Digits only: strtol() alone would take a leading blank or sign
             // and refuse a trailing one.
             const bool digits = !ms.empty() && ms.find_first_not_of("0123456789") == std::string::npos;
             errno = 0;
             const long n = digits ? std::strtol(ms.c_str(), nullptr, 10) : -1;
             if (!digits || errno != 0 || n > 600000)
-                return usageError(arg + " takes 0 to 600000 milliseconds, not '" + ms + "'");
+                return usageError(
+                    fill(translate("ekrano-calc", "%1 takes 0 to 600000 milliseconds, not '%2'"), {arg, ms}));
             fault = arg == "--late" ? Fault::Late : Fault::SlowReader;
             lateBy = std::chrono::milliseconds(n), ++faults;
         } else if (arg == "--bad-checksum") {
-            const std::string when = value("once or always");
+            const std::string when = value(translate("ekrano-calc", "%1 needs once or always"));
             if (when == "once")
                 fault = Fault::BadChecksumOnce;
             else if (when == "always")
                 fault = Fault::BadChecksumAlways;
             else
-                return usageError("--bad-checksum takes once or always, not '" + when + "'");
+                return usageError(
+                    fill(translate("ekrano-calc", "--bad-checksum takes once or always, not '%1'"), {when}));
             ++faults;
         } else if (arg == "--wrong-length") {
             fault = Fault::WrongLength, ++faults;
@@ -110,11 +119,11 @@ int main(int argc, char **argv)
         } else if (arg == "--wrong-machine-id") {
             fault = Fault::WrongMachineId, ++faults;
         } else {
-            return usageError("unknown option '" + arg + "'");
+            return usageError(fill(translate("ekrano-calc", "unknown option '%1'"), {arg}));
         }
     }
     if (faults > 1)
-        return usageError("choose one way to misbehave at a time");
+        return usageError(translate("ekrano-calc", "choose one way to misbehave at a time"));
 
     calclink::Bitmap screen = builtinScreen();
     if (!screenFile.empty()) {

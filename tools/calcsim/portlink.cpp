@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "translation.h"
+
 namespace fs = std::filesystem;
 
 bool makeLink(const fs::path &link, const std::string &target, std::string &error)
@@ -10,12 +12,15 @@ bool makeLink(const fs::path &link, const std::string &target, std::string &erro
     if (link.has_parent_path())
         fs::create_directories(link.parent_path(), ec);
     if (ec) {
-        error = "cannot make the folder " + link.parent_path().string() + ": " + ec.message();
+        error = calclink::fill(calclink::translate("ekrano-calc", "cannot make the folder %1: %2"),
+                               {link.parent_path().string(), ec.message()});
         return false;
     }
     const fs::file_status status = fs::symlink_status(link, ec);
     if (fs::exists(status) && !fs::is_symlink(status)) {
-        error = link.string() + " exists and is not a symbolic link; not replacing it";
+        error = calclink::fill(
+            calclink::translate("ekrano-calc", "%1 exists and is not a symbolic link; not replacing it"),
+            {link.string()});
         return false;
     }
     const fs::path temporary = link.string() + ".ekrano-calc-" + std::to_string(::getpid());
@@ -26,7 +31,8 @@ bool makeLink(const fs::path &link, const std::string &target, std::string &erro
     if (ec) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        error = "cannot make the link " + link.string() + ": " + ec.message();
+        error = calclink::fill(calclink::translate("ekrano-calc", "cannot make the link %1: %2"),
+                               {link.string(), ec.message()});
         return false;
     }
     return true;

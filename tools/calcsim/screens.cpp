@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include "calcsimulator.h"
+#include "translation.h"
 
 namespace {
 
@@ -72,12 +73,13 @@ std::optional<calclink::Bitmap> loadScreen(const std::string &file, std::string 
         return std::nullopt;
     }
     if (S_ISDIR(info.st_mode)) {
-        error = file + ": a folder, not a picture";
+        error = calclink::fill(calclink::translate("ekrano-calc", "%1: a folder, not a picture"), {file});
         return std::nullopt;
     }
     const auto wrongSize = [&](QSize size) {
-        error = file + ": the picture is " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                " pixels; a screen is 96 x 64";
+        error = calclink::fill(
+            calclink::translate("ekrano-calc", "%1: the picture is %2 x %3 pixels; a screen is 96 x 64"),
+            {file, std::to_string(size.width()), std::to_string(size.height())});
         return std::nullopt;
     };
     QImageReader reader(QFile::decodeName(file.c_str()));
@@ -91,7 +93,9 @@ std::optional<calclink::Bitmap> loadScreen(const std::string &file, std::string 
     }
     QImage image;
     if (!reader.read(&image)) {
-        error = file + ": not a picture that can be read (PNG or PBM): " + reader.errorString().toStdString();
+        error = calclink::fill(
+            calclink::translate("ekrano-calc", "%1: not a picture that can be read (PNG or PBM): %2"),
+            {file, reader.errorString().toStdString()});
         return std::nullopt;
     }
     if (image.width() != calclink::kScreenWidth || image.height() != calclink::kScreenHeight)
