@@ -12,10 +12,15 @@ SOAK_CAPTURES ?= 1000
 #
 # The program: what make run and make demo build and start it with, Qt's X11
 # and Wayland display plugins among them, Qt Linguist's tools that build the
-# translations into it, and Qt's own translations for its dialogs.
-PROGRAM_DEPS := cmake g++ make pkg-config \
-        qt6-base-dev qt6-svg-dev qt6-wayland libusb-1.0-0-dev \
-        qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+# translations into it, and Qt's own translations for its dialogs. This is
+# the one list of the program's packages: PROGRAM_BUILD_DEPS is
+# debian/control's Build-Depends (beside debhelper), g++ and make come with
+# Debian's build-essential there, and the rest, loaded only at run time, is
+# its Recommends; the fresh-system step of make test checks both and builds
+# from this list alone.
+PROGRAM_BUILD_DEPS := cmake pkg-config qt6-base-dev qt6-svg-dev libusb-1.0-0-dev libgif-dev \
+        qt6-tools-dev qt6-l10n-tools
+PROGRAM_DEPS := g++ make $(PROGRAM_BUILD_DEPS) qt6-wayland qt6-translations-l10n
 # What make test needs beside: the test and benchmark libraries, a private X
 # server with the library and the tools the X tests act on it with, the
 # checks of the installed files and the Debian package, clang with its
@@ -31,6 +36,10 @@ TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
 
 .PHONY: all deps program-deps package-deps build programs run demo demo-live test bench clean install-udev
 .PHONY: install package screenshot translations
+
+# make -s print-PROGRAM_DEPS: a list, for the checks that read it.
+print-%:
+	@echo $($*)
 
 all: build
 

@@ -1,10 +1,12 @@
 // The Black cable's bit engine against simulated wires and a simulated
 // calculator whose link code follows the bit table step by step on its own,
 // so that a mistake made the same way on both sides cannot pass. Where the
-// calculator answers, the host has the cable's real bit limit; where it
-// stops or a wire sticks, the host has a bit limit of milliseconds and the
-// calculator is scripted inside the host's own calls, so that what the host
-// reports cannot depend on how busy the machine is.
+// calculator answers from its thread, both sides wait up to a minute, which
+// only a side that stopped for good reaches: a busy machine that leaves a
+// thread unscheduled for a second cannot fail them. Where it stops or a wire
+// sticks, the host has a bit limit of milliseconds and the calculator is
+// scripted inside the host's own calls, so that what the host reports cannot
+// depend on how busy the machine is either.
 
 #include <gtest/gtest.h>
 
@@ -122,7 +124,7 @@ private:
 class SimCalculator {
 public:
     static constexpr int kRed = 1, kWhite = 2;
-    static constexpr std::chrono::milliseconds kPatience{10000};
+    static constexpr std::chrono::milliseconds kPatience{60000};
 
     explicit SimCalculator(std::shared_ptr<SimBus> bus, bool jitter = false) : bus_(std::move(bus)), jitter_(jitter) {}
     ~SimCalculator()
@@ -351,9 +353,16 @@ double threadCpuSeconds()
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
-// The cable's real limits, for a calculator that answers; and a bit limit of
-// milliseconds, for the tests in which the host is meant to give up.
+// The cable's real limits; for a calculator that answers from its thread,
+// a minute for every wait; and a bit limit of milliseconds, for the tests
+// in which the host is meant to give up.
 const LinkTimeouts kBlack = cableTimeouts(kCableBlack);
+const LinkTimeouts kAnswering = [] {
+    LinkTimeouts limits;
+    limits.reply = limits.byte = limits.packet = limits.capture = limits.write = limits.bit =
+        SimCalculator::kPatience;
+    return limits;
+}();
 constexpr Millis kShortBit{20};
 
 // Runs `action`, expects kNoAnswer with `detailPart` in its detail and the
@@ -376,7 +385,7 @@ double failsWithNoAnswer(const std::function<void()> &action, const std::string 
 
 struct BlackCable : ::testing::Test {
     std::shared_ptr<SimBus> bus = std::make_shared<SimBus>();
-    std::unique_ptr<BlackTransport> host(Millis bitLimit = kBlack.bit, bool polls = false)
+    std::unique_ptr<BlackTransport> host(Millis bitLimit = kAnswering.bit, bool polls = false)
     {
         return std::make_unique<BlackTransport>(std::make_unique<SimWires>(bus, polls), bitLimit);
     }
@@ -394,11 +403,11 @@ struct BlackCable : ::testing::Test {
             got = c.getBytes(bytes.size());
             c.putBytes(bytes);
         });
-        auto link = host(kBlack.bit, polls);
+        auto link = host(kAnswering.bit, polls);
         link->send(bytes.data(), bytes.size());
         std::vector<uint8_t> back;
         uint8_t byte;
-        while (back.size() < bytes.size() && link->receive(&byte, 1, kBlack.reply) == 1)
+        while (back.size() < bytes.size() && link->receive(&byte, 1, kAnswering.reply) == 1)
             back.push_back(byte);
         calc.finish();
         EXPECT_EQ(got, bytes) << "host to calculator";
@@ -412,8 +421,8 @@ TEST_F(BlackCable, ReadsAScreenThroughThePacketLayer)
     std::vector<uint8_t> received;
     calc.play([&](SimCalculator &c) { serveScreen(c, received); });
     TraceText traced;
-    BlackTransport link(std::make_unique<SimWires>(bus, false), kBlack.bit, Stop::never(), traced.trace());
-    const Bitmap bitmap = readScreen(link, kBlack, traced.trace());
+    BlackTransport link(std::make_unique<SimWires>(bus, false), kAnswering.bit, Stop::never(), traced.trace());
+    const Bitmap bitmap = readScreen(link, kAnswering, traced.trace());
     calc.finish();
     EXPECT_EQ(traced.count("black: sent "), 8);
     EXPECT_EQ(traced.count("black: received "), int(4 + kDataPacketBytes)) << "each byte, with the time it took";

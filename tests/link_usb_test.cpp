@@ -275,6 +275,15 @@ TEST(UsbCable, OpeningErrorsTellTheUserWhatToDo)
               std::string::npos)
         << e.description();
 
+    // Only a colour model, named by its product string with the control characters a device could send shown safely.
+    UsbOpening colour;
+    colour.status = UsbOpening::NotFound;
+    colour.unreadable = {"Colour\x1b[2Jtest"};
+    e = errorOf([&] { usbTransport(std::move(colour), kUsb0, 0); });
+    EXPECT_EQ(e.number(), kNoUsbCable);
+    for (const char *part : {"\"Colour?[2Jtest\"", "colour screen", "96 x 64 monochrome screen"})
+        EXPECT_NE(e.description().find(part), std::string::npos) << part << " in: " << e.description();
+
     e = openingError(UsbOpening::NoUsb, 0, 0, kUsb0, 0);
     EXPECT_EQ(e.number(), kNoUsbCable);
     EXPECT_EQ(e.description(), "USB cannot be used on this computer: Other error.");
@@ -408,23 +417,33 @@ TEST(DirectUsb, CalculatorsThatMisbehave)
         const char *name;
         void (*set)(Behaviour &);
         const char *failure; // nullptr: the screen arrives
+        uint32_t number = kNoAnswer; // kNoUsbCable: a screen not of 96 x 64, told to the user
+        void (*device)(DirectPlug &) = nullptr;
     };
     const Case cases[] = {
         {"late, asking for time", [](Behaviour &b) { b.delayAcks = 2, b.late = 150ms; }, nullptr},
-        {"late, without asking", [](Behaviour &b) { b.late = 150ms; }, "no reply within 60 ms (the reply limit)"},
+        {"late, without asking", [](Behaviour &b) { b.late = 10s; }, "no reply within 60 ms (the reply limit)"},
+        {"asking for time before the mode acknowledgement", [](Behaviour &b) { b.modeDelayAcks = 1; }, nullptr},
         {"asking for time too often", [](Behaviour &b) { b.delayAcks = kMostDelays + 1; }, "more time 5 times"},
+        {"too often, counted over the capture", [](Behaviour &b) { b.modeDelayAcks = 3, b.delayAcks = 2; },
+         "more time 5 times"},
         {"raw packets of whole USB packets", [](Behaviour &b) { b.allocation = 59; }, nullptr},
         {"raw packets of four whole USB packets", [](Behaviour &b) { b.allocation = 251; }, nullptr},
+        {"the same, each with a zero-length packet after it", [](Behaviour &b) { b.allocation = 251; }, nullptr,
+         kNoAnswer, [](DirectPlug &p) { p.zeroLength = true; }},
+        {"raw packets sharing USB packets", [](Behaviour &b) { b.modeDelayAcks = 1, b.allocation = 100; }, nullptr,
+         kNoAnswer, [](DirectPlug &p) { p.packs = true; }},
         {"a tiny allocation: the host's set mode in parts", [](Behaviour &b) { b.allocation = 5; }, nullptr},
         {"no allocation", [](Behaviour &b) { b.allocation = 0; }, "buffer size of 0"},
-        {"more than asked for", [](Behaviour &b) { b.allocation = 4096; }, "buffer size of 4096"},
+        {"more than asked for", [](Behaviour &b) { b.allocation = 4096; }, "buffer size of 4096", kNoUsbCable},
         {"an error packet", [](Behaviour &b) { b.errorCode = 0x0022; }, "error 0x0022 (no such parameter)"},
         {"an error of its own", [](Behaviour &b) { b.errorCode = 0x1234; }, "error 0x1234"},
         {"the screen marked invalid", [](Behaviour &b) { b.invalid = true; }, "marked the screen parameter invalid"},
-        {"a smaller value", [](Behaviour &b) { b.valueSize = 767; }, "value held 767 bytes, not 768"},
-        {"a larger value", [](Behaviour &b) { b.valueSize = 769; }, "value held 769 bytes, not 768"},
+        {"a smaller value", [](Behaviour &b) { b.valueSize = 767; }, "value held 767 bytes, not 768", kNoUsbCable},
+        {"a colour screen's value", [](Behaviour &b) { b.valueSize = 38400; }, "value held 38400 bytes, not 768",
+         kNoUsbCable},
         {"a larger value in small parts", [](Behaviour &b) { b.valueSize = 4000, b.allocation = 8; },
-         "virtual packet of 4007 bytes, more than the 775"},
+         "virtual packet of 4007 bytes, more than the 775", kNoUsbCable},
         {"more raw data than agreed", [](Behaviour &b) { b.partSize = 600; }, "600 data bytes, more than the 250"},
         {"silent", [](Behaviour &b) { b.silent = true; }, "no reply within 60 ms"},
         {"cut short in a raw packet", [](Behaviour &b) { b.cutShort = true; },
@@ -435,18 +454,55 @@ TEST(DirectUsb, CalculatorsThatMisbehave)
         Behaviour behaviour;
         c.set(behaviour);
         CalculatorOnItsPort link(behaviour);
+        if (c.device)
+            c.device(*link.plug);
         if (!c.failure) {
             EXPECT_EQ(readDirectScreen(*link.transport, link.limits), link.screen);
             EXPECT_EQ(link.plug->calculator.screensSent(), 1);
         } else {
             const LinkError error = errorOf([&] { readDirectScreen(*link.transport, link.limits); });
-            EXPECT_EQ(error.number(), kNoAnswer);
-            EXPECT_TRUE(error.description().empty());
+            EXPECT_EQ(error.number(), c.number);
             EXPECT_NE(error.detail().find(c.failure), std::string::npos) << error.detail();
+            if (c.number == kNoAnswer)
+                EXPECT_TRUE(error.description().empty());
+            else // the device by its product string, and why it cannot be read
+                EXPECT_NE(error.description().find("The calculator \"Ekrano test\" does not have the 96 x 64 "
+                                                   "monochrome screen"),
+                          std::string::npos)
+                    << error.description();
         }
         for (const std::string &fault : link.plug->calculator.hostFaults())
             ADD_FAILURE() << "the host's fault: " << fault;
     }
+}
+
+TEST(DirectUsb, ACaptureDropsWhatTheOneBeforeLeft)
+{
+    // The first capture gives up while the calculator is about to send the
+    // screen; its first raw packet stays on the calculator's side.
+    DirectCalculator::Behaviour late;
+    late.late = 10s;
+    CalculatorOnItsPort link(late);
+    EXPECT_EQ(errorOf([&] { readDirectScreen(*link.transport, link.limits); }).number(), kNoAnswer);
+    link.transport.reset();
+    {
+        std::lock_guard lock(link.plug->mutex);
+        ASSERT_EQ(link.plug->waiting.size(), 4u) << "255 bytes in USB packets";
+        for (DirectPlug::UsbPacket &packet : link.plug->waiting)
+            packet.ready = DirectPlug::Clock::now(); // the calculator got round to it
+        link.plug->busFree = DirectPlug::Clock::now();
+        link.plug->calculator.behaviour().late = 0ms;
+    }
+
+    TraceText traced;
+    UsbOpening opening;
+    opening.status = UsbOpening::Opened;
+    opening.cable = std::make_unique<DirectDevice>(link.plug);
+    const auto next = usbTransport(std::move(opening), kUsb0, 0, link.limits, Stop::never(), traced.trace());
+    EXPECT_EQ(readDirectScreen(*next, link.limits, traced.trace()), link.screen);
+    EXPECT_EQ(traced.count("dropped 255 bytes an earlier exchange left"), 1);
+    EXPECT_EQ(traced.count("a calculator on its own USB port \"Ekrano test\": configuration 1"), 1)
+        << "the product string, read when opened";
 }
 
 TEST(DirectUsb, UnpluggedInTheMiddleOfTheScreen)

@@ -696,6 +696,26 @@ Prüfen Sie Taschenrechner, Anschluss und „Verbindung“</translation>
         <source>it is not a port link but a folder. Move it away and set the link: %1</source>
         <translation>es ist keine Port-Verknüpfung, sondern ein Ordner. Verschieben Sie ihn und legen Sie die Verknüpfung an: %1</translation>
     </message>
+    <message>
+        <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
+        <translation>USB   %1, Bus %2 Adresse %3 (%4): ein Taschenrechner mit Farbbildschirm, den Ekrano nicht lesen kann; Ekrano liest die Taschenrechner mit dem einfarbigen Bildschirm von 96 x 64</translation>
+    </message>
+    <message>
+        <source>calculator with a colour screen</source>
+        <translation>Taschenrechner mit Farbbildschirm</translation>
+    </message>
+    <message>
+        <source>The calculator on its own USB port does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>Der Taschenrechner am eigenen USB-Anschluss hat nicht den einfarbigen Bildschirm von 96 x 64, den Ekrano liest; Ekrano kann seinen Bildschirm daher nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The calculator %1 does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>Der Taschenrechner %1 hat nicht den einfarbigen Bildschirm von 96 x 64, den Ekrano liest; Ekrano kann seinen Bildschirm daher nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
+        <translation>Der angeschlossene Taschenrechner (%1), %2, hat einen Farbbildschirm, den Ekrano nicht lesen kann: Ekrano liest die Taschenrechner mit dem einfarbigen Bildschirm von 96 x 64, am eigenen USB-Anschluss oder über ein Verbindungskabel.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>

@@ -696,6 +696,26 @@ Compruebe la calculadora, la conexión y el menú «Conexión»</translation>
         <source>it is not a port link but a folder. Move it away and set the link: %1</source>
         <translation>no es un enlace de puerto sino una carpeta. Muévala a otro sitio y cree el enlace: %1</translation>
     </message>
+    <message>
+        <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
+        <translation>USB   %1, bus %2 dirección %3 (%4): una calculadora con pantalla en color, que Ekrano no puede leer; lee las calculadoras con la pantalla monocroma de 96 x 64</translation>
+    </message>
+    <message>
+        <source>calculator with a colour screen</source>
+        <translation>calculadora con pantalla en color</translation>
+    </message>
+    <message>
+        <source>The calculator on its own USB port does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>La calculadora en su propio puerto USB no tiene la pantalla monocroma de 96 x 64 que lee Ekrano, así que Ekrano no puede leer su pantalla.</translation>
+    </message>
+    <message>
+        <source>The calculator %1 does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>La calculadora %1 no tiene la pantalla monocroma de 96 x 64 que lee Ekrano, así que Ekrano no puede leer su pantalla.</translation>
+    </message>
+    <message>
+        <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
+        <translation>La calculadora conectada (%1), %2, tiene una pantalla en color, que Ekrano no puede leer: Ekrano lee las calculadoras con la pantalla monocroma de 96 x 64, en su propio puerto USB o con un cable de conexión.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>

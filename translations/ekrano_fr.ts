@@ -696,6 +696,26 @@ Vérifiez la calculatrice, le branchement et le menu «&#xa0;Liaison&#xa0;»</tr
         <source>it is not a port link but a folder. Move it away and set the link: %1</source>
         <translation>ce n&apos;est pas un lien de port mais un dossier. Déplacez-le et créez le lien&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
+        <translation>USB   %1, bus %2 adresse %3 (%4)&#xa0;: une calculatrice à écran couleur, qu&apos;Ekrano ne peut pas lire&#xa0;; il lit les calculatrices à l&apos;écran monochrome de 96 x 64</translation>
+    </message>
+    <message>
+        <source>calculator with a colour screen</source>
+        <translation>calculatrice à écran couleur</translation>
+    </message>
+    <message>
+        <source>The calculator on its own USB port does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>La calculatrice sur son propre port USB n&apos;a pas l&apos;écran monochrome de 96 x 64 que lit Ekrano&#xa0;; Ekrano ne peut donc pas lire son écran.</translation>
+    </message>
+    <message>
+        <source>The calculator %1 does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>La calculatrice %1 n&apos;a pas l&apos;écran monochrome de 96 x 64 que lit Ekrano&#xa0;; Ekrano ne peut donc pas lire son écran.</translation>
+    </message>
+    <message>
+        <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
+        <translation>La calculatrice branchée (%1), %2, a un écran couleur, qu&apos;Ekrano ne peut pas lire&#xa0;: Ekrano lit les calculatrices à l&apos;écran monochrome de 96 x 64, sur leur propre port USB ou par un câble de liaison.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>

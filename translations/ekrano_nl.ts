@@ -696,6 +696,26 @@ Controleer de rekenmachine, de aansluiting en &apos;Verbinding&apos;</translatio
         <source>it is not a port link but a folder. Move it away and set the link: %1</source>
         <translation>het is geen poortkoppeling maar een map. Verplaats de map en maak de koppeling: %1</translation>
     </message>
+    <message>
+        <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
+        <translation>USB   %1, bus %2 adres %3 (%4): een rekenmachine met een kleurenscherm, dat Ekrano niet kan lezen; Ekrano leest de rekenmachines met het monochrome scherm van 96 x 64</translation>
+    </message>
+    <message>
+        <source>calculator with a colour screen</source>
+        <translation>rekenmachine met een kleurenscherm</translation>
+    </message>
+    <message>
+        <source>The calculator on its own USB port does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>De rekenmachine op een eigen USB-poort heeft niet het monochrome scherm van 96 x 64 dat Ekrano leest, dus Ekrano kan zijn scherm niet lezen.</translation>
+    </message>
+    <message>
+        <source>The calculator %1 does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>De rekenmachine %1 heeft niet het monochrome scherm van 96 x 64 dat Ekrano leest, dus Ekrano kan zijn scherm niet lezen.</translation>
+    </message>
+    <message>
+        <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
+        <translation>De aangesloten rekenmachine (%1), %2, heeft een kleurenscherm, dat Ekrano niet kan lezen: Ekrano leest de rekenmachines met het monochrome scherm van 96 x 64, op een eigen USB-poort of via een verbindingskabel.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>

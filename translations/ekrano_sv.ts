@@ -696,6 +696,26 @@ Kontrollera räknaren, anslutningen och ”Anslutning”</translation>
         <source>it is not a port link but a folder. Move it away and set the link: %1</source>
         <translation>det är ingen portlänk utan en mapp. Flytta undan den och skapa länken: %1</translation>
     </message>
+    <message>
+        <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
+        <translation>USB   %1, buss %2 adress %3 (%4): en räknare med färgskärm, som Ekrano inte kan läsa; Ekrano läser räknarna med den svartvita skärmen på 96 x 64</translation>
+    </message>
+    <message>
+        <source>calculator with a colour screen</source>
+        <translation>räknare med färgskärm</translation>
+    </message>
+    <message>
+        <source>The calculator on its own USB port does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>Räknaren på egen USB-port har inte den svartvita skärmen på 96 x 64 som Ekrano läser, så Ekrano kan inte läsa dess skärm.</translation>
+    </message>
+    <message>
+        <source>The calculator %1 does not have the 96 x 64 monochrome screen that Ekrano reads, so Ekrano cannot read its screen.</source>
+        <translation>Räknaren %1 har inte den svartvita skärmen på 96 x 64 som Ekrano läser, så Ekrano kan inte läsa dess skärm.</translation>
+    </message>
+    <message>
+        <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
+        <translation>Den anslutna räknaren (%1), %2, har en färgskärm, som Ekrano inte kan läsa: Ekrano läser räknarna med den svartvita skärmen på 96 x 64, på egen USB-port eller via en länkkabel.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>

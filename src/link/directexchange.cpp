@@ -7,6 +7,7 @@
 #include "directframing.h"
 #include "linkerror.h"
 #include "packetbytes.h"
+#include "usbcable.h"
 
 namespace calclink::direct {
 
@@ -47,6 +48,8 @@ std::string errorName(uint16_t code)
     return text;
 }
 
+constexpr size_t kMostStaleBytes = 4 * (kRawHeader + kHostBufferSize);
+
 struct RawPacket {
     uint8_t type = 0;
     std::vector<uint8_t> data;
@@ -57,10 +60,18 @@ struct VirtualPacket {
     std::vector<uint8_t> data;
 };
 
+// A device whose screen is not the one Ekrano reads: the colour models
+// share a product id with a monochrome one. The sentence names it; the
+// detail says what showed it.
+LinkError otherScreen(const Transport &transport, const std::string &detail)
+{
+    return LinkError(kNoUsbCable, unreadableScreen(transport.product()), detail);
+}
+
 // The checks of the parameter data's header, which the first part already
 // holds: so a screen marked invalid or of another size fails before the rest
 // of it is read.
-void checkScreenParameter(const uint8_t *header)
+void checkScreenParameter(const Transport &transport, const uint8_t *header)
 {
     if (readBig16(header) != 1 || readBig16(header + 2) != kScreenParameter)
         throw noAnswer("the parameter data held " + std::to_string(readBig16(header)) +
@@ -69,8 +80,8 @@ void checkScreenParameter(const uint8_t *header)
     if (header[4] != 0x00)
         throw noAnswer("the calculator marked the screen parameter invalid");
     if (readBig16(header + 5) != kBitmapSize)
-        throw noAnswer("the screen parameter's value held " + std::to_string(readBig16(header + 5)) +
-                       " bytes, not " + std::to_string(kBitmapSize));
+        throw otherScreen(transport, "its screen parameter's value held " + std::to_string(readBig16(header + 5)) +
+                                         " bytes, not " + std::to_string(kBitmapSize));
 }
 
 class DirectSession {
@@ -80,41 +91,72 @@ public:
 
     Bitmap run()
     {
+        dropStaleInput();
         // The size agreed is forgotten between exchanges: each capture asks again.
         sendRaw(bufferSizePacket(kBufferSizeRequest, kHostBufferSize));
         const RawPacket allocation = readRaw("the buffer size allocation");
         if (allocation.type != kBufferSizeAllocation)
             throw noAnswer("expected the buffer size allocation, got a " + rawName(allocation.type));
         allocation_ = readBig32(allocation.data.data());
-        if (allocation_ == 0 || allocation_ > kHostBufferSize)
-            throw noAnswer("the calculator agreed to a buffer size of " + std::to_string(allocation_) +
-                           ", not 1 to the " + std::to_string(kHostBufferSize) + " asked for");
+        const std::string agreed = "agreed to a buffer size of " + std::to_string(allocation_) + ", not 1 to the " +
+                                   std::to_string(kHostBufferSize) + " asked for";
+        if (allocation_ > kHostBufferSize)
+            throw otherScreen(transport_, "it " + agreed);
+        if (allocation_ == 0)
+            throw noAnswer("the calculator " + agreed);
 
         sendVirtual(kSetMode, kNormalMode);
-        expect(kModeAcknowledgement, readVirtual());
+        readReply(kModeAcknowledgement);
 
         static const uint8_t screenRequest[] = {0x00, 0x01, 0x00, 0x22};
         sendVirtual(kParameterRequest, screenRequest);
-        for (int delays = 0;; ++delays) {
-            const VirtualPacket answer = readVirtual();
+        const VirtualPacket answer = readReply(kParameterData);
+        if (answer.data.size() != kScreenDataBytes)
+            throw noAnswer("the parameter data held " + std::to_string(answer.data.size()) + " bytes, not the " +
+                           std::to_string(kScreenDataBytes) + " of a screen");
+        checkScreenParameter(transport_, answer.data.data());
+        Bitmap bitmap{};
+        std::copy(answer.data.begin() + kParameterHeader, answer.data.end(), bitmap.begin());
+        return bitmap;
+    }
+
+private:
+    // What an earlier exchange left unread: a capture cancelled or failed in
+    // the middle of the screen leaves raw packets that the calculator goes
+    // on offering, which would be taken for the answers to this one. Read
+    // with a short limit until nothing more comes, at most a few raw
+    // packets' worth, so that a device that never stops cannot hold the
+    // capture.
+    void dropStaleInput()
+    {
+        uint8_t waste[kUsbPacket];
+        size_t dropped = 0;
+        size_t count = 0;
+        while (dropped < kMostStaleBytes &&
+               (count = transport_.receive(waste, sizeof waste, kStaleInputWait)) > 0)
+            dropped += count;
+        if (dropped > 0 && trace_.on())
+            trace_.event("dropped " + std::to_string(dropped) + " bytes an earlier exchange left" +
+                         (dropped >= kMostStaleBytes ? ", and left the rest" : ""));
+    }
+
+    // The answer of `type` to what was sent. The calculator may ask for more
+    // time wherever an answer is due: each delay acknowledgement lets the
+    // next answer take longer, at most kMostDelays times a capture.
+    VirtualPacket readReply(uint16_t type)
+    {
+        for (;;) {
+            VirtualPacket answer = readVirtual();
             if (answer.type != kDelayAcknowledgement) {
-                expect(kParameterData, answer);
-                if (answer.data.size() != kScreenDataBytes)
-                    throw noAnswer("the parameter data held " + std::to_string(answer.data.size()) +
-                                   " bytes, not the " + std::to_string(kScreenDataBytes) + " of a screen");
-                checkScreenParameter(answer.data.data());
-                Bitmap bitmap{};
-                std::copy(answer.data.begin() + kParameterHeader, answer.data.end(), bitmap.begin());
-                return bitmap;
+                expect(type, answer);
+                return answer;
             }
-            if (delays == kMostDelays)
-                throw noAnswer("the calculator asked for more time " + std::to_string(kMostDelays + 1) +
-                               " times");
+            if (++delays_ > kMostDelays)
+                throw noAnswer("the calculator asked for more time " + std::to_string(delays_) + " times");
             nextWait_ = timeouts_.reply * kDelayedReplies;
         }
     }
 
-private:
     void sendRaw(const std::vector<uint8_t> &bytes)
     {
         transport_.send(bytes.data(), bytes.size());
@@ -196,12 +238,16 @@ private:
             bytes.insert(bytes.end(), part.data.begin(), part.data.end());
             if (bytes.size() >= kVirtualHeader) {
                 const uint32_t length = readBig32(bytes.data());
-                if (readBig16(&bytes[4]) == kParameterData && bytes.size() >= kVirtualHeader + kParameterHeader)
-                    checkScreenParameter(&bytes[kVirtualHeader]);
-                if (length > kScreenDataBytes)
-                    throw noAnswer("the calculator announced a virtual packet of " + std::to_string(length) +
-                                   " bytes, more than the " + std::to_string(kScreenDataBytes) +
-                                   " of a screen's parameter data");
+                const bool parameterData = readBig16(&bytes[4]) == kParameterData;
+                if (parameterData && bytes.size() >= kVirtualHeader + kParameterHeader)
+                    checkScreenParameter(transport_, &bytes[kVirtualHeader]);
+                if (length > kScreenDataBytes) {
+                    const std::string announced = "announced a virtual packet of " + std::to_string(length) +
+                                                  " bytes, more than the " + std::to_string(kScreenDataBytes) +
+                                                  " of a screen's parameter data";
+                    throw parameterData ? otherScreen(transport_, "its parameter data " + announced)
+                                        : noAnswer("the calculator " + announced);
+                }
                 if (bytes.size() > kVirtualHeader + length ||
                     (part.type == kVirtualMore && bytes.size() == kVirtualHeader + length))
                     throw noAnswer("the parts of a virtual packet of " + std::to_string(length) +
@@ -238,6 +284,7 @@ private:
     const Trace &trace_;
     uint32_t allocation_ = 0;
     Millis nextWait_;
+    int delays_ = 0;
 };
 
 } // namespace

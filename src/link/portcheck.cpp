@@ -153,22 +153,29 @@ std::vector<std::string> checkUsb()
     if (!cables)
         return {fill(translate("calclink", "USB   cannot be used on this computer: %1"), {reason})};
     const std::string rule = installedUdevRule();
-    if (cables->empty())
-        return {rule.empty() ? translate("calclink", "USB   no USB link cable and no calculator on its own USB port "
-                                                     "found; the udev rule is not installed")
-                             : fill(translate("calclink", "USB   no USB link cable and no calculator on its own USB "
-                                                          "port found; the udev rule is installed (%1)"),
-                                    {rule})};
     std::vector<std::string> lines;
-    for (size_t i = 0; i < cables->size(); ++i) {
-        const UsbCablePlace &cable = (*cables)[i];
+    size_t number = 0;
+    for (const UsbCablePlace &cable : *cables) {
         char bus[8], address[8];
         std::snprintf(bus, sizeof bus, "%03d", cable.bus);
         std::snprintf(address, sizeof address, "%03d", cable.address);
+        const std::string product = quotedProduct(cable.product);
+        if (cable.kind == UsbKind::Unreadable) {
+            // Not counted in \\.\UsbN, and never opened.
+            lines.push_back(fill(translate("calclink", "USB   %1, bus %2 address %3 (%4): a calculator with a colour "
+                                                       "screen, which Ekrano cannot read; it reads the calculators "
+                                                       "with the 96 x 64 monochrome screen"),
+                                 {product.empty() ? "0451:E010" : product, bus, address, cable.path}));
+            continue;
+        }
+        std::string kind = translate("calclink", usbKindName(cable.kind));
+        if (!product.empty())
+            kind += " " + product;
         const std::string line =
             fill(translate("calclink", "USB   %1 (%2): %3, bus %4 address %5 (%6)"),
-                 {"\\\\.\\Usb" + std::to_string(i), "USB" + std::to_string(i),
-                  translate("calclink", usbKindName(cable.kind)), bus, address, cable.path});
+                 {"\\\\.\\Usb" + std::to_string(number), "USB" + std::to_string(number), kind, bus, address,
+                  cable.path});
+        ++number;
         if (::access(cable.path.c_str(), R_OK | W_OK) == 0) {
             lines.push_back(canBeOpened(line));
             continue;
@@ -187,6 +194,13 @@ std::vector<std::string> checkUsb()
                                                                 "from elsewhere."),
                                           {rule}));
     }
+    if (number == 0)
+        lines.push_back(rule.empty() ? translate("calclink", "USB   no USB link cable and no calculator on its own USB "
+                                                             "port found; the udev rule is not installed")
+                                     : fill(translate("calclink", "USB   no USB link cable and no calculator on its "
+                                                                  "own USB port found; the udev rule is installed "
+                                                                  "(%1)"),
+                                            {rule}));
     return lines;
 }
 

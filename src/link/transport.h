@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace calclink {
 
@@ -32,6 +33,10 @@ public:
     // chosen by it.
     enum class Framing { LinkPort, DirectUsb };
     virtual Framing framing() const { return Framing::LinkPort; }
+
+    // What the device calls itself (a USB product string), for the
+    // sentences that name it; empty when it has no such name.
+    virtual std::string product() const { return {}; }
 };
 
 } // namespace calclink

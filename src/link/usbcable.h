@@ -19,6 +19,7 @@ inline constexpr uint16_t kUsbVendorId = 0x0451;
 inline constexpr uint16_t kUsbProductId = 0xE001;          // the USB link cable
 inline constexpr uint16_t kUsbProductCalculator = 0xE003;  // a calculator on its own USB port
 inline constexpr uint16_t kUsbProductCalculatorPlus = 0xE008; // the same with more memory
+inline constexpr uint16_t kUsbProductColour = 0xE010;      // a calculator with a colour screen, not read
 inline constexpr uint8_t kUsbEndpointOut = 0x02;
 inline constexpr uint8_t kUsbEndpointIn = 0x81;
 // The udev rule that gives the cable to the user at the computer: the file's
@@ -27,13 +28,23 @@ inline constexpr char kUdevRuleName[] = "60-ekrano.rules";
 
 // The two kinds of device the "USB" choice reads: the link cable, which
 // carries the link port's packets, and a calculator plugged in on its own
-// port, which speaks a framing of its own (directexchange.h).
-enum class UsbKind { LinkCable, Calculator };
+// port, which speaks a framing of its own (directexchange.h); and the
+// calculators of the same family with a colour screen, whose screen Ekrano
+// cannot read: they are shown, so that the user learns why, but never
+// opened nor counted in \\.\UsbN.
+enum class UsbKind { LinkCable, Calculator, Unreadable };
 // The kind a product id of the vendor means, if it is one of them.
 std::optional<UsbKind> usbKindOf(uint16_t productId);
-// "USB link cable" or "calculator on its own USB port", in English (for the
-// trace; translate("calclink", ...) gives it in the user's language).
+// "USB link cable", "calculator on its own USB port" or "calculator with a
+// colour screen", in English (for the trace; translate("calclink", ...)
+// gives it in the user's language).
 const char *usbKindName(UsbKind kind);
+// A device's USB product string as a sentence may show it: in quotes, its
+// control characters as '?', at most 126 characters; empty for none.
+std::string quotedProduct(const std::string &product);
+// The sentence, in the user's language, for a calculator whose screen is not
+// the 96 x 64 monochrome one (`product`: its USB product string, or empty).
+std::string unreadableScreen(const std::string &product);
 
 // What one bulk transfer came to.
 struct UsbTransfer {
@@ -56,6 +67,8 @@ public:
     // The largest USB packet of the IN endpoint.
     virtual size_t packetSize() const = 0;
     virtual UsbKind kind() const { return UsbKind::LinkCable; }
+    // The device's USB product string, read once when it was opened; empty when it has none.
+    virtual std::string product() const { return {}; }
     // A time limit of 0 is taken as 1 ms, never as "no limit".
     virtual UsbTransfer bulkWrite(const uint8_t *data, size_t size, Millis timeout) = 0;
     virtual UsbTransfer bulkRead(uint8_t *buffer, size_t size, Millis timeout) = 0;
@@ -70,6 +83,7 @@ struct UsbOpening {
     int error = 0;                   // errno, for Failed
     std::string path;                // the device node, for Failed when known
     std::string reason;              // the USB library's words, for NoUsb
+    std::vector<std::string> unreadable; // the product strings of the colour calculators present, for NotFound
 };
 
 // Looks for the link cables and the calculators on their own port with
@@ -83,15 +97,18 @@ UsbOpening openLibusbCable(int index);
 using UsbOpener = std::function<UsbOpening(int index)>;
 void setUsbOpener(UsbOpener opener);
 
-// Where one device sits: its bus, its address and its device node, and its kind.
+// Where one device sits: its bus, its address and its device node, its
+// kind and its USB product string (empty when it has none).
 struct UsbCablePlace {
     int bus = 0;
     int address = 0;
     std::string path;
     UsbKind kind = UsbKind::LinkCable;
+    std::string product;
 };
-// The devices present, in the same order, found without opening any; nothing,
-// with the USB library's words in `reason`, when USB cannot be used.
+// The devices present, the unreadable ones among them, in the same order,
+// found without opening any; nothing, with the USB library's words in
+// `reason`, when USB cannot be used.
 std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason);
 
 // What the user can do when opening a cable fails with `err` (errno), if anything.
@@ -118,6 +135,7 @@ public:
     void send(const uint8_t *data, size_t size) override;
     size_t receive(uint8_t *buffer, size_t max, Millis timeout) override;
     Framing framing() const override;
+    std::string product() const override { return cable_->product(); }
 
 private:
     [[noreturn]] void failed(const UsbTransfer &transfer, Doing doing);

@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <fstream>
 #include <vector>
 
 #include <libusb.h>
@@ -45,9 +46,10 @@ using HandlePtr = std::unique_ptr<libusb_device_handle, HandleDeleter>;
 
 class LibusbCable : public UsbCable {
 public:
-    LibusbCable(ContextPtr context, HandlePtr handle, std::string path, size_t packetSize, UsbKind kind)
+    LibusbCable(ContextPtr context, HandlePtr handle, std::string path, size_t packetSize, UsbKind kind,
+                std::string product)
         : context_(std::move(context)), handle_(std::move(handle)), path_(std::move(path)), packetSize_(packetSize),
-          kind_(kind)
+          kind_(kind), product_(std::move(product))
     {
     }
 
@@ -59,6 +61,7 @@ public:
     std::string path() const override { return path_; }
     size_t packetSize() const override { return packetSize_; }
     UsbKind kind() const override { return kind_; }
+    std::string product() const override { return product_; }
 
     UsbTransfer bulkWrite(const uint8_t *data, size_t size, Millis timeout) override
     {
@@ -95,6 +98,7 @@ private:
     std::string path_;
     size_t packetSize_;
     UsbKind kind_;
+    std::string product_;
 };
 
 struct Found {
@@ -103,6 +107,35 @@ struct Found {
     UsbKind kind;
 };
 
+// The product string the kernel read from the device when it was plugged
+// in, from its folder in sysfs, named after its place (bus 1, ports 2 and
+// 3: 1-2.3): no transfer to the device, and no permission on it needed.
+std::string sysfsProduct(const Found &found)
+{
+    if (found.place.size() < 2)
+        return {};
+    std::string name = std::to_string(found.place[0]) + "-";
+    for (size_t i = 1; i < found.place.size(); ++i)
+        name += (i > 1 ? "." : "") + std::to_string(found.place[i]);
+    std::string product;
+    std::getline(std::ifstream("/sys/bus/usb/devices/" + name + "/product"), product);
+    return product;
+}
+
+// The product string of an opened device: the kernel's copy, or where
+// there is none (no sysfs), the device's own string descriptor.
+std::string productOf(const Found &found, libusb_device_handle *handle)
+{
+    if (std::string product = sysfsProduct(found); !product.empty())
+        return product;
+    libusb_device_descriptor descriptor{};
+    unsigned char text[256];
+    if (libusb_get_device_descriptor(found.device, &descriptor) < 0 || descriptor.iProduct == 0)
+        return {};
+    const int length = libusb_get_string_descriptor_ascii(handle, descriptor.iProduct, text, sizeof text - 1);
+    return length > 0 ? std::string(reinterpret_cast<const char *>(text), size_t(length)) : std::string();
+}
+
 using DeviceList = std::unique_ptr<libusb_device *, void (*)(libusb_device **)>;
 
 // The cables present, and the USB library's context and list that hold them
@@ -110,8 +143,18 @@ using DeviceList = std::unique_ptr<libusb_device *, void (*)(libusb_device **)>;
 struct Cables {
     ContextPtr context;
     DeviceList list{nullptr, [](libusb_device **l) { libusb_free_device_list(l, 1); }};
-    std::vector<Found> found;
+    std::vector<Found> found; // every device of the family, the unreadable among them
     std::string failure; // the USB library's words, when USB cannot be used
+
+    // The devices \\.\UsbN counts, in order.
+    std::vector<const Found *> readable() const
+    {
+        std::vector<const Found *> devices;
+        for (const Found &device : found)
+            if (device.kind != UsbKind::Unreadable)
+                devices.push_back(&device);
+        return devices;
+    }
 };
 
 // Looks for the cables and the calculators on their own port without opening
@@ -181,7 +224,7 @@ std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason)
     std::vector<UsbCablePlace> places;
     for (const Found &found : cables.found)
         places.push_back({libusb_get_bus_number(found.device), libusb_get_device_address(found.device),
-                          nodeOf(found.device), found.kind});
+                          nodeOf(found.device), found.kind, sysfsProduct(found)});
     return places;
 }
 
@@ -194,15 +237,20 @@ UsbOpening openLibusbCable(int index)
         opening.reason = cables.failure;
         return opening;
     }
-    if (index < 0 || size_t(index) >= cables.found.size()) {
+    const std::vector<const Found *> readable = cables.readable();
+    if (index < 0 || size_t(index) >= readable.size()) {
         UsbOpening opening;
         opening.status = UsbOpening::NotFound;
-        opening.found = int(cables.found.size());
+        opening.found = int(readable.size());
+        for (const Found &found : cables.found)
+            if (found.kind == UsbKind::Unreadable)
+                opening.unreadable.push_back(sysfsProduct(found));
         return opening;
     }
 
-    libusb_device *device = cables.found[size_t(index)].device;
-    const UsbKind kind = cables.found[size_t(index)].kind;
+    const Found &chosen = *readable[size_t(index)];
+    libusb_device *device = chosen.device;
+    const UsbKind kind = chosen.kind;
     const std::string path = nodeOf(device);
 
     const int packet = libusb_get_max_packet_size(device, kUsbEndpointIn);
@@ -211,6 +259,7 @@ UsbOpening openLibusbCable(int index)
     if (const int rc = libusb_open(device, &rawHandle); rc < 0)
         return failure(rc, path);
     HandlePtr handle(rawHandle);
+    const std::string product = productOf(chosen, rawHandle);
     // The handle holds the device; the list has to go while the context lives.
     cables.list.reset();
 
@@ -229,7 +278,7 @@ UsbOpening openLibusbCable(int index)
 
     auto cable = std::make_unique<LibusbCable>(std::move(cables.context), std::move(handle), path,
                                                packet > 0 ? size_t(packet) : kind == UsbKind::Calculator ? 64 : 32,
-                                               kind);
+                                               kind, product);
     // From here on the cable object releases the interface on every return.
     for (const unsigned char endpoint : {kUsbEndpointOut, kUsbEndpointIn}) {
         if (const int rc = libusb_clear_halt(rawHandle, endpoint); rc < 0)

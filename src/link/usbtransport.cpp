@@ -35,6 +35,8 @@ std::optional<UsbKind> usbKindOf(uint16_t productId)
     case kUsbProductCalculator:
     case kUsbProductCalculatorPlus:
         return UsbKind::Calculator;
+    case kUsbProductColour:
+        return UsbKind::Unreadable;
     default:
         return std::nullopt;
     }
@@ -42,8 +44,32 @@ std::optional<UsbKind> usbKindOf(uint16_t productId)
 
 const char *usbKindName(UsbKind kind)
 {
-    return kind == UsbKind::Calculator ? CALCLINK_TRANSLATE_NOOP("calclink", "calculator on its own USB port")
-                                       : CALCLINK_TRANSLATE_NOOP("calclink", "USB link cable");
+    switch (kind) {
+    case UsbKind::Calculator: return CALCLINK_TRANSLATE_NOOP("calclink", "calculator on its own USB port");
+    case UsbKind::Unreadable: return CALCLINK_TRANSLATE_NOOP("calclink", "calculator with a colour screen");
+    case UsbKind::LinkCable: break;
+    }
+    return CALCLINK_TRANSLATE_NOOP("calclink", "USB link cable");
+}
+
+std::string quotedProduct(const std::string &product)
+{
+    if (product.empty())
+        return {};
+    std::string shown = "\"";
+    for (const char c : product.substr(0, 126))
+        shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    return shown + "\"";
+}
+
+std::string unreadableScreen(const std::string &product)
+{
+    if (product.empty())
+        return translate("calclink", "The calculator on its own USB port does not have the 96 x 64 monochrome "
+                                     "screen that Ekrano reads, so Ekrano cannot read its screen.");
+    return fill(translate("calclink", "The calculator %1 does not have the 96 x 64 monochrome screen that Ekrano "
+                                      "reads, so Ekrano cannot read its screen."),
+                {quotedProduct(product)});
 }
 
 std::string usbAdvice(int err)
@@ -106,6 +132,7 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
     case UsbOpening::Opened:
         if (trace.on())
             trace.event("usb: opened " + opening.cable->path() + ", a " + usbKindName(opening.cable->kind()) +
+                        (opening.cable->product().empty() ? "" : " " + quotedProduct(opening.cable->product())) +
                         ": configuration 1, interface 0 claimed, halts "
                         "cleared on endpoints 0x" + hexadecimal(kUsbEndpointOut, 2) + " and 0x" +
                         hexadecimal(kUsbEndpointIn, 2) + ", " + std::to_string(opening.cable->packetSize()) +
@@ -115,6 +142,15 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
         throw LinkError(kNoUsbCable,
                         fill(translate("calclink", "USB cannot be used on this computer: %1."), {opening.reason}));
     case UsbOpening::NotFound:
+        if (opening.found == 0 && !opening.unreadable.empty()) {
+            const std::string &product = opening.unreadable.front();
+            throw LinkError(kNoUsbCable,
+                            fill(translate("calclink", "The calculator plugged in (%1), %2, has a colour screen, which "
+                                                       "Ekrano cannot read: Ekrano reads the calculators with the 96 x "
+                                                       "64 monochrome screen, on their own USB port or through a link "
+                                                       "cable."),
+                                 {deviceName, product.empty() ? "0451:E010" : quotedProduct(product)}));
+        }
         if (opening.found == 0)
             throw LinkError(kNoUsbCable,
                             fill(translate("calclink", "Neither a USB link cable nor a calculator on its own USB port "

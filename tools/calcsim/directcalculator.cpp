@@ -60,6 +60,32 @@ void DirectCalculator::reset()
     agreed_ = 0;
 }
 
+std::vector<uint8_t> DirectCalculator::abandonedScreenPart(const Behaviour &behaviour)
+{
+    const auto hostVirtual = [](uint16_t type, std::vector<uint8_t> data) {
+        std::vector<uint8_t> bytes;
+        put32(bytes, uint32_t(data.size()));
+        put16(bytes, type);
+        bytes.insert(bytes.end(), data.begin(), data.end());
+        return raw(kRawLast, bytes.data(), bytes.size());
+    };
+    const uint8_t size[] = {0x00, 0x00, 0x04, 0x00}, ack[] = {0xE0, 0x00};
+    const std::vector<std::vector<uint8_t>> host = {
+        raw(kRawBufferRequest, size, sizeof size),
+        hostVirtual(kVirtualSetMode, {0x00, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x07, 0xD0}),
+        raw(kRawAck, ack, sizeof ack),
+        hostVirtual(kVirtualParameterRequest, {0x00, 0x01, 0x00, 0x22}),
+    };
+    Behaviour plain = behaviour;
+    plain.delayAcks = plain.modeDelayAcks = 0;
+    DirectCalculator calculator(plain);
+    std::vector<uint8_t> last;
+    for (const std::vector<uint8_t> &bytes : host)
+        for (const Send &send : calculator.feed(bytes.data(), bytes.size()))
+            last = send.bytes;
+    return last;
+}
+
 void DirectCalculator::fault(std::string sentence) { faults_.push_back(std::move(sentence)); }
 
 std::vector<DirectCalculator::Send> DirectCalculator::feed(const uint8_t *data, size_t size)
@@ -160,6 +186,8 @@ void DirectCalculator::handleVirtual(const std::vector<uint8_t> &packet)
     switch (type) {
     case kVirtualSetMode:
         modeSet_ = true;
+        for (int i = 0; i < behaviour_.modeDelayAcks; ++i)
+            queueVirtual(kVirtualDelayAck, {0x00, 0x01, 0xD4, 0xC0});
         queueVirtual(kVirtualModeAck, {0x00, 0x00, 0x07, 0xD0});
         return;
     case kVirtualParameterRequest:

@@ -25,6 +25,7 @@ public:
         uint32_t allocation = 250;          // its answer to the buffer size request
         uint32_t partSize = 0;              // non-zero: its parts hold this much, whatever it agreed to
         int delayAcks = 0;                  // delay acknowledgements before the parameter data
+        int modeDelayAcks = 0;              // delay acknowledgements before the mode acknowledgement
         std::chrono::milliseconds late{0};  // a pause before the parameter data, after the delay acks
         uint16_t errorCode = 0;             // non-zero: the parameter request gets this error packet
         bool invalid = false;               // the screen parameter is marked invalid
@@ -52,6 +53,11 @@ public:
     // Forgets the exchange in progress and any bytes half received, as a
     // calculator plugged in again does.
     void reset();
+
+    // The first raw packet of the screen, as a calculator that was sending
+    // it when its host went away still offers it: an exchange played to
+    // there, with the host's side written here.
+    static std::vector<uint8_t> abandonedScreenPart(const Behaviour &behaviour);
 
     // Screens whose last raw packet the host acknowledged.
     int screensSent() const { return screensSent_; }

@@ -10,6 +10,7 @@ DirectDevice::DirectDevice(std::shared_ptr<DirectPlug> plug) : plug_(std::move(p
 {
     std::lock_guard lock(plug_->mutex);
     ++plug_->openings;
+    product_ = plug_->product;
 }
 
 DirectDevice::~DirectDevice()
@@ -20,8 +21,8 @@ DirectDevice::~DirectDevice()
 
 DirectDevice::Clock::time_point DirectDevice::carry(Clock::time_point from, size_t packets)
 {
-    busFree_ = std::max(busFree_, from) + plug_->packetTime * long(packets);
-    return busFree_;
+    plug_->busFree = std::max(plug_->busFree, from) + plug_->packetTime * long(packets);
+    return plug_->busFree;
 }
 
 bool DirectDevice::unplugged(UsbTransfer &result) const
@@ -45,13 +46,23 @@ UsbTransfer DirectDevice::bulkWrite(const uint8_t *data, size_t size, calclink::
     const std::vector<DirectCalculator::Send> sends = plug_->calculator.feed(data, size);
     if (plug_->calculator.screensSent() > screens)
         plug_->screens.push_back(arrived);
+    // Each transfer to the host: one raw packet, or with `packs` the raw
+    // packets that go at the same moment.
+    std::vector<std::pair<Clock::time_point, std::vector<uint8_t>>> transfers;
     for (const DirectCalculator::Send &send : sends) {
-        const Clock::time_point start = arrived + send.pause;
-        for (size_t at = 0; at < send.bytes.size(); at += kPacket) {
-            const size_t count = std::min(kPacket, send.bytes.size() - at);
-            in_.push_back({carry(start, 1), std::vector<uint8_t>(send.bytes.begin() + ptrdiff_t(at),
-                                                                 send.bytes.begin() + ptrdiff_t(at + count))});
+        if (plug_->packs && !transfers.empty() && send.pause == std::chrono::milliseconds(0))
+            transfers.back().second.insert(transfers.back().second.end(), send.bytes.begin(), send.bytes.end());
+        else
+            transfers.push_back({arrived + send.pause, send.bytes});
+    }
+    for (const auto &[start, bytes] : transfers) {
+        for (size_t at = 0; at < bytes.size(); at += kPacket) {
+            const size_t count = std::min(kPacket, bytes.size() - at);
+            plug_->waiting.push_back({carry(start, 1), std::vector<uint8_t>(bytes.begin() + ptrdiff_t(at),
+                                                                             bytes.begin() + ptrdiff_t(at + count))});
         }
+        if (plug_->zeroLength && !bytes.empty() && bytes.size() % kPacket == 0)
+            plug_->waiting.push_back({carry(start, 1), {}});
     }
     lock.unlock();
     std::this_thread::sleep_until(arrived);
@@ -63,25 +74,26 @@ UsbTransfer DirectDevice::bulkRead(uint8_t *buffer, size_t size, calclink::Milli
 {
     const Clock::time_point deadline = Clock::now() + std::max(timeout, calclink::Millis(1));
     UsbTransfer result;
-    {
-        std::unique_lock lock(plug_->mutex);
-        plug_->readSizes.push_back(size);
-        if (plug_->readsBeforeUnplug >= 0 && reads_++ >= plug_->readsBeforeUnplug)
-            gone_ = true;
-        if (unplugged(result))
-            return result;
-    }
+    std::unique_lock lock(plug_->mutex);
+    plug_->readSizes.push_back(size);
+    if (plug_->readsBeforeUnplug >= 0 && reads_++ >= plug_->readsBeforeUnplug)
+        gone_ = true;
+    if (unplugged(result))
+        return result;
+    std::deque<DirectPlug::UsbPacket> &waiting = plug_->waiting;
     for (;;) {
-        if (in_.empty() || in_.front().ready > Clock::now()) {
-            const Clock::time_point until = in_.empty() ? deadline : std::min(deadline, in_.front().ready);
+        if (waiting.empty() || waiting.front().ready > Clock::now()) {
+            const Clock::time_point until = waiting.empty() ? deadline : std::min(deadline, waiting.front().ready);
+            lock.unlock();
             std::this_thread::sleep_until(until);
-            if (Clock::now() >= deadline && (in_.empty() || in_.front().ready > Clock::now())) {
+            lock.lock();
+            if (Clock::now() >= deadline && (waiting.empty() || waiting.front().ready > Clock::now())) {
                 result.status = UsbTransfer::TimedOut;
                 return result;
             }
             continue;
         }
-        UsbPacket &next = in_.front();
+        DirectPlug::UsbPacket &next = waiting.front();
         if (next.bytes.size() > size - result.count) {
             result.status = UsbTransfer::Failed; // the kernel's babble: the packet does not fit
             result.error = EOVERFLOW;
@@ -90,7 +102,7 @@ UsbTransfer DirectDevice::bulkRead(uint8_t *buffer, size_t size, calclink::Milli
         std::copy(next.bytes.begin(), next.bytes.end(), buffer + result.count);
         result.count += next.bytes.size();
         const bool shortPacket = next.bytes.size() < kPacket;
-        in_.pop_front();
+        waiting.pop_front();
         if (shortPacket || result.count == size)
             return result;
     }

@@ -4,16 +4,25 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "directcalculator.h"
 #include "usbcable.h"
 
 // What stays of a calculator on its own USB port while captures open and
-// close it: the calculator, what the host wrote, the reads it asked for,
-// and the faults of the device itself. Shared by every DirectDevice opened
-// on it; lock `mutex` to look or change from another thread.
+// close it: the calculator, the USB packets it offers that no host read yet
+// (a host that goes away leaves them, as a real device keeps them), what
+// the host wrote, the reads it asked for, and the faults of the device
+// itself. Shared by every DirectDevice opened on it; lock `mutex` to look
+// or change from another thread.
 struct DirectPlug {
+    using Clock = std::chrono::steady_clock;
+    struct UsbPacket {
+        Clock::time_point ready; // when the bus has carried it
+        std::vector<uint8_t> bytes;
+    };
+
     std::mutex mutex;
     DirectCalculator calculator;
     std::vector<uint8_t> written; // every byte the host wrote, in order
@@ -30,12 +39,24 @@ struct DirectPlug {
     // The modelled link: how long the bus takes to carry one USB packet,
     // one at a time in either direction. 0: at once.
     std::chrono::nanoseconds packetTime{0};
+
+    // How the device cuts what the calculator sends into USB packets: with
+    // `packs`, raw packets sent together share USB packets (the end of one
+    // and the start of the next in one); with `zeroLength`, a raw packet
+    // that ends on a whole USB packet is followed by a zero-length one.
+    bool packs = false;
+    bool zeroLength = false;
+    std::string product = "Ekrano test"; // its USB product string
+
+    std::deque<UsbPacket> waiting; // offered to the host, not yet read
+    Clock::time_point busFree{};
 };
 
 // A calculator on its own USB port as the USB stack shows it to the host:
 // 64-byte bulk endpoints in front of a DirectCalculator. Each raw packet the
 // calculator sends is one bulk transfer cut into 64-byte USB packets, with
-// no zero-length packet after one that ends on a full packet. A bulk read
+// no zero-length packet after one that ends on a full packet, unless the
+// plug says otherwise. A bulk read
 // ends, as the kernel's does, on a short packet or when its buffer is full;
 // otherwise it waits for more until its time limit and then times out with
 // what it had. A read smaller than a USB packet overflows.
@@ -47,25 +68,22 @@ public:
     std::string path() const override { return "/dev/bus/usb/003/009"; }
     size_t packetSize() const override { return kPacket; }
     calclink::UsbKind kind() const override { return calclink::UsbKind::Calculator; }
+    std::string product() const override { return product_; }
     calclink::UsbTransfer bulkWrite(const uint8_t *data, size_t size, calclink::Millis timeout) override;
     calclink::UsbTransfer bulkRead(uint8_t *buffer, size_t size, calclink::Millis timeout) override;
 
     static constexpr size_t kPacket = 64;
 
 private:
-    using Clock = std::chrono::steady_clock;
-    struct UsbPacket {
-        Clock::time_point ready; // when the bus has carried it
-        std::vector<uint8_t> bytes;
-    };
-    // Books the bus for `packets` USB packets from `from` on; returns when they are carried.
+    using Clock = DirectPlug::Clock;
+    // Books the bus for `packets` USB packets from `from` on; returns when
+    // they are carried. With the plug's mutex held.
     Clock::time_point carry(Clock::time_point from, size_t packets);
     // Once pulled out, every transfer fails as the plug says.
     bool unplugged(calclink::UsbTransfer &result) const;
 
     std::shared_ptr<DirectPlug> plug_;
-    std::deque<UsbPacket> in_;
-    Clock::time_point busFree_{};
+    std::string product_; // read once, when opened
     int reads_ = 0;
     bool gone_ = false;
 };

@@ -46,6 +46,8 @@ constexpr const char *kUsage = R"(Usage:
   --delay-acks N     (direct) N delay acknowledgements before the screen
   --allocation N     (direct) the largest raw packet data it agrees to
   --error CODE       (direct) answer the screen request with this error code
+  --stale            (direct) offer first the part of a screen that a host
+                     which went away in the middle of it left unread
 )";
 
 // A screen whose every byte differs from its neighbours, and the three
@@ -288,10 +290,16 @@ void bridge(const Function &f, const std::string &terminal, ToHost toHost)
 // The direct calculator: every raw packet it sends is one bulk transfer,
 // cut into 64-byte USB packets by the controller, with no zero-length
 // packet after one that ends on a whole USB packet.
-void serveDirect(const Function &f, DirectCalculator::Behaviour behaviour, ToHost toHost)
+void serveDirect(const Function &f, DirectCalculator::Behaviour behaviour, bool stale, ToHost toHost)
 {
-    std::thread([&f, behaviour, toHost]() mutable {
+    std::thread([&f, behaviour, stale, toHost]() mutable {
         DirectCalculator calculator(behaviour);
+        // Waits, as the calculator's does, until a host reads it.
+        if (stale) {
+            const std::vector<uint8_t> part = DirectCalculator::abandonedScreenPart(behaviour);
+            if (!toHost.send(part.data(), part.size()))
+                return;
+        }
         std::vector<uint8_t> buffer(4096);
         for (;;) {
             const size_t count = fromHost(f, buffer);
@@ -334,6 +342,7 @@ int main(int argc, char **argv)
     DirectCalculator::Behaviour behaviour;
     behaviour.screen = testCard();
     size_t unplugAfter = 0;
+    bool stale = false;
     for (int i = 5; i < argc; ++i) {
         const std::string option = argv[i];
         const bool valued = i + 1 < argc;
@@ -351,6 +360,8 @@ int main(int argc, char **argv)
             behaviour.allocation = uint32_t(number(argv[++i]));
         } else if (option == "--error" && valued && direct) {
             behaviour.errorCode = uint16_t(number(argv[++i]));
+        } else if (option == "--stale" && direct) {
+            stale = true;
         } else {
             std::fputs(kUsage, stderr);
             return 2;
@@ -366,7 +377,7 @@ int main(int argc, char **argv)
     Function function;
     if (direct) {
         function = openFunction(ffs, 1, 64);
-        serveDirect(function, behaviour, ToHost(function, unplugAfter, udcFile));
+        serveDirect(function, behaviour, stale, ToHost(function, unplugAfter, udcFile));
     } else {
         calculator.emplace(testCard());
         calculator->setFault(fault, behaviour.late);
