@@ -12,9 +12,14 @@
 // - the screens a second from a calculator on its own USB port, beside the
 //   bare exchanges of a plain thread, on a modelled full-speed link: with a
 //   calculator that answers at once, and with one that takes the recorded
-//   exchange's half second.
+//   exchange's half second;
+// - a ten-minute recording at full speed (10,000 screens a second, on the
+//   recorder's own clock): the resident memory it takes, and the longest the
+//   window does not answer while it is saved as a user saves it.
 #include <QApplication>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
@@ -23,6 +28,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <cstring>
+#include <fstream>
 #include <sstream>
 #include <mutex>
 #include <stdexcept>
@@ -30,6 +37,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <poll.h>
 #include <sys/resource.h>
 #include <termios.h>
@@ -37,11 +45,13 @@
 #include <unistd.h>
 
 #include "bitmap.h"
+#include "calcsimulator.h"
 #include "capture.h"
 #include "comports.h"
 #include "directdevice.h"
 #include "directframing.h"
 #include "livereader.h"
+#include "liverecorder.h"
 #include "livewindow.h"
 #include "portlink.h"
 #include "trace.h"
@@ -443,6 +453,83 @@ BENCHMARK(LiveDirectUsbFullSpeed)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void LiveDirectUsbRecordedPace(benchmark::State &state) { liveDirect(state, kRecordedThinking, 7, 10s); }
 BENCHMARK(LiveDirectUsbRecordedPace)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The process's resident memory, in MiB (VmRSS, or VmHWM for its peak).
+double residentMiB(const char *which = "VmRSS:")
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(which, 0) == 0)
+            return std::atof(line.c_str() + std::strlen(which)) / 1024;
+    return 0;
+}
+
+void LiveRecordingTenMinutesAtFullSpeed(benchmark::State &state)
+{
+    std::vector<calclink::Bitmap> screens;
+    for (int i = 0; i < kAnimationFrames; ++i)
+        screens.push_back(animatedScreen(i));
+    constexpr long kScreens = 10'000L * 600;
+    for (auto _ : state) {
+        QWidget window;
+        auto now = std::make_shared<Clock::time_point>(Clock::now());
+        // What the benchmarks before (or the repetition before) freed goes
+        // back to the system, so that what grows is this recording's.
+        ::malloc_trim(0);
+        const double before = residentMiB();
+        auto *recorder = new LiveRecorder(settingsfile::Choices{}, &window, [now] { return *now; });
+        recorder->toggle();
+        for (long i = 0; i < kScreens; ++i) {
+            *now += 100us;
+            recorder->take(screens[size_t(i) % screens.size()], *now);
+        }
+        const double resident = residentMiB(), grown = resident - before;
+
+        // Ctrl+R again: the file dialog, answered at once with a file in a
+        // temporary folder, then the GIF written. The event loop's pulse
+        // is a timer of 1 ms; its longest gap is how long the window did
+        // not answer.
+        QTemporaryDir folder;
+        Clock::time_point stopped, chosen, last;
+        Clock::duration longest{}, longestOnceChosen{};
+        QTimer answer, pulse;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                files->selectFile(folder.filePath("recording.gif"));
+                chosen = Clock::now();
+                static_cast<QDialog *>(files)->accept();
+            }
+        });
+        QObject::connect(&pulse, &QTimer::timeout, [&] {
+            const Clock::time_point tick = Clock::now();
+            longest = std::max(longest, tick - last);
+            if (chosen != Clock::time_point() && last >= chosen)
+                longestOnceChosen = std::max(longestOnceChosen, tick - last);
+            last = tick;
+        });
+        answer.start(1);
+        pulse.start(1);
+        stopped = last = Clock::now();
+        recorder->toggle();
+        QEventLoop loop;
+        QTimer done;
+        QObject::connect(&done, &QTimer::timeout, [&] {
+            if (recorder->stage() == LiveRecorder::Stage::Idle)
+                loop.quit();
+        });
+        done.start(1);
+        loop.exec();
+        const Clock::time_point written = Clock::now();
+        state.counters["resident_mib"] = resident;
+        state.counters["grown_mib"] = grown;
+        state.counters["not_answering_ms"] = 1000 * seconds(longestOnceChosen);
+        state.counters["not_answering_with_dialog_ms"] = 1000 * seconds(longest);
+        state.counters["writing_s"] = seconds(written - chosen);
+        state.counters["stop_to_saved_s"] = seconds(written - stopped);
+        state.counters["gif_bytes"] = double(fs::file_size(folder.filePath("recording.gif").toStdString()));
+    }
+}
+BENCHMARK(LiveRecordingTenMinutesAtFullSpeed)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -13,6 +13,7 @@
 #include <csignal>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -240,6 +241,22 @@ TEST_F(CaptureCommand, NothingBeforeTheCaptureWaitsOrWritesAstray)
     EXPECT_EQ(closed.exitCode(), 1);
     EXPECT_EQ(closed.readAllStandardError(),
               "ekrano-capture: cannot write standard output: it was closed when ekrano-capture started\n");
+
+    // A pipe whose reader has gone, and a name longer than the folder takes, would fail only once written.
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    QProcess gone;
+    gone.setChildProcessModifier([&ends] { ::dup2(ends[1], STDOUT_FILENO); });
+    gone.start(kProgram, {"--record", "-"});
+    ASSERT_TRUE(gone.waitForFinished(20000));
+    ::close(ends[1]);
+    EXPECT_EQ(gone.exitCode(), 1);
+    EXPECT_EQ(gone.readAllStandardError(), "ekrano-capture: cannot write standard output: Broken pipe\n");
+    const QString longName = file("") + QString(256, 'a') + ".gif";
+    const Outcome tooLong = run({"--record", longName});
+    EXPECT_EQ(tooLong.status, 1);
+    EXPECT_EQ(tooLong.errors, "ekrano-capture: cannot write " + longName.toUtf8() + ": File name too long\n");
     EXPECT_EQ(simulator.requestsServed(), 0);
 }
 
@@ -292,6 +309,8 @@ TEST_F(CaptureCommand, ATraceThatCannotBeWrittenFailsButNeverWaitsAndKeepsThePic
 
 TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
 {
+    const QString dangling = file("dangling"), port = QString::fromStdString(calclink::portLinkPath(1));
+    ASSERT_TRUE(QFile::link(file("x.png"), dangling));
     const struct {
         QStringList arguments;
         const char *says;
@@ -301,18 +320,22 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
         {{"--cable", "purple", "x.png"}, "--cable takes black, gray or usb, not 'purple'"},
         {{"--port", "COM5", "x.png"}, "--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, "
                                       "not 'COM5'"},
-        {{"--port", "USB100", "--cable", "usb", "x.png"}, "--port takes COM1"},
+        {{"--port", "USB100", "--cable", "usb", "x.png"}, "--port takes USB0 to USB99 for a USB device, not 'USB100'"},
         {{"--port", "usb1", "--cable", "gray", "x.png"}, "--port usb1 is a USB device, for the USB cable (--cable usb)"},
         {{"--foreground", "red", "x.png"}, "--foreground takes a colour as #rrggbb, not 'red'"},
         {{"--border", "--no-border", "x.png"}, "--border and --no-border exclude each other"},
         {{"--shiny", "x.png"}, "Unknown option 'shiny'"},
-        {{"--background", "#ff0000\n", "x.png"}, "--background takes a colour as #rrggbb"},
+        {{"--background", "#ff0000\n", "x.png"}, "--background takes a colour as #rrggbb, not '#ff0000\\x0A'"},
         {{"--zoom", "5\n", "x.png"}, "--zoom takes 0.1 to 5"},
         {{}, "say which FILE"},
         {{""}, "FILE is empty"},
         {{"a.png", "b.png"}, "give one FILE, not 2"},
         {{"--trace", "x.png", "x.png"}, "--trace names the picture's own file"},
         {{"--trace", "./x.png", "x.png"}, "--trace names the picture's own file"},
+        {{"--trace", dangling, file("x.png")}, "--trace names the picture's own file"},
+        {{port}, "FILE is COM1, the port the capture reads"},
+        {{QString::fromStdString(simulator.path())}, "FILE is COM1, the port the capture reads"},
+        {{"--trace", port, "x.png"}, "--trace names COM1, the port the capture reads"},
         {{"--seconds", "5", "x.png"}, "--seconds is for a recording: give --record too"},
         {{"--record", "--zoom", "2", "x.gif"}, "--zoom is for a PNG: a recording is drawn at --scale"},
         {{"--record", "--scale", "33", "x.gif"}, "--scale takes a whole number from 1 to 32, not '33'"},
@@ -423,6 +446,15 @@ TEST_F(CaptureCommand, AFailedCapturePartwayEndsTheRecordingWithWhatWasReadWritt
     const Outcome none = run({"--record", file("none.gif")});
     EXPECT_EQ(none.status, 1);
     EXPECT_FALSE(QFile::exists(file("none.gif")));
+
+    // Time up before the first screen: the capture under way says why there is none.
+    simulator.setFault(Fault::Silent);
+    const Outcome silent = run({"--record", "--seconds", "1", file("none.gif")});
+    EXPECT_EQ(silent.status, 1);
+    EXPECT_TRUE(silent.errors.startsWith("ekrano-capture: Error... Check calculator, connection, & 'Link Settings' "
+                                         "(80004005): "))
+        << silent.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(file("none.gif")));
 }
 
 TEST_F(CaptureCommand, SigtermOrSecondsEndTheRecordingAndItIsWritten)
@@ -450,4 +482,60 @@ TEST_F(CaptureCommand, SigtermOrSecondsEndTheRecordingAndItIsWritten)
     EXPECT_EQ(framesOf(contentsOf(file("ended.gif"))).size(), 3u);
     recordAndEnd({"--record", "--seconds", "1", file("timed.gif")}, false);
     EXPECT_EQ(framesOf(contentsOf(file("timed.gif"))).size(), 3u);
+}
+
+TEST_F(CaptureCommand, ASignalWhileTheGifIsWrittenLetsItFinishAndTheNextAbandonsIt)
+{
+    // Into a named pipe that the test reads only once the signals are sent:
+    // the program waits there, the GIF being larger than the pipe holds.
+    simulator.setAnimated(true);
+    const QString fifo = file("gif");
+    ASSERT_EQ(::mkfifo(qPrintable(fifo), 0644), 0);
+    const auto writeWithSignals = [&](int more, QByteArray &gif, QByteArray &errors) {
+        const int reader = ::open(qPrintable(fifo), O_RDONLY | O_NONBLOCK);
+        QProcess process;
+        process.start(kProgram, {"--record", "--scale", "32", fifo});
+        const int before = simulator.requestsServed();
+        EXPECT_TRUE(waitUntil([&] { return simulator.requestsServed() >= before + 300; }));
+        QTest::qWait(1500); // frames of 20 ms
+        // Ended while the capture under way waits for an answer, so that none is cut off before its last ACK.
+        simulator.setFault(Fault::Silent);
+        const int served = simulator.requestsServed();
+        EXPECT_TRUE(waitUntil([&] { return simulator.requestsServed() > served; }));
+        ::kill(pid_t(process.processId()), SIGINT); // ends the recording
+        simulator.setFault(Fault::None);
+        pollfd written{reader, POLLIN, 0};
+        EXPECT_EQ(::poll(&written, 1, 20000), 1) << "nothing written";
+        for (int i = 0; i < more; ++i) {
+            QTest::qWait(100);
+            ::kill(pid_t(process.processId()), i == 0 ? SIGINT : SIGTERM);
+        }
+        gif.clear();
+        char buffer[65536];
+        for (;;) {
+            pollfd ready{reader, POLLIN, 0};
+            if (::poll(&ready, 1, 20000) != 1)
+                break;
+            const ssize_t n = ::read(reader, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            gif.append(buffer, n);
+        }
+        ::close(reader);
+        EXPECT_TRUE(process.waitForFinished(20000));
+        errors = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    };
+    QByteArray gif, errors;
+    EXPECT_EQ(writeWithSignals(1, gif, errors), 0) << errors.toStdString();
+    EXPECT_EQ(errors, "ekrano-capture: Writing the recording…\n");
+    EXPECT_GT(gif.size(), 65536) << "the GIF fitted in the pipe: no signal came while it was written";
+    EXPECT_TRUE(gif.endsWith(';')) << "the GIF's end";
+    EXPECT_GE(framesOf(gif).size(), 2u);
+
+    EXPECT_EQ(writeWithSignals(2, gif, errors), 1);
+    EXPECT_TRUE(errors.contains("ekrano-capture: abandoned while it was written: the recording of 0:0"))
+        << errors.toStdString();
+    EXPECT_TRUE(errors.endsWith("screens is lost, and what went to " + fifo.toUtf8() + " is incomplete\n"))
+        << errors.toStdString();
 }

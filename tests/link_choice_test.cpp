@@ -137,6 +137,7 @@ TEST(LinkChoices, OptionsChangeOnlyWhatTheyName)
     EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 2, {4}}));
     EXPECT_EQ(choice.takeOptions("USB1", "gray"), Fault::UsbPortWithSerialCable);
     EXPECT_EQ(choice.takeOptions("COM1 ", std::nullopt), Fault::Port);
+    EXPECT_EQ(choice.takeOptions("usb100", std::nullopt), Fault::UsbNumber);
     EXPECT_EQ(choice.takeOptions(std::nullopt, "grey"), Fault::Cable);
 }
 
@@ -261,4 +262,11 @@ TEST_F(DeviceNames, ThePortCheckSaysWhereEachPortLeadsAndWhyItCannotServe)
         EXPECT_NE(checkPorts()[0].find(": cannot be opened: it is not a serial port but " + says), std::string::npos)
             << checkPorts()[0];
     }
+    // A folder in the link's own place, where `ln -sfn` would make the link inside it.
+    fs::remove(port(1));
+    fs::create_directory(port(1));
+    EXPECT_NE(checkPorts()[0].find("it is not a port link but a folder. Move it away and set the link: mv " +
+                                   port(1).string()),
+              std::string::npos)
+        << checkPorts()[0];
 }

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <thread>
 
 #include <fcntl.h>
@@ -22,6 +23,7 @@
 #include "linkerror.h"
 #include "portlinks.h"
 #include "screenexchange.h"
+#include "screenreader.h"
 #include "serialport.h"
 #include "tempfolder.h"
 #include "transportfactory.h"
@@ -184,10 +186,20 @@ TEST_F(OverPty, TheCaptureKeepsToTheLimitsItIsGiven)
 {
     simulator_.setFault(Fault::Silent);
     Stop stop;
-    CaptureResult result = calclink::capture(LinkChoice::ofDevice(kCableGray, "COM1"), stop, {}, silentLimits());
+    LinkTimeouts silent = silentLimits();
+    silent.capture = 100ms;
+    CaptureResult result = calclink::capture(LinkChoice::ofDevice(kCableGray, "COM1"), stop, {}, silent);
     EXPECT_FALSE(result.screen);
     EXPECT_EQ(result.number, kNoAnswer);
     EXPECT_NE(result.detail.find("no reply within 30 ms"), std::string::npos) << result.why();
+
+    // The same stop for the next capture, as the screen reader uses it: the
+    // limit of the one before, long passed, is not this one's.
+    std::this_thread::sleep_for(silent.capture + 50ms);
+    simulator_.setFault(Fault::None);
+    result = calclink::capture(LinkChoice::ofDevice(kCableGray, "COM1"), stop);
+    EXPECT_TRUE(result.screen) << result.why();
+    goodCaptures_ += result.screen.has_value();
 
     simulator_.setFault(Fault::Trickle, 20ms);
     LinkTimeouts trickle;
@@ -204,7 +216,8 @@ TEST_F(OverPty, ACancelledCaptureEndsAsCancelledAndFreesThePort)
 {
     simulator_.setFault(Fault::Silent);
     Stop stop;
-    const CaptureResult result = calclink::capture(LinkChoice::ofDevice(kCableGray, "COM1"), stop, [&] { stop.cancel(); });
+    const CaptureResult result =
+        calclink::capture(LinkChoice::ofDevice(kCableGray, "COM1"), stop, [&] { stop.cancel(); });
     EXPECT_TRUE(result.cancelled()) << result.why();
     simulator_.setFault(Fault::None);
     EXPECT_EQ(capture(), testScreen()) << "the port was left open";
@@ -332,4 +345,42 @@ TEST(Screens, LoadScreenReadsPbmAndRefusesOtherSizes)
     EXPECT_NE(error.find("2 x 2"), std::string::npos) << error;
     EXPECT_FALSE(loadScreen((folder / "absent.png").string(), error));
     EXPECT_NE(error.find("absent.png"), std::string::npos) << error;
+}
+
+TEST_F(OverPty, TheScreenReaderHandsOnEveryResultInOrderAndEndsWhenTold)
+{
+    // Back to back: every screen the calculator sent, none left out, each
+    // with the time its capture ended; then a failure, and a wait after it
+    // that cancelling the stop cuts short.
+    simulator_.setAnimated(true);
+    std::vector<ScreenReader::Reading> readings;
+    std::promise<void> failed;
+    Stop stop;
+    const auto started = SteadyClock::now();
+    {
+        ScreenReader reader(
+            LinkChoice::ofDevice(kCableGray, "COM1"),
+            [&](const ScreenReader::Reading &reading) {
+                readings.push_back(reading);
+                if (readings.size() == 30)
+                    simulator_.setFault(Fault::Skip);
+                if (!reading.result.screen)
+                    failed.set_value();
+                return ScreenReader::Next::again(reading.result.screen ? 0s : 1h);
+            },
+            stop, silentLimits());
+        ASSERT_EQ(failed.get_future().wait_for(20s), std::future_status::ready);
+        EXPECT_FALSE(reader.waitUntil(SteadyClock::now())) << "ended by itself";
+        stop.cancel();
+        EXPECT_TRUE(reader.waitUntil(SteadyClock::now() + 10s)) << "the wait after the failure went on";
+    }
+    goodCaptures_ = 30;
+    ASSERT_GE(readings.size(), 31u);
+    for (size_t i = 0; i < 30; ++i) {
+        ASSERT_TRUE(readings[i].result.screen) << i << ": " << readings[i].result.why();
+        EXPECT_EQ(*readings[i].result.screen, animatedScreen(int(i))) << "screen " << i;
+        EXPECT_LE(i == 0 ? started : readings[i - 1].ended, readings[i].ended) << "screen " << i;
+    }
+    EXPECT_EQ(readings[30].result.number, kNoAnswer) << readings[30].result.why();
+    EXPECT_EQ(readings.size(), 31u) << "read again during the wait";
 }

@@ -190,11 +190,14 @@ TEST_F(LiveTest, TheProgramTakesTheLinkAndColourOptionsAndRefusesOthers)
     EXPECT_EQ(run({"--background", "#12345"}).first, 2);
     EXPECT_NE(run({"--zoom", "2"}).first, 0) << "the zoom is the window's, not the live window's";
 
-    // Help and version need no display.
+    // Help, version and a wrong option need no display; Qt's own options are no wrong ones.
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     qunsetenv("QT_QPA_PLATFORM");
     for (const char *option : {"--help", "--version"})
         EXPECT_EQ(run({option}).first, 0) << option;
+    const auto [unknown, told] = run({"-platform", "offscreen", "--shiny"});
+    EXPECT_EQ(unknown, 2);
+    EXPECT_TRUE(told.endsWith("ekrano-live: Unknown option 'shiny'; see ekrano-live --help\n")) << told.toStdString();
     qputenv("QT_QPA_PLATFORM", platform);
 }
 
@@ -422,10 +425,25 @@ TEST_F(LiveRecordingTest, CtrlRAsksWhereAndAPlaceThatCannotBeWrittenKeepsTheReco
             });
         };
         QString offered;
+        // Escape on the file dialog, then Return on the question: the recording is kept.
+        hand.then([](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->reject(); });
+        QString keep;
+        hand.then([&keep](QWidget *dialog) {
+            auto *question = qobject_cast<QMessageBox *>(dialog);
+            ASSERT_NE(question, nullptr) << "expected the question";
+            ASSERT_NE(question->defaultButton(), nullptr);
+            keep = question->defaultButton()->text();
+            question->defaultButton()->click();
+        });
         choose(nowhere, &offered, true);
         hand.pressOk(&failed);
         choose(chosen, nullptr, false);
         window.toggleRecording();
+        // Written on a thread of its own, while the window goes on.
+        EXPECT_TRUE(window.status().endsWith(" · Saving…")) << window.status().toStdString();
+        EXPECT_TRUE(waitUntil([&] { return !window.status().contains(QRegularExpression("Record|Saving")); }))
+            << window.status().toStdString();
+        EXPECT_EQ(keep, "Save it");
         EXPECT_TRUE(QRegularExpression("/Pictures/ekrano-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.gif$").match(offered).hasMatch())
             << offered.toStdString();
     }
@@ -433,7 +451,57 @@ TEST_F(LiveRecordingTest, CtrlRAsksWhereAndAPlaceThatCannotBeWrittenKeepsTheReco
         << failed.text.toStdString();
     EXPECT_TRUE(failed.text.endsWith("It is kept: choose another place.")) << failed.text.toStdString();
     expectAnimationFrames(chosen);
-    EXPECT_FALSE(window.status().contains("Record")) << window.status().toStdString();
     window.close();
     EXPECT_TRUE(QDir(pictures()).entryList({"*.gif"}).isEmpty()) << "saved once";
+}
+
+TEST_F(LiveRecordingTest, ClosingSavesInTheFirstFolderThatTakesItAndNeverOverAnotherFile)
+{
+    // Names already taken, as by another window that started in the same second.
+    const auto takeTheNames = [this] {
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int back = 0; back <= 3; ++back) {
+            QFile other(pictures() + "/ekrano-" + now.addSecs(-back).toString("yyyy-MM-dd-HHmmss") + ".gif");
+            EXPECT_TRUE(other.open(QIODevice::WriteOnly) && other.write("another's") == 9);
+        }
+    };
+    ASSERT_TRUE(QDir().mkpath(pictures()));
+    LiveWindow &window = liveWindow();
+    recordSomeScreens(window);
+    takeTheNames();
+    window.close();
+    const QStringList saved = QDir(pictures()).entryList({"*-2.gif"});
+    ASSERT_EQ(saved.size(), 1) << QDir(pictures()).entryList().join(" ").toStdString();
+    expectAnimationFrames(pictures() + "/" + saved[0]);
+    for (const QString &other : QDir(pictures()).entryList({"*.gif"})) {
+        if (other != saved[0]) {
+            EXPECT_EQ(QFileInfo(pictures() + "/" + other).size(), 9) << other.toStdString() << " was replaced";
+        }
+    }
+
+    // Neither the Pictures folder nor the home folder can be made: the working folder.
+    const QByteArray home = qgetenv("HOME"), temporary = qgetenv("TMPDIR");
+    const QString workingBefore = QDir::currentPath();
+    qputenv("HOME", "/proc/ekrano-nowhere");
+    QFile dirs(configPath() + "/user-dirs.dirs");
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_PICTURES_DIR=\"/proc/ekrano-nowhere/Pictures\"\n");
+    dirs.close();
+    const QString working = configPath() + "/working";
+    ASSERT_TRUE(QDir().mkpath(working) && QDir::setCurrent(working));
+    liveWindow();
+    recordSomeScreens(*live);
+    live->close();
+    EXPECT_EQ(QDir(working).entryList({"ekrano-*.gif"}).size(), 1);
+
+    // Nor the working folder, nor the temporary one: the recording is lost, and the program says so.
+    ASSERT_TRUE(QDir::setCurrent("/proc"));
+    qputenv("TMPDIR", "/proc/ekrano-nowhere");
+    liveWindow();
+    recordSomeScreens(*live);
+    live->close();
+    EXPECT_TRUE(live->recordingLost());
+    QDir::setCurrent(workingBefore);
+    qputenv("HOME", home);
+    qputenv("TMPDIR", temporary);
 }

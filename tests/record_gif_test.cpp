@@ -131,6 +131,32 @@ TEST_F(RecordingClock, TheGifReadBackShowsEachScreenForTheTimeItStoodAndLoops)
         EXPECT_EQ(wholeShown[i].image, shown[i].image) << "frame " << i;
 }
 
+TEST_F(RecordingClock, AFastCalculatorsScreensMakeFramesOfTwoHundredthsAndTheirCountIsBounded)
+{
+    // 10,000 screens a second for 20 s, each unlike the one before: what is
+    // kept grows with the 20 ms frames, not with the screens.
+    for (int i = 0; i < 200'000; ++i) {
+        recording.add(animatedScreen(i));
+        now += 100us;
+    }
+    now += 5ms; // the last screen stood half a shortest frame
+    recording.stop();
+    EXPECT_LE(recording.frames().size(), size_t(20s / 20ms) + 1) << "frames of at least 2 hundredths";
+    EXPECT_EQ(recording.screens(), 200'000);
+
+    QByteArray gif;
+    ASSERT_EQ(record::writeGif(recording, {1, raster::kBlack, raster::kWhite, false}, gif), "");
+    const std::vector<Shown> shown = readBack(gif);
+    ASSERT_GT(shown.size(), 100u);
+    int sum = 0, short_ = 0;
+    for (const Shown &frame : shown) {
+        sum += frame.delayMs;
+        short_ += frame.delayMs < 20;
+    }
+    EXPECT_EQ(short_, 0) << "frames of one hundredth, which viewers stretch to ten";
+    EXPECT_NEAR(sum, 20'005, 10);
+}
+
 TEST_F(RecordingClock, AScreenThatStandsLongerThanAFrameCanSayIsHeldByMoreFrames)
 {
     recording.add(animatedScreen(5));

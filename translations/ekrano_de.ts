@@ -119,6 +119,30 @@
         <source>TFILE</source>
         <translation>TDATEI</translation>
     </message>
+    <message>
+        <source>cancelled before the first screen: no screen was recorded</source>
+        <translation>vor dem ersten Bildschirm abgebrochen: es wurde kein Bildschirm aufgenommen</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost</source>
+        <translation>beim Schreiben aufgegeben: die Aufnahme von %1 mit %2 Bildschirmen ist verloren</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost, and what went to %3 is incomplete</source>
+        <translation>beim Schreiben aufgegeben: die Aufnahme von %1 mit %2 Bildschirmen ist verloren, und was an %3 ging, ist unvollständig</translation>
+    </message>
+    <message>
+        <source>Writing the recording…</source>
+        <translation>Die Aufnahme wird geschrieben…</translation>
+    </message>
+    <message>
+        <source>FILE is %1, the port the capture reads</source>
+        <translation>DATEI ist %1, die Schnittstelle, von der ausgelesen wird</translation>
+    </message>
+    <message>
+        <source>--trace names %1, the port the capture reads</source>
+        <translation>--trace nennt %1, die Schnittstelle, von der ausgelesen wird</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -260,6 +284,22 @@ Sie bleibt erhalten: Wählen Sie einen anderen Ort.</translation>
     <message>
         <source>the recording could not be saved to %1: %2</source>
         <translation>die Aufnahme konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>the recording could not be made into a GIF: %1</source>
+        <translation>aus der Aufnahme konnte kein GIF werden: %1</translation>
+    </message>
+    <message>
+        <source>the recording could not be saved in %1: %2</source>
+        <translation>die Aufnahme konnte nicht im Ordner %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>the recording of %1 is lost: no folder could take it</source>
+        <translation>die Aufnahme von %1 ist verloren: kein Ordner konnte sie aufnehmen</translation>
     </message>
 </context>
 <context>
@@ -653,6 +693,10 @@ Prüfen Sie Taschenrechner, Anschluss und „Verbindung“</translation>
         <translation>Weder ein USB-Verbindungskabel noch ein Taschenrechner am eigenen USB-Anschluss ist angeschlossen (%1). Stecken Sie das Verbindungskabel in Computer und Taschenrechner, oder den Taschenrechner mit seinem eigenen USB-Kabel direkt in den Computer, oder wählen Sie unter Verbindung ein anderes Kabel.</translation>
     </message>
     <message>
+        <source>it is not a port link but a folder. Move it away and set the link: %1</source>
+        <translation>es ist keine Port-Verknüpfung, sondern ein Ordner. Verschieben Sie ihn und legen Sie die Verknüpfung an: %1</translation>
+    </message>
+    <message>
         <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
         <translation>USB   %1, Bus %2 Adresse %3 (%4): ein Taschenrechner mit Farbbildschirm, den Ekrano nicht lesen kann; Ekrano liest die Taschenrechner mit dem einfarbigen Bildschirm von 96 x 64</translation>
     </message>
@@ -738,6 +782,10 @@ Prüfen Sie Taschenrechner, Anschluss und „Verbindung“</translation>
     <message>
         <source>--%1 takes a colour as #rrggbb, not &apos;%2&apos;</source>
         <translation>--%1 erwartet eine Farbe als #rrggbb, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
+        <translation>--port erwartet für ein USB-Gerät USB0 bis USB99, nicht „%1“</translation>
     </message>
 </context>
 <context>

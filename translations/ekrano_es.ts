@@ -119,6 +119,30 @@
         <source>TFILE</source>
         <translation>TARCHIVO</translation>
     </message>
+    <message>
+        <source>cancelled before the first screen: no screen was recorded</source>
+        <translation>cancelado antes de la primera pantalla: no se grabó ninguna pantalla</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost</source>
+        <translation>abandonada mientras se escribía: se ha perdido la grabación de %1 y %2 pantallas</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost, and what went to %3 is incomplete</source>
+        <translation>abandonada mientras se escribía: se ha perdido la grabación de %1 y %2 pantallas, y lo que fue a %3 está incompleto</translation>
+    </message>
+    <message>
+        <source>Writing the recording…</source>
+        <translation>Escribiendo la grabación…</translation>
+    </message>
+    <message>
+        <source>FILE is %1, the port the capture reads</source>
+        <translation>ARCHIVO es %1, el puerto que lee la captura</translation>
+    </message>
+    <message>
+        <source>--trace names %1, the port the capture reads</source>
+        <translation>--trace indica %1, el puerto que lee la captura</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -260,6 +284,22 @@ Se conserva: elija otro lugar.</translation>
     <message>
         <source>the recording could not be saved to %1: %2</source>
         <translation>la grabación no se pudo guardar en %1: %2</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Guardando…</translation>
+    </message>
+    <message>
+        <source>the recording could not be made into a GIF: %1</source>
+        <translation>no se pudo hacer un GIF de la grabación: %1</translation>
+    </message>
+    <message>
+        <source>the recording could not be saved in %1: %2</source>
+        <translation>la grabación no se pudo guardar en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>the recording of %1 is lost: no folder could take it</source>
+        <translation>se ha perdido la grabación de %1: ninguna carpeta pudo guardarla</translation>
     </message>
 </context>
 <context>
@@ -653,6 +693,10 @@ Compruebe la calculadora, la conexión y el menú «Conexión»</translation>
         <translation>No hay conectado ningún cable de conexión USB ni ninguna calculadora en su propio puerto USB (%1). Conecte el cable de conexión al ordenador y a la calculadora, o la calculadora directamente al ordenador con su propio cable USB, o elija otro cable en el menú Conexión.</translation>
     </message>
     <message>
+        <source>it is not a port link but a folder. Move it away and set the link: %1</source>
+        <translation>no es un enlace de puerto sino una carpeta. Muévala a otro sitio y cree el enlace: %1</translation>
+    </message>
+    <message>
         <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
         <translation>USB   %1, bus %2 dirección %3 (%4): una calculadora con pantalla en color, que Ekrano no puede leer; lee las calculadoras con la pantalla monocroma de 96 x 64</translation>
     </message>
@@ -738,6 +782,10 @@ Compruebe la calculadora, la conexión y el menú «Conexión»</translation>
     <message>
         <source>--%1 takes a colour as #rrggbb, not &apos;%2&apos;</source>
         <translation>--%1 admite un color como #rrggbb, no «%2»</translation>
+    </message>
+    <message>
+        <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
+        <translation>--port admite de USB0 a USB99 para un dispositivo USB, no «%1»</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,30 @@
         <source>TFILE</source>
         <translation>TFICHIER</translation>
     </message>
+    <message>
+        <source>cancelled before the first screen: no screen was recorded</source>
+        <translation>annulé avant le premier écran&#xa0;: aucun écran n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost</source>
+        <translation>abandonnée pendant son écriture&#xa0;: la séquence de %1 et %2 écrans est perdue</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost, and what went to %3 is incomplete</source>
+        <translation>abandonnée pendant son écriture&#xa0;: la séquence de %1 et %2 écrans est perdue, et ce qui est parti vers %3 est incomplet</translation>
+    </message>
+    <message>
+        <source>Writing the recording…</source>
+        <translation>Écriture de la séquence…</translation>
+    </message>
+    <message>
+        <source>FILE is %1, the port the capture reads</source>
+        <translation>FICHIER est %1, le port que la capture lit</translation>
+    </message>
+    <message>
+        <source>--trace names %1, the port the capture reads</source>
+        <translation>--trace désigne %1, le port que la capture lit</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -260,6 +284,22 @@ Elle est conservée&#xa0;: choisissez un autre emplacement.</translation>
     <message>
         <source>the recording could not be saved to %1: %2</source>
         <translation>la séquence n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Enregistrement…</translation>
+    </message>
+    <message>
+        <source>the recording could not be made into a GIF: %1</source>
+        <translation>la séquence n&apos;a pas pu être transformée en GIF&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the recording could not be saved in %1: %2</source>
+        <translation>la séquence n&apos;a pas pu être enregistrée dans le dossier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the recording of %1 is lost: no folder could take it</source>
+        <translation>la séquence de %1 est perdue&#xa0;: aucun dossier n&apos;a pu la recevoir</translation>
     </message>
 </context>
 <context>
@@ -653,6 +693,10 @@ Vérifiez la calculatrice, le branchement et le menu «&#xa0;Liaison&#xa0;»</tr
         <translation>Ni câble de liaison USB ni calculatrice sur son propre port USB n&apos;est branché (%1). Branchez le câble de liaison à l&apos;ordinateur et à la calculatrice, ou la calculatrice directement à l&apos;ordinateur avec son propre câble USB, ou choisissez un autre câble dans le menu Liaison.</translation>
     </message>
     <message>
+        <source>it is not a port link but a folder. Move it away and set the link: %1</source>
+        <translation>ce n&apos;est pas un lien de port mais un dossier. Déplacez-le et créez le lien&#xa0;: %1</translation>
+    </message>
+    <message>
         <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
         <translation>USB   %1, bus %2 adresse %3 (%4)&#xa0;: une calculatrice à écran couleur, qu&apos;Ekrano ne peut pas lire&#xa0;; il lit les calculatrices à l&apos;écran monochrome de 96 x 64</translation>
     </message>
@@ -738,6 +782,10 @@ Vérifiez la calculatrice, le branchement et le menu «&#xa0;Liaison&#xa0;»</tr
     <message>
         <source>--%1 takes a colour as #rrggbb, not &apos;%2&apos;</source>
         <translation>--%1 prend une couleur sous la forme #rrggbb, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
+        <translation>--port prend USB0 à USB99 pour un appareil USB, pas «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,30 @@
         <source>TFILE</source>
         <translation>TBESTAND</translation>
     </message>
+    <message>
+        <source>cancelled before the first screen: no screen was recorded</source>
+        <translation>geannuleerd vóór het eerste scherm: er is geen scherm opgenomen</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost</source>
+        <translation>opgegeven tijdens het schrijven: de opname van %1 en %2 schermen is verloren</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost, and what went to %3 is incomplete</source>
+        <translation>opgegeven tijdens het schrijven: de opname van %1 en %2 schermen is verloren, en wat naar %3 ging is onvolledig</translation>
+    </message>
+    <message>
+        <source>Writing the recording…</source>
+        <translation>De opname wordt geschreven…</translation>
+    </message>
+    <message>
+        <source>FILE is %1, the port the capture reads</source>
+        <translation>BESTAND is %1, de poort die wordt uitgelezen</translation>
+    </message>
+    <message>
+        <source>--trace names %1, the port the capture reads</source>
+        <translation>--trace noemt %1, de poort die wordt uitgelezen</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -260,6 +284,22 @@ De opname blijft bewaard: kies een andere plek.</translation>
     <message>
         <source>the recording could not be saved to %1: %2</source>
         <translation>de opname kon niet worden opgeslagen in %1: %2</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Bezig met opslaan…</translation>
+    </message>
+    <message>
+        <source>the recording could not be made into a GIF: %1</source>
+        <translation>van de opname kon geen GIF worden gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>the recording could not be saved in %1: %2</source>
+        <translation>de opname kon niet worden opgeslagen in de map %1: %2</translation>
+    </message>
+    <message>
+        <source>the recording of %1 is lost: no folder could take it</source>
+        <translation>de opname van %1 is verloren: geen enkele map kon haar opnemen</translation>
     </message>
 </context>
 <context>
@@ -653,6 +693,10 @@ Controleer de rekenmachine, de aansluiting en &apos;Verbinding&apos;</translatio
         <translation>Er is geen USB-verbindingskabel en geen rekenmachine op een eigen USB-poort aangesloten (%1). Sluit de verbindingskabel aan op de computer en de rekenmachine, of de rekenmachine rechtstreeks op de computer met haar eigen USB-kabel, of kies een andere kabel onder Verbinding.</translation>
     </message>
     <message>
+        <source>it is not a port link but a folder. Move it away and set the link: %1</source>
+        <translation>het is geen poortkoppeling maar een map. Verplaats de map en maak de koppeling: %1</translation>
+    </message>
+    <message>
         <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
         <translation>USB   %1, bus %2 adres %3 (%4): een rekenmachine met een kleurenscherm, dat Ekrano niet kan lezen; Ekrano leest de rekenmachines met het monochrome scherm van 96 x 64</translation>
     </message>
@@ -738,6 +782,10 @@ Controleer de rekenmachine, de aansluiting en &apos;Verbinding&apos;</translatio
     <message>
         <source>--%1 takes a colour as #rrggbb, not &apos;%2&apos;</source>
         <translation>--%1 verwacht een kleur als #rrggbb, niet &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
+        <translation>--port verwacht USB0 tot en met USB99 voor een USB-apparaat, niet &apos;%1&apos;</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,30 @@
         <source>TFILE</source>
         <translation>TFIL</translation>
     </message>
+    <message>
+        <source>cancelled before the first screen: no screen was recorded</source>
+        <translation>avbrutet före den första skärmen: ingen skärm spelades in</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost</source>
+        <translation>avbröts medan den skrevs: inspelningen på %1 och %2 skärmar är förlorad</translation>
+    </message>
+    <message>
+        <source>abandoned while it was written: the recording of %1 and %2 screens is lost, and what went to %3 is incomplete</source>
+        <translation>avbröts medan den skrevs: inspelningen på %1 och %2 skärmar är förlorad, och det som gick till %3 är ofullständigt</translation>
+    </message>
+    <message>
+        <source>Writing the recording…</source>
+        <translation>Skriver inspelningen…</translation>
+    </message>
+    <message>
+        <source>FILE is %1, the port the capture reads</source>
+        <translation>FIL är %1, porten som avläsningen läser</translation>
+    </message>
+    <message>
+        <source>--trace names %1, the port the capture reads</source>
+        <translation>--trace anger %1, porten som avläsningen läser</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -260,6 +284,22 @@ Den finns kvar: välj en annan plats.</translation>
     <message>
         <source>the recording could not be saved to %1: %2</source>
         <translation>inspelningen kunde inte sparas i %1: %2</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Sparar…</translation>
+    </message>
+    <message>
+        <source>the recording could not be made into a GIF: %1</source>
+        <translation>inspelningen kunde inte bli en GIF: %1</translation>
+    </message>
+    <message>
+        <source>the recording could not be saved in %1: %2</source>
+        <translation>inspelningen kunde inte sparas i mappen %1: %2</translation>
+    </message>
+    <message>
+        <source>the recording of %1 is lost: no folder could take it</source>
+        <translation>inspelningen på %1 är förlorad: ingen mapp kunde ta emot den</translation>
     </message>
 </context>
 <context>
@@ -653,6 +693,10 @@ Kontrollera räknaren, anslutningen och ”Anslutning”</translation>
         <translation>Varken en USB-länkkabel eller en räknare på egen USB-port är ansluten (%1). Koppla länkkabeln till datorn och räknaren, eller räknaren direkt till datorn med dess egen USB-kabel, eller välj en annan kabel under Anslutning.</translation>
     </message>
     <message>
+        <source>it is not a port link but a folder. Move it away and set the link: %1</source>
+        <translation>det är ingen portlänk utan en mapp. Flytta undan den och skapa länken: %1</translation>
+    </message>
+    <message>
         <source>USB   %1, bus %2 address %3 (%4): a calculator with a colour screen, which Ekrano cannot read; it reads the calculators with the 96 x 64 monochrome screen</source>
         <translation>USB   %1, buss %2 adress %3 (%4): en räknare med färgskärm, som Ekrano inte kan läsa; Ekrano läser räknarna med den svartvita skärmen på 96 x 64</translation>
     </message>
@@ -738,6 +782,10 @@ Kontrollera räknaren, anslutningen och ”Anslutning”</translation>
     <message>
         <source>--%1 takes a colour as #rrggbb, not &apos;%2&apos;</source>
         <translation>--%1 tar en färg som #rrggbb, inte ”%2”</translation>
+    </message>
+    <message>
+        <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
+        <translation>--port tar USB0 till USB99 för en USB-enhet, inte ”%1”</translation>
     </message>
 </context>
 <context>

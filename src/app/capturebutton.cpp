@@ -4,11 +4,12 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
-#include <system_error>
-#include <thread>
 
 #include "capture.h"
 #include "controls.h"
@@ -62,30 +63,30 @@ void Form1::Command1_Click()
 
 // The link library's capture on a thread of its own, while this one goes on
 // painting the window; the caption turns to "Grabbing..." once the link is
-// open. Closing the window cancels it.
+// open. Closing the window cancels it. Qt's QThread rather than its thread
+// pool (QtConcurrent), which cannot say that the system had no thread to
+// give: the capture would then never run, and the window wait for ever.
 calclink::CaptureResult Form1::captureOffThread(const calclink::LinkChoice &choice, calclink::Stop &stop)
 {
     calclink::CaptureResult result;
-    QEventLoop loop;
     const auto connected = [this] {
         QMetaObject::invokeMethod(Command1, [this] { Command1->setText(tr(kGrabbing)); }, Qt::QueuedConnection);
     };
     const std::unique_ptr<calclink::Trace> trace = calclink::environmentTrace("Ekrano");
-    std::thread worker;
-    try {
-        worker = std::thread([&] {
-            result = calclink::capture(choice, stop, connected, std::nullopt, *trace);
-            // Queued after the caption: the loop ends once both have been seen.
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        });
-    } catch (const std::system_error &error) {
-        // No thread to be had (the system is out of them): a failed capture, not a crash.
-        result.number = calclink::kSystemErrorBase + uint32_t(error.code().value());
-        result.description = tr("The capture could not start: %1.").arg(error.what()).toStdString();
+    const std::unique_ptr<QThread> worker(QThread::create(
+        [&] { result = calclink::capture(choice, stop, connected, std::nullopt, *trace); }));
+    QEventLoop loop;
+    // Queued after the caption: the loop ends once both have been seen.
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    worker->start();
+    if (!worker->isRunning() && !worker->isFinished()) {
+        // No thread to be had (the system is out of them): a failed capture, not a hang.
+        result.number = calclink::kSystemErrorBase + uint32_t(EAGAIN);
+        result.description = tr("The capture could not start: %1.").arg(std::strerror(EAGAIN)).toStdString();
         return result;
     }
     loop.exec();
-    worker.join();
+    worker->wait();
     return result;
 }
 

@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <atomic>
+#include <climits>
 #include <clocale>
 #include <csignal>
 #include <cstdlib>
@@ -25,6 +27,7 @@
 
 #include <fcntl.h>
 #include <langinfo.h>
+#include <poll.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,9 +41,11 @@
 #include "portcheck.h"
 #include "recordscreens.h"
 #include "render.h"
+#include "screenreader.h"
 #include "settingsfile.h"
 #include "stopsignals.h"
 #include "trace.h"
+#include "transportfactory.h"
 #include "wholefile.h"
 
 namespace {
@@ -165,6 +170,30 @@ std::optional<int> descriptorNamed(const QString &file)
     return std::nullopt;
 }
 
+// Whether `fd` is a pipe or a socket whose reader has gone, so that
+// whatever is written there would be lost.
+bool readerGone(int fd)
+{
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !(S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)))
+        return false;
+    pollfd ready{fd, POLLOUT, 0};
+    return ::poll(&ready, 1, 0) == 1 && (ready.revents & (POLLERR | POLLHUP));
+}
+
+// Why a file could not be made under the name `file`, which the file's own
+// folder would say only once it is written: a name longer than that folder
+// takes, or a path longer than the system's. 0 when the name is fine.
+int nameError(const QString &file)
+{
+    const QFileInfo info(file);
+    const QByteArray path = QFile::encodeName(info.absoluteFilePath());
+    const long longest = ::pathconf(QFile::encodeName(info.absolutePath()).constData(), _PC_NAME_MAX);
+    if (path.size() >= PATH_MAX || QFile::encodeName(info.fileName()).size() > (longest > 0 ? longest : NAME_MAX))
+        return ENAMETOOLONG;
+    return 0;
+}
+
 // Where the picture goes, opened unbuffered so that every failed write is
 // seen. A file, new or old, is replaced whole through a temporary file
 // beside it, so that a half-written picture never appears under its name.
@@ -183,6 +212,10 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
         }
         if (::fcntl(*descriptor, F_GETFL) < 0) {
             failure = QString::fromLocal8Bit(std::strerror(errno));
+            return nullptr;
+        }
+        if (readerGone(*descriptor)) {
+            failure = QString::fromLocal8Bit(std::strerror(EPIPE));
             return nullptr;
         }
         auto out = std::make_unique<QFile>();
@@ -204,6 +237,10 @@ std::unique_ptr<QFileDevice> openOutput(const QString &file, QString &failure)
             opened = out->open(fd, mode, QFileDevice::AutoCloseHandle);
             output = std::move(out);
         } else {
+            if (const int error = nameError(file)) {
+                failure = QString::fromLocal8Bit(std::strerror(error));
+                return nullptr;
+            }
             output = std::make_unique<QSaveFile>(file);
             opened = output->open(mode);
         }
@@ -227,6 +264,13 @@ QString finish(QFileDevice &output, const QByteArray &png)
     return whole ? wholefile::commit(*whole) : QString();
 }
 
+// What `file` names, a descriptor of the program's or a path, into `info`: whether it is there.
+bool statOf(const QString &file, struct stat &info)
+{
+    const std::optional<int> descriptor = descriptorNamed(file);
+    return (descriptor ? ::fstat(*descriptor, &info) : ::stat(QFile::encodeName(file).constData(), &info)) == 0;
+}
+
 // Whether the trace TFILE would be written where the picture FILE goes, so
 // that one would destroy the other: the same name, or the same file or pipe
 // under another. A device (/dev/null for both, say) takes both.
@@ -234,15 +278,35 @@ bool sameFile(const QString &trace, const QString &picture)
 {
     if (trace == "-")
         return false; // standard error
-    if (QDir::cleanPath(QFileInfo(trace).absoluteFilePath()) == QDir::cleanPath(QFileInfo(picture).absoluteFilePath()))
+    const QString pictured = QDir::cleanPath(QFileInfo(picture).absoluteFilePath());
+    if (QDir::cleanPath(QFileInfo(trace).absoluteFilePath()) == pictured)
         return true;
-    struct stat traced, pictured;
+    // A link that leads nowhere yet would be made into the picture's file.
+    if (const QFileInfo link(trace);
+        link.isSymLink() && !link.exists() && QDir::cleanPath(link.symLinkTarget()) == pictured)
+        return true;
+    struct stat traced, found;
     if (::stat(QFile::encodeName(trace).constData(), &traced) != 0 || S_ISCHR(traced.st_mode))
         return false;
-    const std::optional<int> descriptor = descriptorNamed(picture);
-    const int found = descriptor ? ::fstat(*descriptor, &pictured)
-                                 : ::stat(QFile::encodeName(picture).constData(), &pictured);
-    return found == 0 && traced.st_dev == pictured.st_dev && traced.st_ino == pictured.st_ino;
+    return statOf(picture, found) && traced.st_dev == found.st_dev && traced.st_ino == found.st_ino;
+}
+
+// Whether writing `file` would write onto the port that `choice` opens,
+// sending the picture or the trace down the cable: the port link itself
+// (even one that leads nowhere now), or the device it leads to.
+bool isThePort(const QString &file, const calclink::LinkChoice &choice)
+{
+    const std::optional<std::string> path = calclink::serialDevicePath(choice);
+    if (!path)
+        return false; // USB, or a port that the capture will say why it cannot open
+    if (!descriptorNamed(file) && QDir::cleanPath(QFileInfo(file).absoluteFilePath()) ==
+                                      QDir::cleanPath(QString::fromStdString(*path)))
+        return true;
+    struct stat port, found;
+    if (::stat(path->c_str(), &port) != 0 || !statOf(file, found))
+        return false;
+    return (port.st_dev == found.st_dev && port.st_ino == found.st_ino) ||
+           (S_ISCHR(port.st_mode) && S_ISCHR(found.st_mode) && port.st_rdev == found.st_rdev);
 }
 
 // Qt wants a UTF-8 character set and, in a locale without one (C, as cron
@@ -282,22 +346,78 @@ void onSignal(int)
 
 int fail(const QString &why, int status = kFailed)
 {
-    std::fprintf(stderr, "ekrano-capture: %s\n", qPrintable(why));
+    std::fprintf(stderr, "ekrano-capture: %s\n", calclink::printable(why.toLocal8Bit().toStdString()).c_str());
     return status;
 }
 
+// While the GIF is written, the signals no longer end the program: the first
+// says that the recording is being written, the next abandons it. What was
+// lost is said then. Their lines are made before. Written into a pipe or a
+// device, which may wait for its reader for ever, it ends at once; a file of
+// its own is left off at the next frame, and its temporary file goes.
+std::atomic<int> writingSignals{0};
+std::atomic<bool> abandoned{false};
+bool abandonAtOnce = false;
+std::string writingLine, lostLine;
+
+void onSignalWhileWriting(int)
+{
+    if (writingSignals.fetch_add(1) == 0) {
+        [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, writingLine.data(), writingLine.size());
+        return;
+    }
+    abandoned = true;
+    if (abandonAtOnce) {
+        [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, lostLine.data(), lostLine.size());
+        ::_exit(kFailed);
+    }
+}
+
+// The signals' handlers swapped for `handler` with none of them lost between.
+void handleSignalsWith(std::optional<session::StopSignals> &handlers, void (*handler)(int), int flags)
+{
+    sigset_t ending, before;
+    sigemptyset(&ending);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&ending, signal);
+    ::sigprocmask(SIG_BLOCK, &ending, &before);
+    handlers.reset();
+    handlers.emplace(handler, flags);
+    ::sigprocmask(SIG_SETMASK, &before, nullptr);
+}
+
 // Records until a signal, a limit, the hour or a failed capture ends it,
-// then writes what was read into `output` as the GIF. The signals end the
-// recording, not the program, until it has ended.
+// then writes what was read into `output` as the GIF.
 int recordInto(QFileDevice &output, const Request &request, const calclink::Trace &trace,
                std::optional<session::StopSignals> &handlers)
 {
     record::Recording recording;
     const std::optional<calclink::CaptureResult> failed =
         recordScreens(recording, request.look.link, stop, request.limits, trace);
-    handlers.reset();
-    if (recording.frames().empty())
-        return fail(failed ? failureLine(*failed) : CaptureCommand::tr("no screen was recorded"));
+    if (recording.frames().empty()) {
+        handlers.reset();
+        if (failed)
+            return fail(failureLine(*failed));
+        return fail(stop.cancelled() ? CaptureCommand::tr("cancelled before the first screen: no screen was recorded")
+                                     : CaptureCommand::tr("no screen was recorded"));
+    }
+    const bool file = qobject_cast<QSaveFile *>(&output) != nullptr;
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(recording.elapsed()).count();
+    const QString length = QString("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+    const QString lost =
+        file ? CaptureCommand::tr("abandoned while it was written: the recording of %1 and %2 screens is lost")
+                   .arg(length)
+                   .arg(recording.screens())
+             : CaptureCommand::tr("abandoned while it was written: the recording of %1 and %2 screens is lost, and "
+                                  "what went to %3 is incomplete")
+                   .arg(length)
+                   .arg(recording.screens())
+                   .arg(nameOf(request.file));
+    lostLine = "ekrano-capture: " + lost.toLocal8Bit().toStdString() + "\n";
+    writingLine = "ekrano-capture: " + CaptureCommand::tr("Writing the recording…").toLocal8Bit().toStdString() + "\n";
+    abandonAtOnce = !file;
+    // SA_RESTART: a write into a pipe that a signal interrupts goes on.
+    handleSignalsWith(handlers, onSignalWhileWriting, SA_RESTART);
     if (failed)
         fail(failureLine(*failed)); // told first; what was read is written all the same
     else if (recording.full())
@@ -305,7 +425,12 @@ int recordInto(QFileDevice &output, const Request &request, const calclink::Trac
 
     QByteArray gif;
     const record::GifLook look{request.scale, request.look.forecolor, request.look.backcolor, request.look.border == 1};
-    if (const QString reason = record::writeGif(recording, look, gif); !reason.isEmpty())
+    const QString reason = record::writeGif(recording, look, gif, false, &abandoned);
+    if (abandoned) {
+        std::fputs(lostLine.c_str(), stderr);
+        return kFailed;
+    }
+    if (!reason.isEmpty())
         return fail(CaptureCommand::tr("cannot make the picture: %1").arg(reason));
     if (const QString reason = finish(output, gif); !reason.isEmpty())
         return fail(CaptureCommand::tr("cannot write %1: %2").arg(nameOf(request.file), reason));
@@ -368,8 +493,12 @@ int main(int argc, char *argv[])
     const auto seeHelp = [](const QString &wrong) {
         return CaptureCommand::tr("%1; see ekrano-capture --help").arg(wrong);
     };
-    if (!parser.parse(QCoreApplication::arguments()))
-        return fail(seeHelp(parser.errorText()), kBadOption);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        QString why = parser.errorText();
+        if (why.endsWith('.'))
+            why.chop(1); // the sentence goes on
+        return fail(seeHelp(why), kBadOption);
+    }
     if (parser.isSet("help"))
         parser.showHelp(); // exits
     if (parser.isSet("version"))
@@ -389,6 +518,12 @@ int main(int argc, char *argv[])
     if (!traceName.isEmpty() && sameFile(traceName, request.file))
         return fail(seeHelp(CaptureCommand::tr("--trace names the picture's own file, which would replace the trace")),
                     kBadOption);
+    // Written onto the port, the picture or the trace would go down the cable.
+    const QString port = QString::fromStdString(request.look.link.place());
+    if (isThePort(request.file, request.look.link))
+        return fail(seeHelp(CaptureCommand::tr("FILE is %1, the port the capture reads").arg(port)), kBadOption);
+    if (!traceName.isEmpty() && traceName != "-" && isThePort(traceName, request.look.link))
+        return fail(seeHelp(CaptureCommand::tr("--trace names %1, the port the capture reads").arg(port)), kBadOption);
 
     // The file is opened before the capture, so that a folder that cannot
     // take it fails at once; its temporary file goes if anything fails.
@@ -402,7 +537,8 @@ int main(int argc, char *argv[])
         trace.emplace(stderr);
     } else if (!traceName.isEmpty()) {
         std::string error;
-        trace.emplace(QFile::encodeName(traceName).constData(), false, error);
+        // Kept within the same bound as every trace: a long recording's fills no disk.
+        trace.emplace(QFile::encodeName(traceName).constData(), false, error, calclink::kTraceLimit);
         if (!error.empty())
             return fail(QString::fromLocal8Bit(error.c_str()));
     }
@@ -421,12 +557,20 @@ int main(int argc, char *argv[])
                              QString::fromLocal8Bit(lost.c_str())));
     };
     if (request.recording) {
-        const int status = recordInto(*output, request, trace ? *trace : calclink::Trace::off(), handlers);
+        const int status =
+            recordInto(*output, request, trace ? *trace : calclink::Trace::off(), handlers);
         return status != 0 ? status : traceLost();
     }
 
-    const calclink::CaptureResult result =
-        calclink::capture(request.look.link, stop, {}, std::nullopt, trace ? *trace : calclink::Trace::off());
+    calclink::CaptureResult result;
+    calclink::ScreenReader(
+        request.look.link,
+        [&result](const calclink::ScreenReader::Reading &reading) {
+            result = reading.result;
+            return calclink::ScreenReader::Next::done();
+        },
+        stop, std::nullopt, trace ? *trace : calclink::Trace::off())
+        .wait();
     // From here on the signals do what they did when the program started
     // (end it, as a rule).
     handlers.reset();

@@ -1,41 +1,50 @@
 #include "recordscreens.h"
 
 #include <algorithm>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+#include <atomic>
+
+#include "screenreader.h"
 
 std::optional<calclink::CaptureResult> recordScreens(record::Recording &recording,
                                                      const calclink::LinkChoice &choice, calclink::Stop &stop,
                                                      RecordLimits limits, const calclink::Trace &trace)
 {
-    // A capture under way when the time is up is cancelled, so that the
-    // recording ends on time rather than a Gray cable's screen later.
+    using calclink::ScreenReader;
     std::chrono::nanoseconds longest = record::Recording::kLongest;
     if (limits.seconds.count() > 0)
         longest = std::min(longest, std::chrono::nanoseconds(limits.seconds));
-    const std::chrono::nanoseconds left = longest - recording.elapsed();
-    std::jthread timer([left, &stop](std::stop_token done) {
-        std::mutex mutex;
-        std::condition_variable_any wake;
-        std::unique_lock lock(mutex);
-        wake.wait_for(lock, done, left, [] { return false; });
-        if (!done.stop_requested())
-            stop.cancel();
-    });
+    const auto end = calclink::SteadyClock::now() + (longest - recording.elapsed());
 
+    // The recording is the reader's until it has ended; these two it shares.
+    std::atomic<bool> timeUp{false}, anyScreen{false};
     std::optional<calclink::CaptureResult> failure;
-    while (!stop.cancelled() && recording.elapsed() < longest) {
-        calclink::CaptureResult result = calclink::capture(choice, stop, {}, std::nullopt, trace);
-        if (!result.screen) {
-            if (!result.cancelled())
-                failure = std::move(result);
-            break;
+    {
+        ScreenReader reader(
+            choice,
+            [&](const ScreenReader::Reading &reading) {
+                if (!reading.result.screen) {
+                    if (!reading.result.cancelled())
+                        failure = reading.result;
+                    return ScreenReader::Next::done();
+                }
+                const bool kept = recording.add(*reading.result.screen, reading.ended);
+                anyScreen = true;
+                if (!kept || (limits.screens > 0 && recording.screens() >= limits.screens) || timeUp)
+                    return ScreenReader::Next::done();
+                return ScreenReader::Next::again();
+            },
+            stop, std::nullopt, trace);
+        if (!reader.waitUntil(end)) {
+            // A capture under way when the time is up is cancelled, so that
+            // the recording ends on time rather than a Gray cable's screen
+            // later; but with no screen yet, it ends by itself, and its
+            // failure says why there is none.
+            timeUp = true;
+            if (anyScreen)
+                stop.cancel();
+            reader.wait();
         }
-        if (!recording.add(*result.screen) || (limits.screens > 0 && recording.screens() >= limits.screens))
-            break;
     }
     recording.stop();
-    timer.request_stop();
     return failure;
 }

@@ -25,4 +25,15 @@ QString commit(QSaveFile &out);
 // Returns the empty text or the system's reason.
 QString replace(const QString &file, const QByteArray &bytes);
 
+// `file` with -`number` before its extension: ekrano-1.gif, 2: ekrano-1-2.gif.
+QString numberedName(const QString &file, int number);
+
+// Creates a new file with `bytes`, named `file` or, when that is taken,
+// its name with -2, -3 ... before the extension (ekrano-1.gif, ekrano-1-2.gif),
+// never replacing one that is there, even one made meanwhile by another
+// program: the bytes are written whole and synced beside it, then given
+// the first free name at once. `created` says which; returns the empty text
+// or the system's reason.
+QString createNew(const QString &file, const QByteArray &bytes, QString &created);
+
 } // namespace wholefile

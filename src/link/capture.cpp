@@ -49,6 +49,7 @@ CaptureResult capture(const LinkChoice &choice, Stop &stop, const std::function<
                     LinkChoice::englishCableName(choice.cable) + "), at " + when);
     }
     CaptureResult result;
+    stop.clearLimit(); // the limit of a capture before, with the same stop, is not this one's
     try {
         stop.check(); // cancelled already: no port is opened
         CalcScreen screen;

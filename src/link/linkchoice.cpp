@@ -159,7 +159,10 @@ LinkChoice::OptionFault LinkChoice::takeOptions(const std::optional<std::string>
         const std::optional<int> com = comPort(name);
         const std::optional<int> number = name.compare(0, 3, "USB") == 0 ? twoDigits(name, 3) : std::nullopt;
         if (!com && !number)
-            return OptionFault::Port;
+            return name.compare(0, 3, "USB") == 0 && name.size() > 3 &&
+                           name.find_first_not_of("0123456789", 3) == std::string::npos
+                       ? OptionFault::UsbNumber
+                       : OptionFault::Port;
         usbPort = number.has_value();
         if (com)
             port = *com;

@@ -94,8 +94,8 @@ struct LinkChoice {
     // This choice with the options --port (COM1 to COM4, or USB0 to USB99,
     // any case) and --cable (black, gray or usb, any case) over it, each when
     // given; or which of them is wrong: a port or a cable it does not know,
-    // or a USB device for a serial cable.
-    enum class OptionFault { None, Port, Cable, UsbPortWithSerialCable };
+    // a USB device past USB99, or a USB device for a serial cable.
+    enum class OptionFault { None, Port, UsbNumber, Cable, UsbPortWithSerialCable };
     OptionFault takeOptions(const std::optional<std::string> &portOption,
                             const std::optional<std::string> &cableOption);
 };

@@ -38,20 +38,6 @@ std::string deviceAttribute(const struct stat &info, const std::string &name)
     return line;
 }
 
-// A line as the terminal can show it: control characters as \xNN, so that
-// a link's target cannot move the cursor or change the colours.
-std::string printable(const std::string &text)
-{
-    std::string shown;
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            shown += "\\x" + hexadecimal(static_cast<unsigned char>(c), 2);
-        else
-            shown += c;
-    }
-    return shown;
-}
-
 // The system's own terminals, which are character devices of the kind
 // "tty" but no serial ports: /dev/tty, /dev/console, /dev/ptmx and the
 // virtual consoles. Their name, or nothing.
@@ -116,6 +102,11 @@ std::string checkSerial(int port)
                                                  "serial adapter, set a port link: %3"),
                            {path, name, setLink}));
     }
+    // A folder where the link belongs: ln -sfn would make the link inside it.
+    if (S_ISDIR(info.st_mode) && path == link && target.empty())
+        return cannot(fill(translate("calclink", "it is not a port link but a folder. Move it away and set the link: "
+                                                 "%1"),
+                           {"mv " + link + " " + link + ".folder && ln -s /dev/ttyUSB0 " + link}));
     if (!S_ISCHR(info.st_mode))
         return cannot(fill(notADevice(info.st_mode), {setLink}));
     if (const std::string terminal = systemTerminal(info.st_rdev); !terminal.empty())
@@ -215,6 +206,18 @@ std::vector<std::string> checkUsb()
 }
 
 } // namespace
+
+std::string printable(const std::string &text)
+{
+    std::string shown;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            shown += "\\x" + hexadecimal(static_cast<unsigned char>(c), 2);
+        else
+            shown += c;
+    }
+    return shown;
+}
 
 std::vector<std::string> checkPorts()
 {

@@ -19,4 +19,8 @@ namespace calclink {
 // it drops them again.
 std::vector<std::string> checkPorts();
 
+// `text` as a terminal can show it: control characters as \xNN, so that
+// a name or an option cannot move the cursor or change the colours.
+std::string printable(const std::string &text);
+
 } // namespace calclink

@@ -21,6 +21,13 @@ public:
 
     // From now on, a wait that goes on past `limit` from now fails as no answer.
     void limitTo(Millis limit);
+    // No limit from now on, until the next limitTo(): each capture that a
+    // stop serves in turn starts unlimited.
+    void clearLimit()
+    {
+        deadline_ = SteadyClock::time_point::max();
+        limit_ = Millis{0};
+    }
 
     // Throws LinkError kCancelled once cancelled, and the calculator's
     // failure once the limit has passed.

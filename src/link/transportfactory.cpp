@@ -39,4 +39,15 @@ std::unique_ptr<Transport> openTransport(const LinkChoice &choice, const LinkTim
     return openBlack(deviceName, path, timeouts, stop, trace);
 }
 
+std::optional<std::string> serialDevicePath(const LinkChoice &choice)
+{
+    if (choice.cable == LinkChoice::Usb || choice.port < LinkChoice::kFirstPort || choice.port > LinkChoice::kLastPort)
+        return std::nullopt;
+    try {
+        return serialPortPath(choice.port, choice.deviceName());
+    } catch (const LinkError &) {
+        return std::nullopt;
+    }
+}
+
 } // namespace calclink

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "linkchoice.h"
 #include "stop.h"
@@ -16,5 +18,10 @@ namespace calclink {
 // sets up, and what it moves, goes to `trace`. Each cable is one line here.
 std::unique_ptr<Transport> openTransport(const LinkChoice &choice, const LinkTimeouts &timeouts = {},
                                          const Stop &stop = Stop::never(), const Trace &trace = Trace::off());
+
+// The file a serial cable's choice opens: its port link (even one that
+// leads nowhere), or /dev/ttyS0 to /dev/ttyS3. Nothing for the USB cable,
+// and nothing where openTransport() would fail before opening a file.
+std::optional<std::string> serialDevicePath(const LinkChoice &choice);
 
 } // namespace calclink

@@ -2,26 +2,16 @@
 
 #include <algorithm>
 
-#include "capture.h"
 #include "linkerror.h"
 
 LiveReader::LiveReader(const calclink::LinkChoice &choice, std::function<void()> changed,
-                       std::optional<calclink::LinkTimeouts> timeouts, const calclink::Trace &trace)
-    : choice_(choice), changed_(std::move(changed)),
-      timeouts_(timeouts), trace_(trace), since_(Clock::now()), thread_(&LiveReader::run, this)
+                       std::optional<calclink::LinkTimeouts> timeouts, const calclink::Trace &trace,
+                       ScreenRead screenRead)
+    : changed_(std::move(changed)), screenRead_(std::move(screenRead)), since_(Clock::now())
 {
-}
-
-LiveReader::~LiveReader()
-{
-    {
-        std::lock_guard lock(mutex_);
-        quitting_ = true;
-        if (capture_)
-            capture_->cancel();
-    }
-    wake_.notify_all();
-    thread_.join();
+    reader_ = std::make_unique<calclink::ScreenReader>(
+        choice, [this](const calclink::ScreenReader::Reading &reading) { return take(reading); }, stop_, timeouts,
+        trace);
 }
 
 void LiveReader::setPaused(bool paused)
@@ -37,7 +27,7 @@ void LiveReader::setPaused(bool paused)
         news_.reason.clear();
         tell(lock);
     }
-    wake_.notify_all();
+    reader_->setPaused(paused);
 }
 
 bool LiveReader::paused() const
@@ -69,64 +59,48 @@ void LiveReader::tell(std::unique_lock<std::mutex> &)
     changed_();
 }
 
-bool LiveReader::rest(std::unique_lock<std::mutex> &lock, Clock::time_point until)
+calclink::ScreenReader::Next LiveReader::take(const calclink::ScreenReader::Reading &reading)
 {
-    const bool wasPaused = paused_;
-    wake_.wait_until(lock, until, [&] { return quitting_ || paused_ != wasPaused; });
-    return !quitting_;
-}
+    using Next = calclink::ScreenReader::Next;
+    const calclink::CaptureResult &result = reading.result;
+    if (result.cancelled())
+        return Next::done();
+    if (result.screen && screenRead_)
+        screenRead_(*result.screen, reading.ended);
 
-void LiveReader::run()
-{
     std::unique_lock lock(mutex_);
-    while (!quitting_) {
-        if (paused_) {
-            wake_.wait(lock, [&] { return quitting_ || !paused_; });
-            continue;
+    if (result.screen) {
+        // A capture that ended after pausing shows its screen, but the
+        // rate counts only the screens read while reading.
+        if (!paused_)
+            reads_.push_back(reading.ended);
+        ++news_.screensRead;
+        news_.screenChanged = news_.screenChanged || news_.screen != result.screen;
+        news_.screen = result.screen;
+        if (!paused_) {
+            news_.state = State::Reading;
+            news_.reason.clear();
         }
-        calclink::Stop stop;
-        capture_ = &stop;
-        lock.unlock();
-        const calclink::CaptureResult result = calclink::capture(choice_, stop, {}, timeouts_, trace_);
-        lock.lock();
-        capture_ = nullptr;
-        if (quitting_ || result.cancelled())
-            break;
-
-        if (result.screen) {
-            // A capture that ended after pausing shows its screen, but the
-            // rate counts only the screens read while reading.
-            if (!paused_)
-                reads_.push_back(Clock::now());
-            ++news_.screensRead;
-            news_.screenChanged = news_.screenChanged || news_.screen != result.screen;
-            news_.screen = result.screen;
-            if (!paused_) {
-                news_.state = State::Reading;
-                news_.reason.clear();
-            }
-            tell(lock);
-            continue;
-        }
-        State state = State::Failing;
-        std::string reason = result.description;
-        Clock::duration pause = kRetryAfter;
-        if (result.number == calclink::kNoAnswer && result.silent) {
-            // The calculator's side: ask again at once, it may be back any moment.
-            state = State::Waiting;
-            reason.clear();
-            pause = Clock::duration::zero();
-        } else if (result.number == calclink::kNoAnswer) {
-            state = State::Answered;
-            reason = result.detail.empty() ? result.description : result.detail;
-            pause = kAskAgainAfter;
-        }
-        if (!paused_ && (news_.state != state || news_.reason != reason)) {
-            news_.state = state;
-            news_.reason = reason;
-            tell(lock);
-        }
-        if (pause > Clock::duration::zero() && !rest(lock, Clock::now() + pause))
-            break;
+        tell(lock);
+        return Next::again();
     }
+    State state = State::Failing;
+    std::string reason = result.description;
+    Clock::duration pause = kRetryAfter;
+    if (result.number == calclink::kNoAnswer && result.silent) {
+        // The calculator's side: ask again at once, it may be back any moment.
+        state = State::Waiting;
+        reason.clear();
+        pause = Clock::duration::zero();
+    } else if (result.number == calclink::kNoAnswer) {
+        state = State::Answered;
+        reason = result.detail.empty() ? result.description : result.detail;
+        pause = kAskAgainAfter;
+    }
+    if (!paused_ && (news_.state != state || news_.reason != reason)) {
+        news_.state = state;
+        news_.reason = reason;
+        tell(lock);
+    }
+    return Next::again(pause);
 }

@@ -1,24 +1,21 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "bitmap.h"
-#include "linkchoice.h"
-#include "stop.h"
+#include "screenreader.h"
 #include "timeouts.h"
 #include "trace.h"
 
-// The calculator's screen read over and over, on a thread of its own: each
-// read is one whole capture (calclink::capture(), as the window's button
-// makes it), and the next request goes out as soon as the last capture has
-// ended, its final acknowledgement on the wire and its port put back.
+// The calculator's screen read over and over by a calclink::ScreenReader,
+// back to back on a thread of its own, and what the window shows of it: the
+// latest screen and what the reading is doing.
 //
 // A calculator that does not answer (busy, or switched off) is asked again
 // at once; one that answers wrongly (refuses, or sends a screen that does not
@@ -50,17 +47,21 @@ public:
     static constexpr std::chrono::seconds kAskAgainAfter{1}; // a wrong answer
     static constexpr std::chrono::seconds kRateSpan{5};
 
+    // Every screen read, with the time its capture ended.
+    using ScreenRead = std::function<void(const calclink::Bitmap &, calclink::SteadyClock::time_point)>;
+
     // Starts reading over the cable and port chosen. `changed`
     // is called on the reader's thread whenever there is news, at most once
     // until the next news(): it should only wake the window. `timeouts`, as
     // for capture(), in place of the cable's own limits (for tests); every
-    // capture writes to `trace`, which must outlive the reader.
+    // capture writes to `trace`, which must outlive the reader. Every screen
+    // also goes to `screenRead` on the reader's thread, in order.
     LiveReader(const calclink::LinkChoice &choice, std::function<void()> changed,
                std::optional<calclink::LinkTimeouts> timeouts = std::nullopt,
-               const calclink::Trace &trace = calclink::Trace::off());
+               const calclink::Trace &trace = calclink::Trace::off(), ScreenRead screenRead = {});
     // Cancels a capture under way (its port is put back as it was) and
     // waits for the thread to end: within calclink::Stop's check interval.
-    ~LiveReader();
+    ~LiveReader() = default;
     LiveReader(const LiveReader &) = delete;
     LiveReader &operator=(const LiveReader &) = delete;
 
@@ -74,25 +75,19 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
-    void run();
-    // Waits until `until`, or until pausing, resuming or quitting; false when quitting.
-    bool rest(std::unique_lock<std::mutex> &lock, Clock::time_point until);
+    calclink::ScreenReader::Next take(const calclink::ScreenReader::Reading &reading);
     void tell(std::unique_lock<std::mutex> &lock);
 
-    const calclink::LinkChoice choice_;
     const std::function<void()> changed_;
-    const std::optional<calclink::LinkTimeouts> timeouts_;
-    const calclink::Trace &trace_;
+    const ScreenRead screenRead_;
 
     mutable std::mutex mutex_;
-    std::condition_variable wake_;
-    bool quitting_ = false;
     bool paused_ = false;
     bool told_ = false;                   // `changed_` was called and news() not yet
-    calclink::Stop *capture_ = nullptr;   // the capture under way
     News news_;
     std::deque<Clock::time_point> reads_; // when each screen of the last kRateSpan came in
     Clock::time_point since_;             // reading began or resumed: the rate's span before kRateSpan has passed
 
-    std::thread thread_; // last: it starts once everything else is in place
+    calclink::Stop stop_;
+    std::unique_ptr<calclink::ScreenReader> reader_; // last: it reads once everything else is in place
 };

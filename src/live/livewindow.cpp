@@ -61,10 +61,15 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
 
     trace_ = calclink::environmentTrace("ekrano-live");
 
-    // Told on the reader's thread; the news is taken on this one.
+    // Told on the reader's thread; the news is taken on this one. Every
+    // screen goes to the recorder there, with the time it was read.
+    connect(recorder_, &LiveRecorder::statusChanged, this, &LiveWindow::takeNews);
     reader_ = std::make_unique<LiveReader>(
         choices.link, [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); },
-        timeouts, *trace_);
+        timeouts, *trace_,
+        [recorder = recorder_](const calclink::Bitmap &screen, calclink::SteadyClock::time_point at) {
+            recorder->take(screen, at);
+        });
     takeNews();
 }
 
@@ -82,8 +87,6 @@ void LiveWindow::takeNews()
         shown_ = news.screen;
         screen_->setScreen(*news.screen);
     }
-    if (news.screen)
-        recorder_->take(*news.screen, news.screensRead);
     showStatus(news);
 }
 
@@ -164,7 +167,6 @@ void LiveWindow::savePicture()
 
 void LiveWindow::toggleRecording()
 {
-    takeNews(); // the screens read so far are not the recording's
     recorder_->toggle();
     recorder_->setPaused(reader_ && reader_->paused());
     takeNews();
@@ -175,7 +177,8 @@ void LiveWindow::closeEvent(QCloseEvent *event)
     // A capture under way is cancelled and its port put back before the window goes.
     rate_.stop();
     reader_.reset();
-    recorder_->saveWithoutAsking();
+    if (!recorder_->saveWithoutAsking())
+        recordingLost_ = true;
     event->accept();
 }
 

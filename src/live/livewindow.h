@@ -50,6 +50,8 @@ public:
     QImage picture() const;
     // The status line as it reads now.
     QString status() const;
+    // Closed, a recording under way could be saved nowhere.
+    bool recordingLost() const { return recordingLost_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -68,4 +70,5 @@ private:
     QTimer rate_; // the screens a second go on changing when no news comes
     std::unique_ptr<calclink::Trace> trace_;
     std::unique_ptr<LiveReader> reader_;
+    bool recordingLost_ = false;
 };

@@ -7,10 +7,12 @@
 
 #include <csignal>
 #include <cstdio>
+#include <string_view>
 
 #include "choiceoptions.h"
 #include "language.h"
 #include "livewindow.h"
+#include "portcheck.h"
 #include "settingsfile.h"
 #include "terminationsignals.h"
 
@@ -27,43 +29,52 @@ int main(int argc, char *argv[])
     // The options are read before the display is opened, so that --help,
     // --version and a wrong option need none: under an application object of
     // their own, which the translations need. Qt's own options (-platform
-    // and the like) are known only to the QApplication, which takes them out.
+    // and the like) are known here too, hidden, so that they are not taken
+    // for wrong ones; the QApplication then takes them out and applies them.
     constexpr int kOptions = choiceoptions::Link | choiceoptions::Colours;
     QCommandLineParser parser;
     settingsfile::Choices choices;
-    const auto wrongChoice = [&] {
-        const std::optional<QString> wrong = choiceoptions::apply(parser, kOptions, choices);
-        if (wrong)
-            std::fprintf(
-                stderr, "ekrano-live: %s\n",
-                qPrintable(QCoreApplication::translate("ekrano-live", "%1; see ekrano-live --help").arg(*wrong)));
-        return wrong.has_value();
-    };
-    bool read;
     {
         QCoreApplication withoutDisplay(argc, argv);
         translations.install();
+        const auto wrong = [](const QString &why) {
+            const QString line = QCoreApplication::translate("ekrano-live", "%1; see ekrano-live --help").arg(why);
+            std::fprintf(stderr, "ekrano-live: %s\n", calclink::printable(line.toLocal8Bit().toStdString()).c_str());
+            return 2;
+        };
         parser.setApplicationDescription(QCoreApplication::translate(
             "ekrano-live", "Shows the calculator's screen as it changes, read over and over with Ekrano's link "
                            "settings and colours. The options change the stored settings for this run only."));
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -platform, as Qt reads it
         parser.addHelpOption();
         parser.addVersionOption();
         choiceoptions::add(parser, kOptions);
-        read = parser.parse(QCoreApplication::arguments());
-        if (read && (parser.isSet("help") || parser.isSet("version")))
+        for (const char *name :
+             {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+              "qwindowtitle", "session", "display", "geometry", "style", "stylesheet", "qmljsdebugger", "title", "name",
+              "reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+            const bool flag = std::string_view(name) == "reverse" || std::string_view(name) == "widgetcount" ||
+                              std::string_view(name) == "nograb" || std::string_view(name) == "dograb" ||
+                              std::string_view(name) == "sync";
+            QCommandLineOption qt(name, QString(), flag ? QString() : QString("value"));
+            qt.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(qt);
+        }
+        if (!parser.parse(QCoreApplication::arguments())) {
+            QString why = parser.errorText();
+            if (why.endsWith('.'))
+                why.chop(1); // the sentence goes on
+            return wrong(why);
+        }
+        if (parser.isSet("help") || parser.isSet("version"))
             parser.process(withoutDisplay); // shows them and exits
         choices = settingsfile::read();
-        if (read && wrongChoice())
-            return 2;
+        if (const std::optional<QString> why = choiceoptions::apply(parser, kOptions, choices))
+            return wrong(*why);
     }
 
     QApplication app(argc, argv);
     translations.install();
-    if (!read) {
-        parser.process(app); // exits if an option is still unknown
-        if (wrongChoice())
-            return 2;
-    }
     // The menu entry's name: the desktop matches the window to it (Wayland's application id).
     QGuiApplication::setDesktopFileName(EKRANO_APP_ID ".Live");
     LiveWindow window(choices, ScreenMetrics::of(QGuiApplication::primaryScreen()));
@@ -73,5 +84,6 @@ int main(int argc, char *argv[])
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &LiveWindow::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.close(); });
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    return window.recordingLost() ? 1 : status;
 }

@@ -70,6 +70,8 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
         };
         using Fault = calclink::LinkChoice::OptionFault;
         switch (choices.link.takeOptions(given("port"), given("cable"))) {
+        case Fault::UsbNumber:
+            return Options::tr("--port takes USB0 to USB99 for a USB device, not '%1'").arg(parser.value("port"));
         case Fault::Port:
             return Options::tr("--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not '%1'")
                 .arg(parser.value("port"));

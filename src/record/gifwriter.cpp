@@ -5,8 +5,9 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
-#include <memory>
 #include <vector>
 
 #include "render.h"
@@ -22,9 +23,6 @@ struct Reasons {
 
 constexpr std::chrono::milliseconds kHundredth{10};
 constexpr int kLongestDelay = 65535; // hundredths, the most one frame's field holds
-
-// 0 for the background, 1 for the foreground, a byte a pixel.
-using Pixels = std::vector<GifPixelType>;
 
 class GifOutput {
 public:
@@ -67,8 +65,9 @@ public:
             fail();
     }
 
-    // The rectangle (left, top, width, height) of `pixels`, a picture `stride` wide, for `delay` hundredths.
-    void frame(const Pixels &pixels, int stride, QRect area, int delay)
+    // A frame of `area` (left, top, width, height) for `delay` hundredths,
+    // whose lines follow, top to bottom, each `area.width()` pixels.
+    void beginFrame(QRect area, int delay)
     {
         if (!failure_.isEmpty())
             return;
@@ -77,14 +76,12 @@ public:
         EGifGCBToExtension(&control, extension);
         if (EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, extension) == GIF_ERROR ||
             EGifPutImageDesc(gif_, area.left(), area.top(), area.width(), area.height(), false, nullptr) == GIF_ERROR)
-            return fail();
-        line_.resize(size_t(area.width()));
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            const auto from = pixels.begin() + ptrdiff_t(y) * stride + area.left();
-            std::copy(from, from + area.width(), line_.begin()); // giflib takes a line it may write to
-            if (EGifPutLine(gif_, line_.data(), area.width()) == GIF_ERROR)
-                return fail();
-        }
+            fail();
+    }
+    void line(GifPixelType *pixels, int width)
+    {
+        if (failure_.isEmpty() && EGifPutLine(gif_, pixels, width) == GIF_ERROR)
+            fail();
     }
 
     QString finish()
@@ -113,40 +110,79 @@ private:
     QByteArray &bytes_;
     GifFileType *gif_ = nullptr;
     QString failure_;
+};
+
+// A screen drawn as the window draws it at a whole-number zoom, a line at a
+// time, as colour numbers: calculator pixel (x, y) is the square of `scale`
+// pixels from (x scale, y scale), cut at the edges of the picture, and the
+// frame is its outermost pixels, drawn over the squares (render() places them
+// so at a whole zoom; the tests hold the two to the same picture).
+class Drawing {
+public:
+    Drawing(int scale, bool border, QSize size)
+        : scale_(scale), border_(border), width_(size.width()), height_(size.height()), line_(size_t(width_))
+    {
+    }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // Line `y` of `screen`, the whole width; valid until the next call.
+    GifPixelType *line(const calclink::Bitmap &screen, int y)
+    {
+        if (border_ && (y == 0 || y == height_ - 1)) {
+            std::fill(line_.begin(), line_.end(), 1);
+            return line_.data();
+        }
+        std::fill(line_.begin(), line_.end(), 0);
+        if (const int row = y / scale_; row < calclink::kScreenHeight)
+            for (int x = 0; x < calclink::kScreenWidth && x * scale_ < width_; ++x)
+                if (calclink::isDark(screen, x, row))
+                    std::fill_n(line_.begin() + x * scale_, std::min(scale_, width_ - x * scale_), 1);
+        if (border_)
+            line_.front() = line_.back() = 1;
+        return line_.data();
+    }
+
+    // The pixels that calculator pixels [left, right] x [top, bottom] cover, within the picture.
+    QRect area(int left, int top, int right, int bottom) const
+    {
+        return QRect(left * scale_, top * scale_, (right - left + 1) * scale_, (bottom - top + 1) * scale_) &
+               QRect(0, 0, width_, height_);
+    }
+
+private:
+    const int scale_;
+    const bool border_;
+    const int width_, height_;
     std::vector<GifPixelType> line_;
 };
 
-// The screen drawn as the window draws it, as colour numbers.
-void draw(const calclink::Bitmap &screen, const display::Look &look, QImage &picture, Pixels &pixels)
+// The pixels in which `now` is drawn differently from `before`: the calculator
+// pixels that differ, as squares; empty when none shows.
+QRect changed(const calclink::Bitmap &before, const calclink::Bitmap &now, const Drawing &drawing)
 {
-    picture = display::render(display::screenImage(screen), look, std::move(picture));
-    const QRgb fore = display::rgbOf(look.foreColor) & RGB_MASK;
-    GifPixelType *to = pixels.data();
-    for (int y = 0; y < picture.height(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            *to++ = (line[x] & RGB_MASK) == fore;
+    std::array<uint8_t, calclink::kBitmapRowBytes> columns{}; // a bit set where some row differs
+    int top = calclink::kScreenHeight, bottom = -1;
+    for (int y = 0; y < calclink::kScreenHeight; ++y) {
+        uint8_t any = 0;
+        for (int i = 0; i < calclink::kBitmapRowBytes; ++i) {
+            const size_t at = size_t(y) * calclink::kBitmapRowBytes + size_t(i);
+            const uint8_t differs = before[at] ^ now[at];
+            columns[size_t(i)] |= differs;
+            any |= differs;
+        }
+        if (any) {
+            top = std::min(top, y);
+            bottom = y;
+        }
     }
-}
-
-// The smallest rectangle in which `now` differs from `before`; empty when they are equal.
-QRect changed(const Pixels &before, const Pixels &now, int width, int height)
-{
-    int left = width, right = -1, top = height, bottom = -1;
-    for (int y = 0; y < height; ++y) {
-        const auto a = before.begin() + ptrdiff_t(y) * width, b = now.begin() + ptrdiff_t(y) * width;
-        const auto first = std::mismatch(a, a + width, b).first;
-        if (first == a + width)
-            continue;
-        auto last = a + width;
-        while (*(last - 1) == *(b + (last - 1 - a)))
-            --last;
-        left = std::min(left, int(first - a));
-        right = std::max(right, int(last - a) - 1);
-        top = std::min(top, y);
-        bottom = y;
-    }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    if (bottom < 0)
+        return {};
+    const auto first = std::find_if(columns.begin(), columns.end(), [](uint8_t b) { return b != 0; });
+    const auto last = std::find_if(columns.rbegin(), columns.rend(), [](uint8_t b) { return b != 0; });
+    const int left = int(first - columns.begin()) * 8 + std::countl_zero(*first);
+    const int right = int(columns.rend() - last - 1) * 8 + 7 - std::countr_zero(*last);
+    return drawing.area(left, top, right, bottom);
 }
 
 } // namespace
@@ -156,17 +192,17 @@ int scaleOf(double zoomFactor)
     return std::clamp(int(std::lround(std::clamp(zoomFactor, 0.0, double(kLargestScale)))), 1, kLargestScale);
 }
 
-QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gif, bool wholeFrames)
+QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gif, bool wholeFrames,
+                 const std::atomic<bool> *abandon)
 {
-    const std::vector<Frame> &frames = recording.frames();
+    const std::deque<Frame> &frames = recording.frames();
     if (frames.empty())
         return Reasons::tr("no screen was recorded");
     if (look.scale < 1 || look.scale > kLargestScale)
         return Reasons::tr("the scale %1 is not a whole number from 1 to %2").arg(look.scale).arg(kLargestScale);
-    // Twips of 15 a pixel, so that a whole-number zoom gives whole-pixel squares.
-    const display::Look drawn =
-        display::solidLook(look.scale, 15, 15, look.foreColor, look.backColor, look.border);
-    const int width = drawn.size.width(), height = drawn.size.height();
+    // The picture's size is the window's at the same zoom, in twips of 15 a pixel.
+    Drawing drawing(look.scale, look.border, display::drawingArea(look.scale, 15, 15));
+    const int width = drawing.width(), height = drawing.height();
 
     // Each frame's start and end in whole hundredths from the first screen:
     // rounded from the real times, so the rounding never adds up.
@@ -179,35 +215,37 @@ QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gi
         delays[i] = hundredths(i + 1 < frames.size() ? frames[i + 1].start : recording.elapsed()) -
                     hundredths(frames[i].start);
     // The last screen is always shown, however soon the recording stopped
-    // after it (--screens stops at once): it takes a hundredth from the
-    // frame before where that one can spare it.
-    if (delays.back() == 0) {
-        delays.back() = 1;
-        const auto before = std::find_if(delays.rbegin() + 1, delays.rend(), [](int64_t d) { return d > 0; });
-        if (before != delays.rend() && *before > 1)
-            --*before;
+    // after it (--screens stops at once), and for the shortest frame where
+    // the frames before can spare the time, so that the whole stays as long.
+    const int64_t shortest = Recording::kShortestFrame / kHundredth;
+    for (auto before = delays.rbegin() + 1; delays.back() < shortest && before != delays.rend(); ++before) {
+        const int64_t spared = std::clamp<int64_t>(*before - shortest, 0, shortest - delays.back());
+        *before -= spared;
+        delays.back() += spared;
     }
+    delays.back() = std::max<int64_t>(delays.back(), 1);
 
     gif.clear();
     GifOutput out(gif);
     out.start(width, height, look);
-    QImage picture;
-    Pixels shown(size_t(width) * size_t(height)), next(shown.size());
-    bool first = true;
+    const calclink::Bitmap *shown = nullptr;
     for (size_t i = 0; i < frames.size(); ++i) {
+        if (abandon && abandon->load())
+            return "abandoned";
         int64_t delay = delays[i];
         if (delay == 0)
             continue;
-        draw(frames[i].screen, drawn, picture, next);
-        QRect area = first || wholeFrames ? QRect(0, 0, width, height) : changed(shown, next, width, height);
+        const calclink::Bitmap &screen = frames[i].screen;
+        QRect area = !shown || wholeFrames ? QRect(0, 0, width, height) : changed(*shown, screen, drawing);
         if (area.isEmpty())
             area = QRect(0, 0, 1, 1); // a screen drawn like the last: one pixel, as it is
-        first = false;
-        std::swap(shown, next);
+        shown = &screen;
         // A screen that stood longer than one frame can say: more frames of one unchanged pixel.
         do {
             const int part = int(std::min<int64_t>(delay, kLongestDelay));
-            out.frame(shown, width, area, part);
+            out.beginFrame(area, part);
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                out.line(drawing.line(screen, y) + area.left(), area.width());
             area = QRect(0, 0, 1, 1);
             delay -= part;
         } while (delay > 0);

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include <atomic>
+
 #include "raster.h"
 #include "recording.h"
 
@@ -23,14 +25,17 @@ inline constexpr int kLargestScale = 32;
 // The whole-number scale of a zoom: the nearest, at least 1 and at most kLargestScale.
 int scaleOf(double zoomFactor);
 
-// `recording` as an animated GIF that loops for ever, in `gif`. Two colours;
-// each frame stands for the time its screen stood, in the GIF's hundredths of
-// a second with the rounding carried forward, so that the whole picture is as
-// long as the recording within 10 ms; a frame that would stand no hundredth is
-// left out, but for the last. After the first frame only the rectangle that
+// `recording` as an animated GIF that loops for ever, in `gif`, encoded from
+// its screens as they are (a bit a calculator pixel). Two colours; each frame
+// stands for the time it stood, in the GIF's hundredths of a second with the
+// rounding carried forward, so that the whole picture is as long as the
+// recording within 10 ms; the last frame lasts the shortest frame where the
+// frames before can spare it. After the first frame only the rectangle that
 // changed is written.
 // `wholeFrames` writes every frame whole instead (the benchmark gives other
-// tools such a picture to shrink). Returns the empty text, or why not.
-QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gif, bool wholeFrames = false);
+// tools such a picture to shrink). Once `abandon` is set, it stops between
+// two frames. Returns the empty text, or why not.
+QString writeGif(const Recording &recording, const GifLook &look, QByteArray &gif, bool wholeFrames = false,
+                 const std::atomic<bool> *abandon = nullptr);
 
 } // namespace record

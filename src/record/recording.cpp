@@ -19,16 +19,35 @@ std::chrono::nanoseconds Recording::length() const
     return frames_.empty() ? std::chrono::nanoseconds(0) : elapsed() - frames_.front().start;
 }
 
-bool Recording::add(const calclink::Bitmap &screen)
+bool Recording::add(const calclink::Bitmap &screen, Clock::time_point at)
 {
     if (stopped()) {
         stop();
         return false;
     }
     ++screens_;
-    if (frames_.empty() || frames_.back().screen != screen)
-        frames_.push_back({screen, elapsed()});
+    std::chrono::nanoseconds time = active_;
+    if (!paused_ && at > since_)
+        time = std::min(active_ + (at - since_), kLongest);
+    if (frames_.empty()) {
+        frames_.push_back({screen, time});
+        return true;
+    }
+    if (time - frames_.back().start < kShortestFrame) {
+        frames_.back().screen = screen; // within the last frame's shortest time: this screen stands for it
+        return true;
+    }
+    settle();
+    if (frames_.back().screen != screen)
+        frames_.push_back({screen, std::max(time, frames_.back().start)});
     return true;
+}
+
+void Recording::settle()
+{
+    // The last frame's shortest time is over: one that ended like the frame before it is part of that one.
+    if (frames_.size() > 1 && frames_[frames_.size() - 2].screen == frames_.back().screen)
+        frames_.pop_back();
 }
 
 void Recording::setPaused(bool paused)
@@ -48,6 +67,7 @@ void Recording::stop()
         return;
     active_ = elapsed();
     stopped_ = true;
+    settle();
 }
 
 } // namespace record
