@@ -25,6 +25,7 @@
 #include <unistd.h>
 
 #include "blacktransport.h"
+#include "linkchoice.h"
 #include "linkerror.h"
 #include "memorytransport.h"
 #include "packet.h"
@@ -534,7 +535,7 @@ TEST(BlackCablePort, PseudoTerminalIsRefusedAtOpen)
     ASSERT_EQ(unlockpt(master), 0);
     const std::string path = ptsname(master);
     try {
-        openBlack("COM2", path);
+        openBlack("COM2", path, kBlack);
         ADD_FAILURE() << "a pseudo-terminal has no modem lines";
     } catch (const LinkError &e) {
         EXPECT_EQ(e.number(), kSystemErrorBase + ENOTTY);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "timeouts.h"
+#include "usbdevice.h"
 
 namespace calclink {
 
@@ -34,16 +35,6 @@ constexpr LinkTimeouts cableTimeouts(int cableCode)
     }
     return timeouts;
 }
-
-// Which USB device: link cables and calculators on their own USB port are
-// counted together, in the order of where they are plugged in (bus, then
-// the ports down to the device), 0 the first, as ekrano-capture --list
-// shows them.
-struct UsbDevice {
-    int number = 0;
-
-    bool operator==(const UsbDevice &) const = default;
-};
 
 // Which cable on which port: what the Link Settings menu, the stored
 // settings and the options --cable and --port choose, and what every

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "blackwires.h"
-#include "linkchoice.h"
 #include "stop.h"
 #include "timeouts.h"
 #include "trace.h"
@@ -65,9 +64,10 @@ private:
 
 // The Black cable on the serial port at `path`, which `deviceName` (the
 // name the user chose, for the error sentences) resolved to: the bit engine
-// on the port's modem lines, each wait of a bit within `timeouts.bit`.
+// on the port's modem lines, each wait of a bit within `timeouts.bit`
+// (the Black cable's own limits are cableTimeouts(kCableBlack)).
 std::unique_ptr<Transport> openBlack(const std::string &deviceName, const std::string &path,
-                                     const LinkTimeouts &timeouts = cableTimeouts(kCableBlack),
-                                     const Stop &stop = Stop::never(), const Trace &trace = Trace::off());
+                                     const LinkTimeouts &timeouts, const Stop &stop = Stop::never(),
+                                     const Trace &trace = Trace::off());
 
 } // namespace calclink

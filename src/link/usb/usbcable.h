@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "linkchoice.h"
+#include "usbdevice.h"
 #include "transport.h"
 #include "usbkind.h"
 

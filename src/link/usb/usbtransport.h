@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "linkchoice.h"
 #include "linkerror.h"
 #include "stop.h"
 #include "timeouts.h"
