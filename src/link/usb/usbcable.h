@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "usbdevice.h"
 #include "transport.h"
+#include "usbdevice.h"
 #include "usbkind.h"
 
 namespace calclink {

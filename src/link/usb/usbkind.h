@@ -29,7 +29,6 @@ const char *usbKindName(UsbKind kind);
 // names itself with no product string.
 std::string usbIdsOf(UsbKind kind);
 
-
 // The bulk endpoints of every kind.
 inline constexpr uint8_t kUsbEndpointOut = 0x02;
 inline constexpr uint8_t kUsbEndpointIn = 0x81;
