@@ -28,26 +28,30 @@ function(ekrano_usb_device device vendor product kind)
     set(${kind} ${k} PARENT_SCOPE)
 endfunction()
 
-# The rule's lines, one for each device, in `out`.
-function(ekrano_udev_lines out)
+# `format` filled in for each device Ekrano reads (every one, the Unreadable
+# too, with ALL), joined in `out`: @vendor@ and @product@ in upper-case
+# hexadecimal, @vendor_lower@ and @product_lower@ in lower case, @kind@.
+function(ekrano_usb_lines out format)
     set(lines)
     foreach(device IN LISTS EKRANO_USB_DEVICES)
         ekrano_usb_device(${device} vendor product kind)
-        if(kind STREQUAL "Unreadable")
+        if(kind STREQUAL "Unreadable" AND NOT "${ARGN}" STREQUAL "ALL")
             continue()
         endif()
-        string(TOLOWER "${vendor}" vendor)
-        string(TOLOWER "${product}" product)
-        string(APPEND lines "SUBSYSTEM==\"usb\", ENV{DEVTYPE}==\"usb_device\", "
-                            "ATTR{idVendor}==\"${vendor}\", ATTR{idProduct}==\"${product}\", TAG+=\"uaccess\"\n")
+        string(TOLOWER "${vendor}" vendor_lower)
+        string(TOLOWER "${product}" product_lower)
+        string(CONFIGURE "${format}" line @ONLY)
+        string(APPEND lines "${line}")
     endforeach()
-    string(REGEX REPLACE "\n$" "" lines "${lines}")
     set(${out} "${lines}" PARENT_SCOPE)
 endfunction()
 
 # The udev rule, made in `folder` as EKRANO_UDEV_RULE.
 function(ekrano_udev_rule folder)
-    ekrano_udev_lines(EKRANO_UDEV_LINES)
+    string(CONCAT line "SUBSYSTEM==\"usb\", ENV{DEVTYPE}==\"usb_device\", "
+                      "ATTR{idVendor}==\"@vendor_lower@\", ATTR{idProduct}==\"@product_lower@\", TAG+=\"uaccess\"\n")
+    ekrano_usb_lines(EKRANO_UDEV_LINES "${line}")
+    string(REGEX REPLACE "\n$" "" EKRANO_UDEV_LINES "${EKRANO_UDEV_LINES}")
     configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/udev/ekrano.rules.in ${folder}/${EKRANO_UDEV_RULE} @ONLY)
 endfunction()
 
