@@ -2,8 +2,8 @@
 
 #include "directexchange.h"
 #include "linkerror.h"
-#include "translation.h"
 #include "screenexchange.h"
+#include "translation.h"
 #include "transportfactory.h"
 
 namespace calclink {

@@ -1,10 +1,10 @@
 #include "transportfactory.h"
 
 #include "blacktransport.h"
+#include "comports.h"
 #include "fileopen.h"
 #include "graytransport.h"
 #include "linkerror.h"
-#include "comports.h"
 #include "usbtransport.h"
 
 namespace calclink {
