@@ -224,6 +224,49 @@ Anschluss und Kabel unter Verbindung wählen, dann den Knopf drücken: Der Bilds
     </message>
 </context>
 <context>
+    <name>LiveCalculator</name>
+    <message>
+        <source>Reading</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Waiting for the calculator</source>
+        <translation>Warten auf den Taschenrechner</translation>
+    </message>
+    <message>
+        <source>The calculator answered wrongly: %1</source>
+        <translation>Der Taschenrechner hat falsch geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Nicht angeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 · %2 screens/s · %3</source>
+        <translation>%1 · %2 Bildschirme/s · %3</translation>
+    </message>
+    <message>
+        <source>Save the screen</source>
+        <translation>Bildschirm speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>The screen could not be saved to %1: %2.</source>
+        <translation>Der Bildschirm konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>LiveRecorder</name>
     <message>
         <source>Recording %1</source>
@@ -331,38 +374,6 @@ Sie bleibt erhalten: Wählen Sie einen anderen Ort.</translation>
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Reading</source>
-        <translation>Lesen</translation>
-    </message>
-    <message>
-        <source>Waiting for the calculator</source>
-        <translation>Warten auf den Taschenrechner</translation>
-    </message>
-    <message>
-        <source>The calculator answered wrongly: %1</source>
-        <translation>Der Taschenrechner hat falsch geantwortet: %1</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Angehalten</translation>
-    </message>
-    <message>
-        <source>%1 · %2 screens/s · %3</source>
-        <translation>%1 · %2 Bildschirme/s · %3</translation>
-    </message>
-    <message>
-        <source>Save the screen</source>
-        <translation>Bildschirm speichern</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
-    </message>
-    <message>
-        <source>The screen could not be saved to %1: %2.</source>
-        <translation>Der Bildschirm konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>

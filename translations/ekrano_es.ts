@@ -224,6 +224,49 @@ Elija el puerto y el cable en Conexión y pulse el botón: la pantalla pasa al p
     </message>
 </context>
 <context>
+    <name>LiveCalculator</name>
+    <message>
+        <source>Reading</source>
+        <translation>Leyendo</translation>
+    </message>
+    <message>
+        <source>Waiting for the calculator</source>
+        <translation>Esperando a la calculadora</translation>
+    </message>
+    <message>
+        <source>The calculator answered wrongly: %1</source>
+        <translation>La calculadora respondió mal: %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Desconectada</translation>
+    </message>
+    <message>
+        <source>%1 · %2 screens/s · %3</source>
+        <translation>%1 · %2 pantallas/s · %3</translation>
+    </message>
+    <message>
+        <source>Save the screen</source>
+        <translation>Guardar la pantalla</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>The screen could not be saved to %1: %2.</source>
+        <translation>La pantalla no se pudo guardar en %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>LiveRecorder</name>
     <message>
         <source>Recording %1</source>
@@ -331,38 +374,6 @@ Se conserva: elija otro lugar.</translation>
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Reading</source>
-        <translation>Leyendo</translation>
-    </message>
-    <message>
-        <source>Waiting for the calculator</source>
-        <translation>Esperando a la calculadora</translation>
-    </message>
-    <message>
-        <source>The calculator answered wrongly: %1</source>
-        <translation>La calculadora respondió mal: %1</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>En pausa</translation>
-    </message>
-    <message>
-        <source>%1 · %2 screens/s · %3</source>
-        <translation>%1 · %2 pantallas/s · %3</translation>
-    </message>
-    <message>
-        <source>Save the screen</source>
-        <translation>Guardar la pantalla</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>Imágenes PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>The screen could not be saved to %1: %2.</source>
-        <translation>La pantalla no se pudo guardar en %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,49 @@ Choisissez le port et le câble dans Liaison, puis appuyez sur le bouton&#xa0;: 
     </message>
 </context>
 <context>
+    <name>LiveCalculator</name>
+    <message>
+        <source>Reading</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Waiting for the calculator</source>
+        <translation>En attente de la calculatrice</translation>
+    </message>
+    <message>
+        <source>The calculator answered wrongly: %1</source>
+        <translation>La calculatrice a mal répondu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Débranchée</translation>
+    </message>
+    <message>
+        <source>%1 · %2 screens/s · %3</source>
+        <translation>%1 · %2 écrans/s · %3</translation>
+    </message>
+    <message>
+        <source>Save the screen</source>
+        <translation>Enregistrer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>The screen could not be saved to %1: %2.</source>
+        <translation>L&apos;écran n&apos;a pas pu être enregistré dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>LiveRecorder</name>
     <message>
         <source>Recording %1</source>
@@ -331,38 +374,6 @@ Elle est conservée&#xa0;: choisissez un autre emplacement.</translation>
     <message>
         <source>Quit</source>
         <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Reading</source>
-        <translation>Lecture</translation>
-    </message>
-    <message>
-        <source>Waiting for the calculator</source>
-        <translation>En attente de la calculatrice</translation>
-    </message>
-    <message>
-        <source>The calculator answered wrongly: %1</source>
-        <translation>La calculatrice a mal répondu&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>En pause</translation>
-    </message>
-    <message>
-        <source>%1 · %2 screens/s · %3</source>
-        <translation>%1 · %2 écrans/s · %3</translation>
-    </message>
-    <message>
-        <source>Save the screen</source>
-        <translation>Enregistrer l&apos;écran</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>Images PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>The screen could not be saved to %1: %2.</source>
-        <translation>L&apos;écran n&apos;a pas pu être enregistré dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,49 @@ Kies de poort en de kabel onder Verbinding en druk op de knop: het scherm komt o
     </message>
 </context>
 <context>
+    <name>LiveCalculator</name>
+    <message>
+        <source>Reading</source>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>Waiting for the calculator</source>
+        <translation>Wachten op de rekenmachine</translation>
+    </message>
+    <message>
+        <source>The calculator answered wrongly: %1</source>
+        <translation>De rekenmachine gaf een verkeerd antwoord: %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Gepauzeerd</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Niet aangesloten</translation>
+    </message>
+    <message>
+        <source>%1 · %2 screens/s · %3</source>
+        <translation>%1 · %2 schermen/s · %3</translation>
+    </message>
+    <message>
+        <source>Save the screen</source>
+        <translation>Scherm opslaan</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-afbeeldingen (*.png)</translation>
+    </message>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>The screen could not be saved to %1: %2.</source>
+        <translation>Het scherm kon niet worden opgeslagen in %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>LiveRecorder</name>
     <message>
         <source>Recording %1</source>
@@ -331,38 +374,6 @@ De opname blijft bewaard: kies een andere plek.</translation>
     <message>
         <source>Quit</source>
         <translation>Afsluiten</translation>
-    </message>
-    <message>
-        <source>Reading</source>
-        <translation>Lezen</translation>
-    </message>
-    <message>
-        <source>Waiting for the calculator</source>
-        <translation>Wachten op de rekenmachine</translation>
-    </message>
-    <message>
-        <source>The calculator answered wrongly: %1</source>
-        <translation>De rekenmachine gaf een verkeerd antwoord: %1</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Gepauzeerd</translation>
-    </message>
-    <message>
-        <source>%1 · %2 screens/s · %3</source>
-        <translation>%1 · %2 schermen/s · %3</translation>
-    </message>
-    <message>
-        <source>Save the screen</source>
-        <translation>Scherm opslaan</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG-afbeeldingen (*.png)</translation>
-    </message>
-    <message>
-        <source>The screen could not be saved to %1: %2.</source>
-        <translation>Het scherm kon niet worden opgeslagen in %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,49 @@ Välj port och kabel under Anslutning och tryck på knappen: skärmen hamnar i u
     </message>
 </context>
 <context>
+    <name>LiveCalculator</name>
+    <message>
+        <source>Reading</source>
+        <translation>Läser</translation>
+    </message>
+    <message>
+        <source>Waiting for the calculator</source>
+        <translation>Väntar på räknaren</translation>
+    </message>
+    <message>
+        <source>The calculator answered wrongly: %1</source>
+        <translation>Räknaren svarade fel: %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausad</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Urkopplad</translation>
+    </message>
+    <message>
+        <source>%1 · %2 screens/s · %3</source>
+        <translation>%1 · %2 skärmar/s · %3</translation>
+    </message>
+    <message>
+        <source>Save the screen</source>
+        <translation>Spara skärmen</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>The screen could not be saved to %1: %2.</source>
+        <translation>Skärmen kunde inte sparas i %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>LiveRecorder</name>
     <message>
         <source>Recording %1</source>
@@ -331,38 +374,6 @@ Den finns kvar: välj en annan plats.</translation>
     <message>
         <source>Quit</source>
         <translation>Avsluta</translation>
-    </message>
-    <message>
-        <source>Reading</source>
-        <translation>Läser</translation>
-    </message>
-    <message>
-        <source>Waiting for the calculator</source>
-        <translation>Väntar på räknaren</translation>
-    </message>
-    <message>
-        <source>The calculator answered wrongly: %1</source>
-        <translation>Räknaren svarade fel: %1</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Pausad</translation>
-    </message>
-    <message>
-        <source>%1 · %2 screens/s · %3</source>
-        <translation>%1 · %2 skärmar/s · %3</translation>
-    </message>
-    <message>
-        <source>Save the screen</source>
-        <translation>Spara skärmen</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG-bilder (*.png)</translation>
-    </message>
-    <message>
-        <source>The screen could not be saved to %1: %2.</source>
-        <translation>Skärmen kunde inte sparas i %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -1,32 +1,23 @@
 #include "livewindow.h"
 
 #include <QAction>
-#include <QBuffer>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QGuiApplication>
-#include <QImageWriter>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QStatusBar>
 
-#include "liverecorder.h"
+#include "livecalculator.h"
 #include "livescreen.h"
-#include "render.h"
-#include "wholefile.h"
 #include "windowicon.h"
 
 LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metrics,
                        std::optional<calclink::LinkTimeouts> timeouts, QWidget *parent)
-    : QMainWindow(parent), choices_(choices), metrics_(metrics)
+    : QMainWindow(parent)
 {
     setWindowTitle(tr("Ekrano Live"));
     setWindowIcon(display::windowIcon());
     screen_ = new LiveScreen(choices.forecolor, choices.backcolor, this);
     setCentralWidget(screen_);
-    recorder_ = new LiveRecorder(choices, this);
     status_ = new QLabel(this);
     status_->setWordWrap(true);
     statusBar()->addWidget(status_, 1);
@@ -56,65 +47,22 @@ LiveWindow::LiveWindow(const settingsfile::Choices &choices, ScreenMetrics metri
     });
     QWidget::addAction(leave);
 
-    connect(&rate_, &QTimer::timeout, this, &LiveWindow::takeNews);
-    rate_.start(1000);
-
     trace_ = calclink::environmentTrace("ekrano-live");
-
-    // Told on the reader's thread; the news is taken on this one. Every
-    // screen goes to the recorder there, with the time it was read.
-    connect(recorder_, &LiveRecorder::statusChanged, this, &LiveWindow::takeNews);
-    reader_ = std::make_unique<LiveReader>(
-        choices.link, [this] { QMetaObject::invokeMethod(this, &LiveWindow::takeNews, Qt::QueuedConnection); },
-        timeouts, *trace_,
-        [recorder = recorder_](const calclink::Bitmap &screen, calclink::SteadyClock::time_point at) {
-            recorder->take(screen, at);
-        });
-    takeNews();
+    calculator_ = new LiveCalculator(choices, metrics, this, timeouts, *trace_);
+    connect(calculator_, &LiveCalculator::newsTaken, this, &LiveWindow::showNews);
+    connect(&rate_, &QTimer::timeout, calculator_, &LiveCalculator::takeNews);
+    rate_.start(1000);
+    calculator_->takeNews();
 }
 
-LiveWindow::~LiveWindow() = default;
+// The calculator's reader writes to the trace: it ends first.
+LiveWindow::~LiveWindow() { delete calculator_; }
 
-// The one place that takes the reader's news: a screen in it is shown here,
-// or it would be lost, since news() reports each screen once.
-void LiveWindow::takeNews()
+void LiveWindow::showNews(bool screenChanged)
 {
-    if (!reader_)
-        return;
-    const LiveReader::News news = reader_->news();
-    // A screen like the one shown costs no repaint.
-    if (news.screenChanged && news.screen) {
-        shown_ = news.screen;
-        screen_->setScreen(*news.screen);
-    }
-    showStatus(news);
-}
-
-void LiveWindow::showStatus(const LiveReader::News &news)
-{
-    QString state;
-    switch (news.state) {
-    case LiveReader::State::Reading:
-        state = tr("Reading");
-        break;
-    case LiveReader::State::Waiting:
-        state = tr("Waiting for the calculator");
-        break;
-    case LiveReader::State::Answered:
-        state = tr("The calculator answered wrongly: %1").arg(QString::fromStdString(news.reason));
-        break;
-    case LiveReader::State::Failing:
-        state = QString::fromStdString(news.reason);
-        break;
-    case LiveReader::State::Paused:
-        state = tr("Paused");
-        break;
-    }
-    const QString label = QString::fromStdString(choices_.link.label());
-    QString text = tr("%1 · %2 screens/s · %3").arg(label, QString::number(news.screensPerSecond, 'f', 1), state);
-    if (const QString recording = recorder_->status(); !recording.isEmpty())
-        text += " · " + recording;
-    if (text != status_->text())
+    if (screenChanged)
+        screen_->setScreen(*calculator_->screen());
+    if (const QString text = calculator_->status(); text != status_->text())
         status_->setText(text);
 }
 
@@ -122,62 +70,20 @@ QString LiveWindow::status() const { return status_->text(); }
 
 void LiveWindow::toggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
 
-void LiveWindow::togglePause()
-{
-    if (!reader_)
-        return;
-    reader_->setPaused(!reader_->paused());
-    recorder_->setPaused(reader_->paused());
-    takeNews();
-}
+void LiveWindow::togglePause() { calculator_->setPaused(!calculator_->paused()); }
 
-QImage LiveWindow::picture() const
-{
-    if (!shown_)
-        return {};
-    const display::Look look =
-        display::solidLook(settingsfile::zoomFactorOf(choices_.scrollbar), metrics_.twipsPerPixelX,
-                           metrics_.twipsPerPixelY, choices_.forecolor, choices_.backcolor, choices_.border == 1);
-    return display::render(display::screenImage(*shown_), look);
-}
+QImage LiveWindow::picture() const { return calculator_->picture(); }
 
-void LiveWindow::copyPicture()
-{
-    const QImage image = picture();
-    if (!image.isNull())
-        QGuiApplication::clipboard()->setImage(image);
-}
+void LiveWindow::copyPicture() { calculator_->copyPicture(); }
 
-void LiveWindow::savePicture()
-{
-    const QImage image = picture();
-    if (image.isNull())
-        return;
-    const QString file =
-        QFileDialog::getSaveFileName(this, tr("Save the screen"), "screen.png", tr("PNG pictures (*.png)"));
-    if (file.isEmpty())
-        return;
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    QImageWriter writer(&png, "png");
-    QString reason = writer.write(image) ? wholefile::replace(file, png.data()) : writer.errorString();
-    if (!reason.isEmpty())
-        QMessageBox::warning(this, tr("Ekrano Live"), tr("The screen could not be saved to %1: %2.").arg(file, reason));
-}
+void LiveWindow::savePicture() { calculator_->savePicture(); }
 
-void LiveWindow::toggleRecording()
-{
-    recorder_->toggle();
-    recorder_->setPaused(reader_ && reader_->paused());
-    takeNews();
-}
+void LiveWindow::toggleRecording() { calculator_->toggleRecording(); }
 
 void LiveWindow::closeEvent(QCloseEvent *event)
 {
-    // A capture under way is cancelled and its port put back before the window goes.
     rate_.stop();
-    reader_.reset();
-    if (!recorder_->saveWithoutAsking())
+    if (!calculator_->finish())
         recordingLost_ = true;
     event->accept();
 }

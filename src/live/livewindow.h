@@ -7,14 +7,13 @@
 #include <memory>
 #include <optional>
 
-#include "bitmap.h"
-#include "livereader.h"
 #include "screenmetrics.h"
 #include "settingsfile.h"
 #include "timeouts.h"
+#include "trace.h"
 
 class QLabel;
-class LiveRecorder;
+class LiveCalculator;
 class LiveScreen;
 
 // Ekrano Live: the calculator's screen mirrored as it changes, for a
@@ -58,17 +57,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    void takeNews();
-    void showStatus(const LiveReader::News &news);
+    void showNews(bool screenChanged);
 
-    const settingsfile::Choices choices_;
-    const ScreenMetrics metrics_;
     LiveScreen *screen_;
-    LiveRecorder *recorder_;
     QLabel *status_;
-    std::optional<calclink::Bitmap> shown_;
     QTimer rate_; // the screens a second go on changing when no news comes
     std::unique_ptr<calclink::Trace> trace_;
-    std::unique_ptr<LiveReader> reader_;
+    LiveCalculator *calculator_;
     bool recordingLost_ = false;
 };
