@@ -2,15 +2,18 @@
 // follows the screens, copies what the Ekrano window draws, shows a silent
 // or an unplugged calculator and recovers, and lets go of the port at once
 // when closed; and a calculator on its own USB port, through the simulated
-// USB device.
+// USB device. Its grid of a class's calculators: the layout, the keys, the
+// names kept per place and a calculator unplugged and plugged in again.
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QInputDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 
 #include <algorithm>
 #include <chrono>
@@ -25,9 +28,14 @@
 
 #include "calcsimulator.h"
 #include "capture.h"
+#include "classwindow.h"
 #include "directdevice.h"
+#include "livecalculator.h"
+#include "livegrid.h"
 #include "liverecorder.h"
+#include "livetile.h"
 #include "livewindow.h"
+#include "tilelayout.h"
 #include "portlinks.h"
 #include "render.h"
 #include "windowtest.h"
@@ -98,6 +106,15 @@ protected:
         ::tcgetattr(terminal, &now);
         return ::cfgetospeed(&now);
     }
+
+    // The Pictures folder, in the test's own configuration folder.
+    void usePictures()
+    {
+        QFile dirs(configPath() + "/user-dirs.dirs");
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_PICTURES_DIR=\"" + pictures().toUtf8() + "\"\n");
+    }
+    QString pictures() const { return configPath() + "/Pictures"; }
 
     CalcSimulator simulator;
     std::unique_ptr<LiveWindow> live;
@@ -347,15 +364,10 @@ protected:
     void SetUp() override
     {
         LiveTest::SetUp();
-        // The Pictures folder, in the test's own configuration folder.
-        QFile dirs(configPath() + "/user-dirs.dirs");
-        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
-        dirs.write("XDG_PICTURES_DIR=\"" + pictures().toUtf8() + "\"\n");
-        dirs.close();
+        usePictures();
         simulator.setAnimated(true);
         simulator.setFault(Fault::Late, 20ms);
     }
-    QString pictures() const { return configPath() + "/Pictures"; }
 
     void recordSomeScreens(LiveWindow &window)
     {
@@ -504,4 +516,257 @@ TEST_F(LiveRecordingTest, ClosingSavesInTheFirstFolderThatTakesItAndNeverOverAno
     QDir::setCurrent(workingBefore);
     qputenv("HOME", home);
     qputenv("TMPDIR", temporary);
+}
+
+// The grid: as many columns as make the screens largest, each screen at the
+// largest whole scale its tile allows, at least 1.
+TEST(TileLayoutTest, TheScreensAreAsLargeAsTheWindowAllows)
+{
+    constexpr int kText = 34;
+    const struct {
+        QSize area;
+        int count;
+        double ratio;
+        int columns, rows, scale;
+    } cases[] = {
+        {{600, 400}, 1, 1, 1, 1, 5},
+        {{300, 200}, 1, 2, 1, 1, 4},     // in device pixels
+        {{50, 50}, 1, 1, 1, 1, 1},       // smaller than the smallest
+        {{1000, 700}, 3, 1, 2, 2, 4},    // a row of three would be smaller
+        {{1000, 700}, 4, 1, 2, 2, 4},
+        {{1600, 300}, 4, 1, 4, 1, 3},    // a wide window: one row
+        {{300, 1400}, 4, 1, 1, 4, 3},    // a tall one: one column
+        {{1920, 1080}, 30, 1, 6, 5, 2},
+        {{1280, 720}, 30, 1, 8, 4, 1},
+        {TileLayout::smallest(40, kText), 40, 1, 7, 6, 1},
+    };
+    for (const auto &c : cases) {
+        const TileLayout layout = TileLayout::of(c.area, c.count, kText, c.ratio);
+        const std::string which = std::to_string(c.count) + " in " + std::to_string(c.area.width()) + "x" +
+                                  std::to_string(c.area.height());
+        EXPECT_EQ(layout.columns, c.columns) << which;
+        EXPECT_EQ(layout.rows, c.rows) << which;
+        EXPECT_EQ(layout.scale, c.scale) << which;
+        if (c.area.width() < TileLayout::smallest(c.count, kText).width())
+            continue;
+        // Every tile in the window, every screen in its tile.
+        EXPECT_TRUE(QRect(QPoint(), c.area).contains(layout.tileRect(c.count - 1))) << which;
+        const QRect screen = TileLayout::screenArea(layout.tile, kText);
+        EXPECT_LE(96 * layout.scale, screen.width() * c.ratio) << which;
+        EXPECT_LE(64 * layout.scale, screen.height() * c.ratio) << which;
+    }
+}
+
+TEST(TileLayoutTest, TabGoesRoundAndTheArrowsStopAtTheGridsEdges)
+{
+    // Ten tiles in four columns: 0-3, 4-7, 8-9.
+    TileLayout layout;
+    layout.columns = 4;
+    using Move = TileLayout::Move;
+    const struct {
+        int from;
+        Move move;
+        int to;
+    } cases[] = {
+        {0, Move::Next, 1},  {9, Move::Next, 0},  {0, Move::Previous, 9}, {5, Move::Previous, 4},
+        {4, Move::Left, 4},  {5, Move::Left, 4},  {3, Move::Right, 3},    {8, Move::Right, 9},
+        {9, Move::Right, 9}, {1, Move::Up, 1},    {5, Move::Up, 1},       {1, Move::Down, 5},
+        {5, Move::Down, 9},  {6, Move::Down, 9},  {9, Move::Down, 9},     {3, Move::Down, 7},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(layout.moved(c.from, 10, c.move), c.to) << "from " << c.from << ", move " << int(c.move);
+}
+
+// The grid over the calculators a test plugs in and out, COM1 to COM3 simulated.
+class ClassTest : public LiveTest {
+protected:
+    void SetUp() override
+    {
+        LiveTest::SetUp();
+        second.start();
+        linkPort(2, second.path());
+        third.start();
+        linkPort(3, third.path());
+    }
+
+    struct Plugged {
+        std::mutex mutex;
+        std::vector<calclink::LinkChoice> calculators;
+    };
+    void plug(std::vector<calclink::LinkChoice> calculators)
+    {
+        std::lock_guard lock(plugged->mutex);
+        plugged->calculators = std::move(calculators);
+    }
+    static calclink::LinkChoice com(int port) { return {calclink::LinkChoice::Gray, port, {}}; }
+
+    ClassWindow &classWindow(std::optional<calclink::LinkTimeouts> timeouts = std::nullopt)
+    {
+        grid = std::make_unique<ClassWindow>(settingsfile::read(), ScreenMetrics{15, 15},
+                                             [plugged = plugged] {
+                                                 std::lock_guard lock(plugged->mutex);
+                                                 return plugged->calculators;
+                                             },
+                                             timeouts);
+        grid->show();
+        return *grid;
+    }
+    LiveTile &tile(int index) { return *grid->grid().tile(index); }
+    bool tileSays(int index, const QString &state)
+    {
+        return waitUntil([&] { return grid->grid().count() > index && tile(index).state() == state; });
+    }
+
+    CalcSimulator second{animatedScreen(3)}, third;
+    std::shared_ptr<Plugged> plugged = std::make_shared<Plugged>();
+    std::unique_ptr<ClassWindow> grid;
+};
+
+TEST_F(ClassTest, EachCalculatorIsReadOnItsOwnAndTheKeysActOnTheSelectedOne)
+{
+    // COM3's reply takes minutes: the others are read meanwhile.
+    third.setFault(Fault::Trickle, 500ms);
+    plug({com(1), com(2), com(3)});
+    ClassWindow &window = classWindow();
+    ASSERT_TRUE(tileSays(0, "Reading") && tileSays(1, "Reading")) << window.status().toStdString();
+    const int served = simulator.requestsServed() + second.requestsServed();
+    ASSERT_TRUE(waitUntil([&] { return simulator.requestsServed() + second.requestsServed() >= served + 6; }));
+    EXPECT_EQ(third.requestsServed(), 1);
+    EXPECT_TRUE(waitUntil([&] { return window.status().startsWith("Calculators read: 2 of 3 · "); }))
+        << window.status().toStdString();
+
+    // Tab, Shift+Tab and the arrows move the selection; Ctrl+C copies the selected screen.
+    LiveGrid &grid = window.grid();
+    EXPECT_EQ(grid.selected(), 0);
+    QTest::keyClick(&grid, Qt::Key_Tab);
+    EXPECT_EQ(grid.selected(), 1);
+    QTest::keyClick(&grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(grid.selected(), 2);
+    QTest::keyClick(&grid, grid.layout().columns == 3 ? Qt::Key_Left : Qt::Key_Up);
+    EXPECT_EQ(grid.selected(), grid.layout().columns == 3 ? 1 : 0);
+    grid.select(1);
+    window.copyPicture();
+    EXPECT_EQ(clipboardImage().convertToFormat(QImage::Format_RGB32),
+              tile(1).calculator()->picture().convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(tile(1).calculator()->picture(), tile(0).calculator()->picture());
+
+    // Enter shows it alone, with its own status line; Escape goes back.
+    window.showAlone();
+    EXPECT_TRUE(window.alone());
+    EXPECT_TRUE(window.status().startsWith("COM2, Gray cable · ")) << window.status().toStdString();
+    window.goBack();
+    EXPECT_FALSE(window.alone());
+
+    // Space pauses every reader.
+    window.togglePause();
+    EXPECT_TRUE(tileSays(0, "Paused") && tileSays(1, "Paused") && tileSays(2, "Paused"));
+    EXPECT_TRUE(window.status().endsWith(" · Paused")) << window.status().toStdString();
+}
+
+TEST_F(ClassTest, AnUnpluggedCalculatorKeepsItsTileAndReadsAgainAtTheSamePlace)
+{
+    plug({com(1), com(2)});
+    ClassWindow &window = classWindow();
+    ASSERT_TRUE(tileSays(0, "Reading") && tileSays(1, "Reading"));
+    plug({com(2), com(3)});
+    EXPECT_TRUE(tileSays(0, "Unplugged"));
+    EXPECT_TRUE(tileSays(2, "Reading")) << "the new one, after the others";
+    const int served = simulator.requestsServed();
+    plug({com(3), com(1), com(2)});
+    EXPECT_TRUE(tileSays(0, "Reading"));
+    EXPECT_GT(simulator.requestsServed(), served);
+    EXPECT_EQ(window.grid().count(), 3);
+    EXPECT_EQ(tile(0).place(), "COM1");
+    EXPECT_EQ(tile(2).place(), "COM3");
+
+    // Past the most it reads, the others get no tile, and the status line says so.
+    std::vector<calclink::LinkChoice> many;
+    for (int number = 0; number < ClassWindow::kMostCalculators; ++number)
+        many.push_back({calclink::LinkChoice::Usb, 1, {number}});
+    plug(many);
+    EXPECT_TRUE(waitUntil([&] { return window.status().contains("3 more not read: Ekrano Live reads at most 40"); }))
+        << window.status().toStdString();
+    EXPECT_EQ(window.grid().count(), ClassWindow::kMostCalculators);
+}
+
+TEST_F(ClassTest, NamesAreKeptPerPlaceAndADamagedFileIsNeverWrittenOver)
+{
+    plug({com(1), com(2)});
+    const auto name = [this](int index, const QString &name) {
+        grid->grid().select(index);
+        ModalHand hand;
+        hand.then([name](QWidget *dialog) {
+            auto *input = qobject_cast<QInputDialog *>(dialog);
+            ASSERT_NE(input, nullptr) << "expected the name's dialog";
+            input->setTextValue(name);
+            input->accept();
+        });
+        grid->nameSelected();
+    };
+    classWindow();
+    ASSERT_TRUE(waitUntil([&] { return grid->grid().count() == 2; }));
+    EXPECT_EQ(tile(1).title(), "COM2") << "no name: its place";
+    name(1, "  Table\t3 ");
+    EXPECT_EQ(tile(1).title(), "Table 3");
+
+    // Another run, COM2 elsewhere in the grid.
+    plug({com(2), com(1)});
+    classWindow();
+    ASSERT_TRUE(waitUntil([&] { return grid->grid().count() == 2; }));
+    EXPECT_EQ(tile(0).title(), "Table 3");
+    EXPECT_EQ(tile(1).title(), "COM1");
+
+    // A damaged file: said at start, its good names used, and left as it is.
+    QFile file(configPath() + "/Ekrano/names.conf");
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("COM1=Ana\nnot a name\n");
+    file.close();
+    const QByteArray damaged = [&] {
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    file.close();
+    ModalHand::Box told, refused;
+    {
+        ModalHand hand;
+        hand.pressOk(&told);
+        classWindow();
+        EXPECT_TRUE(waitUntil([&] { return !told.text.isEmpty(); }));
+    }
+    EXPECT_TRUE(told.text.contains("/Ekrano/names.conf: line 4 is not a place")) << told.text.toStdString();
+    ASSERT_TRUE(waitUntil([&] { return grid->grid().count() == 2; }));
+    EXPECT_EQ(tile(1).title(), "Ana");
+    {
+        ModalHand hand;
+        hand.then([](QWidget *dialog) {
+            qobject_cast<QInputDialog *>(dialog)->setTextValue("Ben");
+            qobject_cast<QInputDialog *>(dialog)->accept();
+        });
+        hand.pressOk(&refused);
+        grid->grid().select(1);
+        grid->nameSelected();
+    }
+    EXPECT_EQ(tile(1).title(), "Ben") << "for this run";
+    EXPECT_TRUE(refused.text.contains("could not be saved")) << refused.text.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
+}
+
+TEST_F(ClassTest, ClosingSavesEveryCalculatorsRecording)
+{
+    usePictures();
+    plug({com(1), com(2)});
+    ClassWindow &window = classWindow();
+    ASSERT_TRUE(tileSays(0, "Reading") && tileSays(1, "Reading"));
+    window.toggleRecording();
+    window.grid().select(1);
+    window.toggleRecording();
+    static const QRegularExpression counted("^Reading · Recording \\d:\\d\\d · ([2-9]|\\d\\d+) screens$");
+    EXPECT_TRUE(waitUntil([&] {
+        window.grid().tile(0)->calculator()->takeNews();
+        return counted.match(tile(0).state()).hasMatch() && counted.match(tile(1).state()).hasMatch();
+    })) << tile(0).state().toStdString();
+    window.close();
+    EXPECT_EQ(QDir(pictures()).entryList({"*.gif"}).size(), 2);
 }

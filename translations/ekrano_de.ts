@@ -145,6 +145,77 @@
     </message>
 </context>
 <context>
+    <name>ClassWindow</name>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>Looking for calculators…</source>
+        <translation>Taschenrechner werden gesucht…</translation>
+    </message>
+    <message>
+        <source>Show this calculator alone</source>
+        <translation>Nur diesen Taschenrechner zeigen</translation>
+    </message>
+    <message>
+        <source>Back to the whole class</source>
+        <translation>Zurück zur ganzen Klasse</translation>
+    </message>
+    <message>
+        <source>Name this calculator...</source>
+        <translation>Diesen Taschenrechner benennen...</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Anhalten oder fortsetzen</translation>
+    </message>
+    <message>
+        <source>Copy the screen</source>
+        <translation>Bildschirm kopieren</translation>
+    </message>
+    <message>
+        <source>Save the screen...</source>
+        <translation>Bildschirm speichern...</translation>
+    </message>
+    <message>
+        <source>Record or stop recording</source>
+        <translation>Aufnahme starten oder beenden</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Calculators read: %1 of %2 · %3 screens/s</source>
+        <translation>Gelesene Taschenrechner: %1 von %2 · %3 Bildschirme/s</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>%1 more not read: Ekrano Live reads at most %2 calculators at once</source>
+        <translation>%1 weitere nicht gelesen: Ekrano Live liest höchstens %2 Taschenrechner gleichzeitig</translation>
+    </message>
+    <message>
+        <source>Name this calculator</source>
+        <translation>Diesen Taschenrechner benennen</translation>
+    </message>
+    <message>
+        <source>No calculator is plugged in. Plug calculators in by USB, or make port links for COM1 to COM4 (man ekrano-live).</source>
+        <translation>Es ist kein Taschenrechner angeschlossen. Schließen Sie Taschenrechner über USB an oder legen Sie Port-Verknüpfungen für COM1 bis COM4 an (man ekrano-live).</translation>
+    </message>
+    <message>
+        <source>Name to show for the calculator on %1 (leave empty to show %1):</source>
+        <translation>Anzuzeigender Name für den Taschenrechner an %1 (leer lassen, um %1 anzuzeigen):</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Screenshot to Clipboard</source>
@@ -381,6 +452,37 @@ Sie bleibt erhalten: Wählen Sie einen anderen Ort.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TileNames</name>
+    <message>
+        <source>The names of the calculators could not be read from %1: %2. The names given now hold for this run only; the file is left as it is until it is corrected or removed.</source>
+        <translation>Die Namen der Taschenrechner konnten nicht aus %1 gelesen werden: %2. Jetzt vergebene Namen gelten nur bis zum Beenden; die Datei bleibt unverändert, bis sie korrigiert oder entfernt wird.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 KB</source>
+        <translation>die Datei ist größer als %1 KB</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>es ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>line %1 is not a place, &quot;=&quot; and a name</source>
+        <translation>Zeile %1 besteht nicht aus einem Anschluss, „=“ und einem Namen</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>ihr Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The names of the calculators could not be saved to %1: %2. The file is left as it was, and the new name holds for this run only.</source>
+        <translation>Die Namen der Taschenrechner konnten nicht in %1 gespeichert werden: %2. Die Datei bleibt, wie sie war, und der neue Name gilt nur bis zum Beenden.</translation>
     </message>
 </context>
 <context>
@@ -935,6 +1037,18 @@ oder SIGTERM.
     <message>
         <source>Shows the calculator&apos;s screen as it changes, read over and over with Ekrano&apos;s link settings and colours. The options change the stored settings for this run only.</source>
         <translation>Zeigt den Bildschirm des Taschenrechners, während er sich ändert, immer wieder gelesen mit den Verbindungseinstellungen und Farben von Ekrano. Die Optionen ändern die gespeicherten Einstellungen nur für diesen Aufruf.</translation>
+    </message>
+    <message>
+        <source>Show every calculator plugged in, side by side: each USB device Ekrano reads, and each COM port with a port link, on the serial cable of --cable (Gray unless Black is given or stored).</source>
+        <translation>Zeigt jeden angeschlossenen Taschenrechner nebeneinander: jedes USB-Gerät, das Ekrano liest, und jede COM-Schnittstelle mit einer Port-Verknüpfung, über das serielle Kabel von --cable (Gray, sofern nicht Black angegeben oder gespeichert ist).</translation>
+    </message>
+    <message>
+        <source>--all reads every calculator, --port names one</source>
+        <translation>--all liest jeden Taschenrechner, --port nennt einen</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device; its --cable, for the serial ports, is black or gray</source>
+        <translation>--all liest jedes USB-Gerät; --cable gilt dabei für die seriellen Schnittstellen und ist black oder gray</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,77 @@
     </message>
 </context>
 <context>
+    <name>ClassWindow</name>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>Looking for calculators…</source>
+        <translation>Buscando calculadoras…</translation>
+    </message>
+    <message>
+        <source>Show this calculator alone</source>
+        <translation>Mostrar solo esta calculadora</translation>
+    </message>
+    <message>
+        <source>Back to the whole class</source>
+        <translation>Volver a toda la clase</translation>
+    </message>
+    <message>
+        <source>Name this calculator...</source>
+        <translation>Dar nombre a esta calculadora...</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pausar o reanudar</translation>
+    </message>
+    <message>
+        <source>Copy the screen</source>
+        <translation>Copiar la pantalla</translation>
+    </message>
+    <message>
+        <source>Save the screen...</source>
+        <translation>Guardar la pantalla...</translation>
+    </message>
+    <message>
+        <source>Record or stop recording</source>
+        <translation>Grabar o dejar de grabar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Calculators read: %1 of %2 · %3 screens/s</source>
+        <translation>Calculadoras leídas: %1 de %2 · %3 pantallas/s</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>%1 more not read: Ekrano Live reads at most %2 calculators at once</source>
+        <translation>%1 más sin leer: Ekrano Live lee como máximo %2 calculadoras a la vez</translation>
+    </message>
+    <message>
+        <source>Name this calculator</source>
+        <translation>Dar nombre a esta calculadora</translation>
+    </message>
+    <message>
+        <source>No calculator is plugged in. Plug calculators in by USB, or make port links for COM1 to COM4 (man ekrano-live).</source>
+        <translation>No hay ninguna calculadora conectada. Conecte calculadoras por USB o cree enlaces de puerto para COM1 a COM4 (man ekrano-live).</translation>
+    </message>
+    <message>
+        <source>Name to show for the calculator on %1 (leave empty to show %1):</source>
+        <translation>Nombre que se muestra para la calculadora en %1 (déjelo vacío para mostrar %1):</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Screenshot to Clipboard</source>
@@ -381,6 +452,37 @@ Se conserva: elija otro lugar.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TileNames</name>
+    <message>
+        <source>The names of the calculators could not be read from %1: %2. The names given now hold for this run only; the file is left as it is until it is corrected or removed.</source>
+        <translation>No se pudieron leer los nombres de las calculadoras de %1: %2. Los nombres que se den ahora valen solo hasta cerrar el programa; el archivo se deja como está hasta que se corrija o se elimine.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 KB</source>
+        <translation>ocupa más de %1 KB</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1 is not a place, &quot;=&quot; and a name</source>
+        <translation>la línea %1 no es un puerto, «=» y un nombre</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>The names of the calculators could not be saved to %1: %2. The file is left as it was, and the new name holds for this run only.</source>
+        <translation>No se pudieron guardar los nombres de las calculadoras en %1: %2. El archivo queda como estaba, y el nombre nuevo vale solo hasta cerrar el programa.</translation>
     </message>
 </context>
 <context>
@@ -932,6 +1034,18 @@ salida de error. Se detiene con Ctrl-C (SIGINT) o SIGTERM.
     <message>
         <source>Shows the calculator&apos;s screen as it changes, read over and over with Ekrano&apos;s link settings and colours. The options change the stored settings for this run only.</source>
         <translation>Muestra la pantalla de la calculadora mientras cambia, leída una y otra vez con los ajustes de conexión y los colores de Ekrano. Las opciones cambian los ajustes guardados solo para esta vez.</translation>
+    </message>
+    <message>
+        <source>Show every calculator plugged in, side by side: each USB device Ekrano reads, and each COM port with a port link, on the serial cable of --cable (Gray unless Black is given or stored).</source>
+        <translation>Muestra todas las calculadoras conectadas, una junto a otra: cada dispositivo USB que Ekrano lee y cada puerto COM con un enlace de puerto, con el cable serie de --cable (Gray, salvo que se indique o esté guardado Black).</translation>
+    </message>
+    <message>
+        <source>--all reads every calculator, --port names one</source>
+        <translation>--all lee todas las calculadoras, --port nombra una</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device; its --cable, for the serial ports, is black or gray</source>
+        <translation>--all lee todos los dispositivos USB; ahí --cable vale para los puertos serie y es black o gray</translation>
     </message>
 </context>
 <context>

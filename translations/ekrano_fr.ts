@@ -145,6 +145,77 @@
     </message>
 </context>
 <context>
+    <name>ClassWindow</name>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>Looking for calculators…</source>
+        <translation>Recherche des calculatrices…</translation>
+    </message>
+    <message>
+        <source>Show this calculator alone</source>
+        <translation>Afficher cette calculatrice seule</translation>
+    </message>
+    <message>
+        <source>Back to the whole class</source>
+        <translation>Revenir à toute la classe</translation>
+    </message>
+    <message>
+        <source>Name this calculator...</source>
+        <translation>Nommer cette calculatrice...</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pause ou reprise</translation>
+    </message>
+    <message>
+        <source>Copy the screen</source>
+        <translation>Copier l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Save the screen...</source>
+        <translation>Enregistrer l&apos;écran...</translation>
+    </message>
+    <message>
+        <source>Record or stop recording</source>
+        <translation>Démarrer ou arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Calculators read: %1 of %2 · %3 screens/s</source>
+        <translation>Calculatrices lues&#xa0;: %1 sur %2 · %3 écrans/s</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>%1 more not read: Ekrano Live reads at most %2 calculators at once</source>
+        <translation>%1 de plus non lues&#xa0;: Ekrano Live lit au plus %2 calculatrices à la fois</translation>
+    </message>
+    <message>
+        <source>Name this calculator</source>
+        <translation>Nommer cette calculatrice</translation>
+    </message>
+    <message>
+        <source>No calculator is plugged in. Plug calculators in by USB, or make port links for COM1 to COM4 (man ekrano-live).</source>
+        <translation>Aucune calculatrice n&apos;est branchée. Branchez des calculatrices en USB, ou créez des liens de port pour COM1 à COM4 (man ekrano-live).</translation>
+    </message>
+    <message>
+        <source>Name to show for the calculator on %1 (leave empty to show %1):</source>
+        <translation>Nom à afficher pour la calculatrice sur %1 (laisser vide pour afficher %1)&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Screenshot to Clipboard</source>
@@ -381,6 +452,37 @@ Elle est conservée&#xa0;: choisissez un autre emplacement.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TileNames</name>
+    <message>
+        <source>The names of the calculators could not be read from %1: %2. The names given now hold for this run only; the file is left as it is until it is corrected or removed.</source>
+        <translation>Les noms des calculatrices n&apos;ont pas pu être lus dans %1&#xa0;: %2. Les noms donnés maintenant ne valent que pour cette fois&#xa0;; le fichier reste tel quel jusqu&apos;à ce qu&apos;il soit corrigé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 KB</source>
+        <translation>il fait plus de %1&#xa0;Ko</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>ce n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1 is not a place, &quot;=&quot; and a name</source>
+        <translation>la ligne %1 n&apos;est pas un port, «&#xa0;=&#xa0;» et un nom</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>The names of the calculators could not be saved to %1: %2. The file is left as it was, and the new name holds for this run only.</source>
+        <translation>Les noms des calculatrices n&apos;ont pas pu être enregistrés dans %1&#xa0;: %2. Le fichier reste tel qu&apos;il était, et le nouveau nom ne vaut que jusqu&apos;à la fermeture du programme.</translation>
     </message>
 </context>
 <context>
@@ -932,6 +1034,18 @@ sur la sortie d&apos;erreur. S&apos;arrête sur Ctrl-C (SIGINT) ou SIGTERM.
     <message>
         <source>Shows the calculator&apos;s screen as it changes, read over and over with Ekrano&apos;s link settings and colours. The options change the stored settings for this run only.</source>
         <translation>Montre l&apos;écran de la calculatrice à mesure qu&apos;il change, lu encore et encore avec les réglages de liaison et les couleurs d&apos;Ekrano. Les options ne changent les réglages enregistrés que pour cette fois.</translation>
+    </message>
+    <message>
+        <source>Show every calculator plugged in, side by side: each USB device Ekrano reads, and each COM port with a port link, on the serial cable of --cable (Gray unless Black is given or stored).</source>
+        <translation>Montre toutes les calculatrices branchées, côte à côte&#xa0;: chaque périphérique USB que lit Ekrano, et chaque port COM qui a un lien de port, avec le câble série de --cable (Gray, sauf si Black est donné ou enregistré).</translation>
+    </message>
+    <message>
+        <source>--all reads every calculator, --port names one</source>
+        <translation>--all lit toutes les calculatrices, --port en désigne une</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device; its --cable, for the serial ports, is black or gray</source>
+        <translation>--all lit tous les périphériques USB&#xa0;; --cable y vaut pour les ports série et est black ou gray</translation>
     </message>
 </context>
 <context>

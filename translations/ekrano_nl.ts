@@ -145,6 +145,77 @@
     </message>
 </context>
 <context>
+    <name>ClassWindow</name>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>Looking for calculators…</source>
+        <translation>Op zoek naar rekenmachines…</translation>
+    </message>
+    <message>
+        <source>Show this calculator alone</source>
+        <translation>Alleen deze rekenmachine tonen</translation>
+    </message>
+    <message>
+        <source>Back to the whole class</source>
+        <translation>Terug naar de hele klas</translation>
+    </message>
+    <message>
+        <source>Name this calculator...</source>
+        <translation>Deze rekenmachine een naam geven...</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pauzeren of hervatten</translation>
+    </message>
+    <message>
+        <source>Copy the screen</source>
+        <translation>Scherm kopiëren</translation>
+    </message>
+    <message>
+        <source>Save the screen...</source>
+        <translation>Scherm opslaan...</translation>
+    </message>
+    <message>
+        <source>Record or stop recording</source>
+        <translation>Opname starten of stoppen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Calculators read: %1 of %2 · %3 screens/s</source>
+        <translation>Rekenmachines gelezen: %1 van %2 · %3 schermen/s</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Gepauzeerd</translation>
+    </message>
+    <message>
+        <source>%1 more not read: Ekrano Live reads at most %2 calculators at once</source>
+        <translation>%1 meer niet gelezen: Ekrano Live leest hoogstens %2 rekenmachines tegelijk</translation>
+    </message>
+    <message>
+        <source>Name this calculator</source>
+        <translation>Deze rekenmachine een naam geven</translation>
+    </message>
+    <message>
+        <source>No calculator is plugged in. Plug calculators in by USB, or make port links for COM1 to COM4 (man ekrano-live).</source>
+        <translation>Er is geen rekenmachine aangesloten. Sluit rekenmachines aan via USB, of maak poortkoppelingen voor COM1 tot COM4 (man ekrano-live).</translation>
+    </message>
+    <message>
+        <source>Name to show for the calculator on %1 (leave empty to show %1):</source>
+        <translation>Naam die voor de rekenmachine op %1 wordt getoond (leeg laten om %1 te tonen):</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Screenshot to Clipboard</source>
@@ -381,6 +452,37 @@ De opname blijft bewaard: kies een andere plek.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>TileNames</name>
+    <message>
+        <source>The names of the calculators could not be read from %1: %2. The names given now hold for this run only; the file is left as it is until it is corrected or removed.</source>
+        <translation>De namen van de rekenmachines konden niet worden gelezen uit %1: %2. Namen die u nu geeft, gelden alleen tot het programma sluit; het bestand blijft zoals het is tot het is verbeterd of verwijderd.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 KB</source>
+        <translation>het is groter dan %1 kB</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>het is geen UTF-8-tekst</translation>
+    </message>
+    <message>
+        <source>line %1 is not a place, &quot;=&quot; and a name</source>
+        <translation>regel %1 is geen poort, ‘=’ en een naam</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>de map ervan kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>The names of the calculators could not be saved to %1: %2. The file is left as it was, and the new name holds for this run only.</source>
+        <translation>De namen van de rekenmachines konden niet worden opgeslagen in %1: %2. Het bestand blijft zoals het was, en de nieuwe naam geldt alleen tot het programma sluit.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +1036,18 @@ standaardfoutuitvoer gemeld. Stopt bij Ctrl-C (SIGINT) of SIGTERM.
     <message>
         <source>Shows the calculator&apos;s screen as it changes, read over and over with Ekrano&apos;s link settings and colours. The options change the stored settings for this run only.</source>
         <translation>Toont het scherm van de rekenmachine terwijl het verandert, steeds opnieuw gelezen met de verbindingsinstellingen en kleuren van Ekrano. De opties wijzigen de opgeslagen instellingen alleen voor deze keer.</translation>
+    </message>
+    <message>
+        <source>Show every calculator plugged in, side by side: each USB device Ekrano reads, and each COM port with a port link, on the serial cable of --cable (Gray unless Black is given or stored).</source>
+        <translation>Toont elke aangesloten rekenmachine naast elkaar: elk USB-apparaat dat Ekrano leest, en elke COM-poort met een poortkoppeling, via de seriële kabel van --cable (Gray, tenzij Black is opgegeven of opgeslagen).</translation>
+    </message>
+    <message>
+        <source>--all reads every calculator, --port names one</source>
+        <translation>--all leest elke rekenmachine, --port noemt er één</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device; its --cable, for the serial ports, is black or gray</source>
+        <translation>--all leest elk USB-apparaat; --cable geldt dan voor de seriële poorten en is black of gray</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,77 @@
     </message>
 </context>
 <context>
+    <name>ClassWindow</name>
+    <message>
+        <source>Ekrano Live</source>
+        <translation>Ekrano Live</translation>
+    </message>
+    <message>
+        <source>Looking for calculators…</source>
+        <translation>Letar efter räknare…</translation>
+    </message>
+    <message>
+        <source>Show this calculator alone</source>
+        <translation>Visa bara den här räknaren</translation>
+    </message>
+    <message>
+        <source>Back to the whole class</source>
+        <translation>Tillbaka till hela klassen</translation>
+    </message>
+    <message>
+        <source>Name this calculator...</source>
+        <translation>Namnge den här räknaren...</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Helskärm</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pausa eller fortsätt</translation>
+    </message>
+    <message>
+        <source>Copy the screen</source>
+        <translation>Kopiera skärmen</translation>
+    </message>
+    <message>
+        <source>Save the screen...</source>
+        <translation>Spara skärmen...</translation>
+    </message>
+    <message>
+        <source>Record or stop recording</source>
+        <translation>Spela in eller sluta spela in</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>Calculators read: %1 of %2 · %3 screens/s</source>
+        <translation>Lästa räknare: %1 av %2 · %3 skärmar/s</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausad</translation>
+    </message>
+    <message>
+        <source>%1 more not read: Ekrano Live reads at most %2 calculators at once</source>
+        <translation>%1 till läses inte: Ekrano Live läser högst %2 räknare åt gången</translation>
+    </message>
+    <message>
+        <source>Name this calculator</source>
+        <translation>Namnge den här räknaren</translation>
+    </message>
+    <message>
+        <source>No calculator is plugged in. Plug calculators in by USB, or make port links for COM1 to COM4 (man ekrano-live).</source>
+        <translation>Ingen räknare är ansluten. Anslut räknare via USB, eller skapa portlänkar för COM1 till COM4 (man ekrano-live).</translation>
+    </message>
+    <message>
+        <source>Name to show for the calculator on %1 (leave empty to show %1):</source>
+        <translation>Namn som visas för räknaren på %1 (lämna tomt för att visa %1):</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Screenshot to Clipboard</source>
@@ -381,6 +452,37 @@ Den finns kvar: välj en annan plats.</translation>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>TileNames</name>
+    <message>
+        <source>The names of the calculators could not be read from %1: %2. The names given now hold for this run only; the file is left as it is until it is corrected or removed.</source>
+        <translation>Räknarnas namn kunde inte läsas från %1: %2. Namn som ges nu gäller bara tills programmet avslutas; filen lämnas som den är tills den rättas eller tas bort.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>det är ingen vanlig fil</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 KB</source>
+        <translation>den är större än %1 kB</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>det är ingen UTF-8-text</translation>
+    </message>
+    <message>
+        <source>line %1 is not a place, &quot;=&quot; and a name</source>
+        <translation>rad %1 är inte en port, ”=” och ett namn</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>dess mapp kan inte skapas</translation>
+    </message>
+    <message>
+        <source>The names of the calculators could not be saved to %1: %2. The file is left as it was, and the new name holds for this run only.</source>
+        <translation>Räknarnas namn kunde inte sparas i %1: %2. Filen lämnas som den var, och det nya namnet gäller bara tills programmet avslutas.</translation>
     </message>
 </context>
 <context>
@@ -931,6 +1033,18 @@ standard fel. Stoppar vid Ctrl-C (SIGINT) eller SIGTERM.
     <message>
         <source>Shows the calculator&apos;s screen as it changes, read over and over with Ekrano&apos;s link settings and colours. The options change the stored settings for this run only.</source>
         <translation>Visar räknarens skärm medan den ändras, läst om och om igen med Ekranos anslutningsinställningar och färger. Alternativen ändrar de sparade inställningarna bara för den här körningen.</translation>
+    </message>
+    <message>
+        <source>Show every calculator plugged in, side by side: each USB device Ekrano reads, and each COM port with a port link, on the serial cable of --cable (Gray unless Black is given or stored).</source>
+        <translation>Visar varje ansluten räknare sida vid sida: varje USB-enhet som Ekrano läser, och varje COM-port med en portlänk, med seriekabeln från --cable (Gray om inte Black anges eller är sparad).</translation>
+    </message>
+    <message>
+        <source>--all reads every calculator, --port names one</source>
+        <translation>--all läser varje räknare, --port anger en</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device; its --cable, for the serial ports, is black or gray</source>
+        <translation>--all läser varje USB-enhet; --cable gäller då serieportarna och är black eller gray</translation>
     </message>
 </context>
 <context>

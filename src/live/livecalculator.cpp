@@ -58,6 +58,12 @@ void LiveCalculator::unplug()
     emit newsTaken(false);
 }
 
+void LiveCalculator::cancel()
+{
+    if (reader_)
+        reader_->cancel();
+}
+
 void LiveCalculator::setPaused(bool paused)
 {
     paused_ = paused;

@@ -38,6 +38,9 @@ public:
     void plugIn(const calclink::LinkChoice &link);
     // Stops reading: a capture under way is cancelled and its port put back.
     void unplug();
+    // Cancels a capture under way without waiting for it, for unplug() or
+    // finish() to come: calculators cancelled together then stop together.
+    void cancel();
     bool pluggedIn() const { return reader_ != nullptr; }
 
     void setPaused(bool paused);

@@ -71,6 +71,9 @@ public:
     // Pausing lets a capture under way end, and sends no request after it.
     void setPaused(bool paused);
     bool paused() const;
+    // Cancels a capture under way and ends the reading, without waiting for
+    // it: readers cancelled together then end together.
+    void cancel() { stop_.cancel(); }
 
 private:
     using Clock = std::chrono::steady_clock;

@@ -30,19 +30,22 @@ int LiveScreen::scale() const
     return std::max(1, int(std::min(width() * ratio / screen_.width(), height() * ratio / screen_.height())));
 }
 
-void LiveScreen::paintEvent(QPaintEvent *)
+QRectF LiveScreen::draw(QPainter &painter, const QImage &screen, const QRect &area, int scale, double ratio)
 {
     // Whole device pixels a calculator pixel, however the desktop scales the
     // window: a picture of that many device pixels, shown at their ratio.
-    const double ratio = devicePixelRatioF();
-    QImage scaled = screen_.scaled(screen_.size() * scale(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage scaled = screen.scaled(screen.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     scaled.setDevicePixelRatio(ratio);
-    // Centred on a whole device pixel, so that no square is cut.
-    const int left = (int(width() * ratio) - scaled.width()) / 2;
-    const int top = (int(height() * ratio) - scaled.height()) / 2;
-    const QPointF corner(left / ratio, top / ratio);
+    const int left = int(area.left() * ratio) + (int(area.width() * ratio) - scaled.width()) / 2;
+    const int top = int(area.top() * ratio) + (int(area.height() * ratio) - scaled.height()) / 2;
+    const QRectF shown(left / ratio, top / ratio, scaled.width() / ratio, scaled.height() / ratio);
+    painter.drawImage(shown.topLeft(), scaled);
+    return shown;
+}
 
+void LiveScreen::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.fillRect(rect(), back_);
-    painter.drawImage(corner, scaled);
+    draw(painter, screen_, rect(), scale(), devicePixelRatioF());
 }

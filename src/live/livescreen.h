@@ -19,6 +19,12 @@ public:
     // The whole number each calculator pixel is scaled by, in device pixels.
     int scale() const;
 
+    // Draws `screen` (one pixel a calculator pixel) with `painter`, `scale`
+    // device pixels a calculator pixel of `ratio` device pixels a pixel,
+    // centred in `area` on a whole device pixel so that no square is cut.
+    // Returns where it went.
+    static QRectF draw(QPainter &painter, const QImage &screen, const QRect &area, int scale, double ratio);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

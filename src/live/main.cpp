@@ -10,11 +10,50 @@
 #include <string_view>
 
 #include "choiceoptions.h"
+#include "classwindow.h"
+#include "configfolder.h"
 #include "language.h"
 #include "livewindow.h"
 #include "portcheck.h"
 #include "settingsfile.h"
 #include "terminationsignals.h"
+
+#include <filesystem>
+
+namespace {
+
+// The calculators plugged in: every COM port with a port link, on the
+// serial cable given.
+std::vector<calclink::LinkChoice> serialCalculators(calclink::LinkChoice::Cable cable)
+{
+    std::vector<calclink::LinkChoice> found;
+    for (int port = calclink::LinkChoice::kFirstPort; port <= calclink::LinkChoice::kLastPort; ++port) {
+        std::error_code error;
+        const std::string link = files::ekranoFolder() + "/ports/" + calclink::LinkChoice::portName(port);
+        if (std::filesystem::is_symlink(link, error))
+            found.push_back(calclink::LinkChoice{cable, port, {}});
+    }
+    return found;
+}
+
+} // namespace
+
+namespace {
+
+// Shows the window until it is closed. The session ending, SIGTERM, SIGHUP
+// and Ctrl-C close it, which cancels the captures under way and gives the
+// ports back as they were.
+template <class Window> int run(QApplication &app, Window &window)
+{
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &Window::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.close(); });
+    window.show();
+    const int status = app.exec();
+    return window.recordingLost() ? 1 : status;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -34,6 +73,7 @@ int main(int argc, char *argv[])
     constexpr int kOptions = choiceoptions::Link | choiceoptions::Colours;
     QCommandLineParser parser;
     settingsfile::Choices choices;
+    bool all = false;
     {
         QCoreApplication withoutDisplay(argc, argv);
         translations.install();
@@ -48,6 +88,11 @@ int main(int argc, char *argv[])
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -platform, as Qt reads it
         parser.addHelpOption();
         parser.addVersionOption();
+        parser.addOption(QCommandLineOption(
+            "all", QCoreApplication::translate("ekrano-live", "Show every calculator plugged in, side by side: each USB "
+                                                              "device Ekrano reads, and each COM port with a port "
+                                                              "link, on the serial cable of --cable (Gray unless "
+                                                              "Black is given or stored).")));
         choiceoptions::add(parser, kOptions);
         for (const char *name :
              {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
@@ -71,19 +116,25 @@ int main(int argc, char *argv[])
         choices = settingsfile::read();
         if (const std::optional<QString> why = choiceoptions::apply(parser, kOptions, choices))
             return wrong(*why);
+        all = parser.isSet("all");
+        if (all && parser.isSet("port"))
+            return wrong(QCoreApplication::translate("ekrano-live", "--all reads every calculator, --port names one"));
+        if (all && parser.isSet("cable") && choices.link.cable == calclink::LinkChoice::Usb)
+            return wrong(QCoreApplication::translate(
+                "ekrano-live", "--all reads every USB device; its --cable, for the serial ports, is black or gray"));
     }
 
     QApplication app(argc, argv);
     translations.install();
     // The menu entry's name: the desktop matches the window to it (Wayland's application id).
     QGuiApplication::setDesktopFileName(EKRANO_APP_ID ".Live");
-    LiveWindow window(choices, ScreenMetrics::of(QGuiApplication::primaryScreen()));
-    // The session ending, SIGTERM, SIGHUP and Ctrl-C close the window, which
-    // cancels a capture under way and gives the port back as it was.
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, &LiveWindow::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.close(); });
-    window.show();
-    const int status = app.exec();
-    return window.recordingLost() ? 1 : status;
+    const ScreenMetrics metrics = ScreenMetrics::of(QGuiApplication::primaryScreen());
+    if (all) {
+        const calclink::LinkChoice::Cable serial =
+            choices.link.cable == calclink::LinkChoice::Black ? calclink::LinkChoice::Black : calclink::LinkChoice::Gray;
+        ClassWindow window(choices, metrics, [serial] { return serialCalculators(serial); });
+        return run(app, window);
+    }
+    LiveWindow window(choices, metrics);
+    return run(app, window);
 }
