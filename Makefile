@@ -34,7 +34,7 @@ TEST_DEPS := libgtest-dev libbenchmark-dev libxcb1-dev \
         clang libclang-rt-dev llvm python3 gifsicle \
         qemu-system-x86 debootstrap cpio
 
-.PHONY: all deps program-deps package-deps build programs run demo demo-live test bench clean install-udev
+.PHONY: all deps program-deps package-deps build programs run demo demo-live demo-class test bench clean install-udev
 .PHONY: install package screenshot translations
 
 # make -s print-PROGRAM_DEPS: a list, for the checks that read it.
@@ -103,6 +103,10 @@ demo: programs
 demo-live: programs
 	tools/demo $(BUILD) --live
 
+# Ekrano Live for the whole class, against four simulated calculators.
+demo-class: programs
+	tools/demo $(BUILD) --class
+
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	bench/run-benchmarks $(BUILD)
@@ -147,7 +151,7 @@ translations: program-deps $(BUILD)/CMakeCache.txt
 # The README's pictures of the two windows, taken by the programs themselves.
 screenshot: build
 	@mkdir -p docs
-	QT_QPA_PLATFORM=offscreen $(BUILD)/ekrano-screenshot docs/window.png docs/live.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/ekrano-screenshot docs/window.png docs/live.png docs/class.png
 
 # The hardening checks: a second build with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer (the tests labelled "sanitized", which need no

@@ -5,7 +5,11 @@
 // calculator answers on a pseudo-terminal linked as COM1, and the captures go
 // through the real button, the real reader and the real Gray cable code.
 //
-// Usage: ekrano-screenshot WINDOW.png [LIVE.png]
+// With a third file, Ekrano Live's grid of a class's calculators: four
+// simulated calculators linked as COM1 to COM4, three of them named, one of
+// them silent.
+//
+// Usage: ekrano-screenshot WINDOW.png [LIVE.png [CLASS.png]]
 
 #include <QApplication>
 #include <QEventLoop>
@@ -18,8 +22,10 @@
 #include <cstdlib>
 
 #include "calcsimulator.h"
+#include "classwindow.h"
 #include "comports.h"
 #include "form1.h"
+#include "livereader.h"
 #include "livewindow.h"
 #include "portlink.h"
 
@@ -46,12 +52,48 @@ int fail(const char *message)
     return 1;
 }
 
+// The grid of four calculators, COM1 the one given, once the screens a second have settled.
+int classPicture(CalcSimulator &first, const QString &output)
+{
+    CalcSimulator second(animatedScreen(kAnimationFrames - 1)), third(animatedScreen(kAnimationFrames / 4)), fourth;
+    second.setFault(Fault::Late, std::chrono::milliseconds(819));
+    third.setFault(Fault::Late, std::chrono::milliseconds(819));
+    fourth.setFault(Fault::Silent);
+    std::vector<calclink::LinkChoice> calculators;
+    CalcSimulator *const simulators[] = {&first, &second, &third, &fourth};
+    for (int port = 1; port <= 4; ++port) {
+        CalcSimulator &simulator = *simulators[port - 1];
+        if (port > 1)
+            simulator.start();
+        std::string error;
+        if (!makeLink(calclink::portLinkPath(port), simulator.path(), error))
+            return fail(("cannot link a simulated calculator: " + error).c_str());
+        calculators.push_back({calclink::LinkChoice::Gray, port, {}});
+    }
+    TileNames names;
+    for (const auto &[place, name] : {std::pair("COM1", "Ana"), {"COM2", "Ben"}, {"COM3", "Table 3"}})
+        if (const QString why = names.name(place, name); !why.isEmpty())
+            return fail(why.toLocal8Bit());
+
+    ClassWindow window(settingsfile::read(), ScreenMetrics{15, 15}, [calculators] { return calculators; });
+    window.resize(820, 520);
+    window.show();
+    QEventLoop settle;
+    QTimer::singleShot(LiveReader::kRateSpan + std::chrono::seconds(1), &settle, &QEventLoop::quit);
+    settle.exec();
+    if (!window.status().startsWith("Calculators read: 3 of 4"))
+        return fail(("the grid did not follow the simulated calculators: " + window.status()).toLocal8Bit());
+    if (!window.grab().save(output, "PNG"))
+        return fail("cannot write the grid's picture");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "Usage: ekrano-screenshot WINDOW.png [LIVE.png]\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "Usage: ekrano-screenshot WINDOW.png [LIVE.png [CLASS.png]]\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
@@ -110,5 +152,8 @@ int main(int argc, char *argv[])
         return fail(("the live window did not follow the simulated calculator: " + live.status()).toLocal8Bit());
     if (!live.grab().save(QString::fromLocal8Bit(argv[2]), "PNG"))
         return fail("cannot write the live window's picture");
-    return 0;
+    live.close();
+    if (argc == 3)
+        return 0;
+    return classPicture(simulator, QString::fromLocal8Bit(argv[3]));
 }
