@@ -128,7 +128,7 @@ std::unique_ptr<Transport> transportOver(std::unique_ptr<FakeCable> cable, const
     UsbOpening opening;
     opening.status = UsbOpening::Opened;
     opening.cable = std::move(cable);
-    return usbTransport(std::move(opening), kUsb0, 0, timeouts);
+    return usbTransport(std::move(opening), kUsb0, {}, timeouts);
 }
 
 LinkError errorOf(const std::function<void()> &action)
@@ -151,7 +151,7 @@ TEST(UsbCable, ReadsAScreenDeliveredIn32BytePackets)
         UsbOpening opening;
         opening.status = UsbOpening::Opened;
         opening.cable = std::make_unique<FakeCable>(log, screenReplies(bitmap));
-        auto link = usbTransport(std::move(opening), kUsb0, 0, {}, Stop::never(), traced.trace());
+        auto link = usbTransport(std::move(opening), kUsb0, {}, {}, Stop::never(), traced.trace());
         const Bitmap screen = readScreen(*link, {}, traced.trace());
         EXPECT_TRUE(std::equal(screen.begin(), screen.end(), bitmap.begin()));
     }
@@ -261,7 +261,7 @@ TEST(UsbCable, OpeningErrorsTellTheUserWhatToDo)
         opening.error = err;
         opening.path = "/dev/bus/usb/002/003";
         opening.reason = "Other error";
-        return errorOf([&] { usbTransport(std::move(opening), name, index); });
+        return errorOf([&] { usbTransport(std::move(opening), name, UsbDevice{index, {}}); });
     };
 
     LinkError e = openingError(UsbOpening::NotFound, 0, 0, kUsb0, 0);
@@ -278,7 +278,7 @@ TEST(UsbCable, OpeningErrorsTellTheUserWhatToDo)
     UsbOpening colour;
     colour.status = UsbOpening::NotFound;
     colour.unreadable = {"Colour\x1b[2Jtest"};
-    e = errorOf([&] { usbTransport(std::move(colour), kUsb0, 0); });
+    e = errorOf([&] { usbTransport(std::move(colour), kUsb0, {}); });
     EXPECT_EQ(e.number(), kNoUsbCable);
     for (const char *part : {"\"Colour?[2Jtest\"", "colour screen", "96 x 64 monochrome screen"})
         EXPECT_NE(e.description().find(part), std::string::npos) << part << " in: " << e.description();
@@ -354,7 +354,7 @@ struct CalculatorOnItsPort {
         UsbOpening opening;
         opening.status = UsbOpening::Opened;
         opening.cable = std::make_unique<DirectDevice>(plug);
-        transport = usbTransport(std::move(opening), kUsb0, 0, limits, stop, trace);
+        transport = usbTransport(std::move(opening), kUsb0, {}, limits, stop, trace);
     }
 
     Bitmap screen = [] {
@@ -497,7 +497,7 @@ TEST(DirectUsb, ACaptureDropsWhatTheOneBeforeLeft)
     UsbOpening opening;
     opening.status = UsbOpening::Opened;
     opening.cable = std::make_unique<DirectDevice>(link.plug);
-    const auto next = usbTransport(std::move(opening), kUsb0, 0, link.limits, Stop::never(), traced.trace());
+    const auto next = usbTransport(std::move(opening), kUsb0, {}, link.limits, Stop::never(), traced.trace());
     EXPECT_EQ(readDirectScreen(*next, link.limits, traced.trace()), link.screen);
     EXPECT_EQ(traced.count("dropped 255 bytes an earlier exchange left"), 1);
     EXPECT_EQ(traced.count("a calculator on its own USB port \"Ekrano test\": configuration 1"), 1)
@@ -546,9 +546,9 @@ TEST(DirectUsb, DeviceKindsAndNames)
     EXPECT_EQ(usbKindOf(0x0451, 0xE010), UsbKind::Unreadable);
     EXPECT_EQ(usbKindOf(0x0451, 0xE004), std::nullopt);
     EXPECT_STREQ(usbKindName(UsbKind::Calculator), "calculator on its own USB port");
-    EXPECT_EQ((LinkChoice{LinkChoice::Usb, 3, {2}}.deviceName()), "\\\\.\\Usb2")
+    EXPECT_EQ((LinkChoice{LinkChoice::Usb, 3, {2, {}}}.deviceName()), "\\\\.\\Usb2")
         << "--port USB2, whatever COM port is stored";
-    EXPECT_EQ((LinkChoice{LinkChoice::Gray, 3, {2}}.deviceName()), "COM3");
+    EXPECT_EQ((LinkChoice{LinkChoice::Gray, 3, {2, {}}}.deviceName()), "COM3");
 
     // \\.\Usb1 through capture(), with one calculator plugged in as \\.\Usb0.
     auto plug = std::make_shared<DirectPlug>();
@@ -559,11 +559,17 @@ TEST(DirectUsb, DeviceKindsAndNames)
     ASSERT_TRUE(first.screen) << first.why();
     EXPECT_EQ((*first.screen)[0], 0x81);
     const CaptureResult second = capture(LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb1"), stop);
-    setUsbOpener({});
     EXPECT_EQ(second.number, kNoUsbCable);
     EXPECT_NE(second.description.find("second USB device (link cable or calculator), but only 1 is connected"),
               std::string::npos)
         << second.description;
+    // By where it is plugged in: there, and a port with nothing in it.
+    EXPECT_TRUE(capture(LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb-1-1"), stop).screen);
+    const CaptureResult elsewhere = capture(LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb-1-2"), stop);
+    setUsbOpener({});
+    EXPECT_EQ(elsewhere.number, kNoUsbCable);
+    EXPECT_NE(elsewhere.description.find("is plugged in at USB port 1-2 (\\\\.\\Usb-1-2)"), std::string::npos)
+        << elsewhere.description;
 }
 
 } // namespace

@@ -112,7 +112,7 @@ calclink::UsbOpener directOpener(std::shared_ptr<DirectPlug> plug)
 {
     return [plug](const calclink::UsbDevice &device) {
         calclink::UsbOpening opening;
-        if (device.number != 0) {
+        if (device.portPath.empty() ? device.number != 0 : device.portPath != "1-1") {
             opening.status = calclink::UsbOpening::NotFound;
             opening.found = 1;
             return opening;

@@ -88,6 +88,6 @@ private:
     bool gone_ = false;
 };
 
-// An opening of the USB devices that finds `plug` as \\.\Usb0 and nothing
-// else, for calclink::setUsbOpener.
+// An opening of the USB devices that finds `plug` as \\.\Usb0 and at port path
+// 1-1, and nothing else, for calclink::setUsbOpener.
 calclink::UsbOpener directOpener(std::shared_ptr<DirectPlug> plug);
