@@ -13,11 +13,13 @@
 
 #include "calclink.h"
 #include "comports.h"
+#include "everycalculator.h"
 #include "linkerror.h"
 #include "portcheck.h"
 #include "tempfolder.h"
 #include "memorytransport.h"
 #include "transportfactory.h"
+#include "usbcable.h"
 
 using namespace calclink;
 namespace fs = std::filesystem;
@@ -151,6 +153,43 @@ TEST(LinkChoices, OptionsChangeOnlyWhatTheyName)
     for (const char *wrong : {"USB-1", "USB-1-", "USB-0-1", "USB-1-01", "USB-1-256", "USB-1-1..2", "USB-1-1.",
                               "USB-1-1.2.3.4.5.6.7.8", "USB-1-1/../x", "USB--1-1"})
         EXPECT_EQ(choice.takeOptions(wrong, "usb"), Fault::Port) << wrong;
+}
+
+TEST_F(DeviceNames, EveryCalculatorIsEachLinkedComPortThenEachUsbDeviceByWhereItIsPluggedIn)
+{
+    fs::create_symlink("/dev/null", port(2));
+    fs::create_symlink("/dev/ttyUSB97", port(4)); // leads nowhere: its capture will say so
+    setUsbOpener({}, [](std::string &) {
+        return std::optional(std::vector<UsbCablePlace>{
+            {1, 5, "/dev/bus/usb/001/005", UsbKind::Calculator, "", "1-1.3"},
+            {1, 6, "/dev/bus/usb/001/006", UsbKind::Unreadable, "", "1-1.4"},
+            {1, 7, "/dev/bus/usb/001/007", UsbKind::LinkCable, "", "1-2"}});
+    });
+    const auto labels = [](LinkChoice::Cable cable) {
+        std::vector<std::string> found;
+        for (const LinkChoice &choice : everyCalculator(cable))
+            found.push_back(choice.label());
+        return found;
+    };
+    EXPECT_EQ(labels(LinkChoice::Black), (std::vector<std::string>{"COM2, Black cable", "COM4, Black cable",
+                                                                   "USB cable, USB-1-1.3", "USB cable, USB-1-2"}));
+    EXPECT_EQ(labels(LinkChoice::Usb).front(), "COM2, Gray cable");
+    EXPECT_EQ(checkPorts()[4].rfind("USB   \\\\.\\Usb0 (USB0, USB-1-1.3): calculator on its own USB port, bus 001 "
+                                    "address 005 (/dev/bus/usb/001/005)",
+                                    0),
+              0u)
+        << checkPorts()[4];
+
+    // A ports folder that cannot be looked in could hide any link: each port, to say why.
+    setUsbOpener({}, [](std::string &reason) {
+        reason = "no USB here";
+        return std::optional<std::vector<UsbCablePlace>>();
+    });
+    const fs::path ports = config() / "Ekrano/ports";
+    fs::remove_all(ports);
+    fs::create_symlink(ports, ports);
+    EXPECT_EQ(everyCalculator(LinkChoice::Gray).size(), 4u);
+    setUsbOpener({});
 }
 
 TEST_F(DeviceNames, UnknownNamesAreRefusedByName)

@@ -15,6 +15,7 @@
 #include "memorytransport.h"
 #include "packet.h"
 #include "screenexchange.h"
+#include "screenreader.h"
 #include "usbtransport.h"
 
 using namespace calclink;
@@ -570,6 +571,52 @@ TEST(DirectUsb, DeviceKindsAndNames)
     EXPECT_EQ(elsewhere.number, kNoUsbCable);
     EXPECT_NE(elsewhere.description.find("is plugged in at USB port 1-2 (\\\\.\\Usb-1-2)"), std::string::npos)
         << elsewhere.description;
+}
+
+TEST(DirectUsb, EachCalculatorIsReadOnItsOwnAndOneThatStallsOrFailsHoldsNoOther)
+{
+    // At 1-1 and 1-4 calculators that answer, at 1-2 one that never does, at
+    // 1-3 one pulled out at its first read; nothing at 1-5.
+    auto bus = std::make_shared<DirectBus>();
+    for (const char *place : {"1-1", "1-2", "1-3", "1-4"}) {
+        bus->plugs.emplace_back(place, std::make_shared<DirectPlug>());
+        bus->plugs.back().second->calculator.behaviour().screen[0] = uint8_t(place[2]);
+    }
+    bus->plugs[1].second->calculator.behaviour().silent = true;
+    bus->plugs[2].second->readsBeforeUnplug = 0;
+    setUsbOpener(directOpener(bus));
+    LinkTimeouts patient; // only a cancel ends the silent one's wait
+    patient.reply = patient.capture = 600s;
+
+    Stop all;
+    std::deque<Stop> stops;
+    std::vector<std::optional<ScreenReader::Reading>> readings(5);
+    std::vector<std::unique_ptr<ScreenReader>> readers;
+    for (size_t i = 0; i < readings.size(); ++i) {
+        const std::string place = "1-" + std::to_string(i + 1);
+        readers.push_back(std::make_unique<ScreenReader>(
+            LinkChoice{LinkChoice::Usb, 1, {0, place}},
+            [&readings, i](const ScreenReader::Reading &reading) {
+                readings[i] = reading;
+                return ScreenReader::Next::done();
+            },
+            stops.emplace_back(&all), patient));
+    }
+    for (size_t i : {0, 2, 3, 4})
+        EXPECT_TRUE(readers[i]->waitUntil(SteadyClock::now() + 60s)) << "reader " << i << " waits for another";
+    EXPECT_FALSE(readers[1]->waitUntil(SteadyClock::now())) << "the silent one is still waiting";
+    all.cancel();
+    EXPECT_TRUE(readers[1]->waitUntil(SteadyClock::now() + 60s));
+    readers.clear();
+    setUsbOpener({});
+
+    for (size_t i : {0, 3}) {
+        ASSERT_TRUE(readings[i]->result.screen) << readings[i]->result.why();
+        EXPECT_EQ((*readings[i]->result.screen)[0], uint8_t('1' + i)) << "each its own calculator's screen";
+    }
+    EXPECT_TRUE(readings[1]->result.cancelled()) << readings[1]->result.why();
+    EXPECT_EQ(readings[2]->result.number, kSystemErrorBase + ENODEV) << readings[2]->result.why();
+    EXPECT_EQ(readings[4]->result.number, kNoUsbCable) << readings[4]->result.why();
 }
 
 } // namespace

@@ -151,7 +151,7 @@ std::string installedUdevRule()
 std::vector<std::string> checkUsb()
 {
     std::string reason;
-    const std::optional<std::vector<UsbCablePlace>> cables = listLibusbCables(reason);
+    const std::optional<std::vector<UsbCablePlace>> cables = listUsbCables(reason);
     if (!cables)
         return {fill(translate("calclink", "USB   cannot be used on this computer: %1"), {reason})};
     const std::string rule = installedUdevRule();

@@ -76,11 +76,15 @@ struct UsbCablePlace {
 // USB cannot be used.
 std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason);
 
-// How openUsb() finds and opens a device: openLibusbCable, unless a test or
-// a benchmark puts a simulated device in its place. An empty opener puts
-// libusb back. Set it while no capture runs.
+// How the link finds and opens the devices: listLibusbCables and
+// openLibusbCable, unless a test or a benchmark puts simulated devices in
+// their place. An empty lister or opener puts libusb's back. Set them while
+// no capture runs.
 using UsbOpener = std::function<UsbOpening(const UsbDevice &device)>;
-void setUsbOpener(UsbOpener opener);
+using UsbLister = std::function<std::optional<std::vector<UsbCablePlace>>(std::string &reason)>;
+void setUsbOpener(UsbOpener opener, UsbLister lister = {});
+// The devices present, as listLibusbCables or the lister set in its place finds them.
+std::optional<std::vector<UsbCablePlace>> listUsbCables(std::string &reason);
 
 // What the user can do when opening a cable fails with `err` (errno), if anything.
 std::string usbAdvice(int err);

@@ -220,9 +220,25 @@ UsbOpener &usbOpener()
     return opener;
 }
 
+UsbLister &usbLister()
+{
+    static UsbLister lister;
+    return lister;
+}
+
 } // namespace
 
-void setUsbOpener(UsbOpener opener) { usbOpener() = std::move(opener); }
+void setUsbOpener(UsbOpener opener, UsbLister lister)
+{
+    usbOpener() = std::move(opener);
+    usbLister() = std::move(lister);
+}
+
+std::optional<std::vector<UsbCablePlace>> listUsbCables(std::string &reason)
+{
+    const UsbLister &lister = usbLister();
+    return lister ? lister(reason) : listLibusbCables(reason);
+}
 
 std::unique_ptr<Transport> openUsb(const std::string &deviceName, const UsbDevice &device,
                                    const LinkTimeouts &timeouts, const Stop &stop, const Trace &trace)
