@@ -318,8 +318,8 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
         {{"--zoom", "7", "x.png"}, "--zoom takes 0.1 to 5 in steps of 0.1, not '7'"},
         {{"--zoom", "2.55", "x.png"}, "--zoom takes 0.1 to 5 in steps of 0.1, not '2.55'"},
         {{"--cable", "purple", "x.png"}, "--cable takes black, gray or usb, not 'purple'"},
-        {{"--port", "COM5", "x.png"}, "--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, "
-                                      "not 'COM5'"},
+        {{"--port", "COM5", "x.png"}, "--port takes COM1, COM2, COM3 or COM4, or with the USB cable USB0, USB1 ... or "
+                                      "where the device is plugged in, as USB-1-1.3, not 'COM5'"},
         {{"--port", "USB100", "--cable", "usb", "x.png"}, "--port takes USB0 to USB99 for a USB device, not 'USB100'"},
         {{"--port", "usb1", "--cable", "gray", "x.png"}, "--port usb1 is a USB device, for the USB cable (--cable usb)"},
         {{"--foreground", "red", "x.png"}, "--foreground takes a colour as #rrggbb, not 'red'"},

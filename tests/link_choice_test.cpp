@@ -13,11 +13,13 @@
 
 #include "calclink.h"
 #include "comports.h"
+#include "everycalculator.h"
 #include "linkerror.h"
 #include "portcheck.h"
 #include "tempfolder.h"
 #include "memorytransport.h"
 #include "transportfactory.h"
+#include "usbcable.h"
 
 using namespace calclink;
 namespace fs = std::filesystem;
@@ -111,7 +113,10 @@ TEST(LinkChoices, EachNamesItsCableAndPlaceAndReadsBackFromItsDeviceName)
         {{LinkChoice::Black, 3, {}}, kCableBlack, "COM3", "COM3", "COM3, Black cable"},
         {{LinkChoice::Gray, 1, {}}, kCableGray, "COM1", "COM1", "COM1, Gray cable"},
         {{LinkChoice::Usb, 2, {}}, kCableUsb, "\\\\.\\Usb0", "USB0", "USB cable"},
-        {{LinkChoice::Usb, 2, {12}}, kCableUsb, "\\\\.\\Usb12", "USB12", "USB cable, USB12"},
+        {{LinkChoice::Usb, 2, {12, {}}}, kCableUsb, "\\\\.\\Usb12", "USB12", "USB cable, USB12"},
+        {{LinkChoice::Usb, 2, {0, "1-1.3"}}, kCableUsb, "\\\\.\\Usb-1-1.3", "USB-1-1.3", "USB cable, USB-1-1.3"},
+        {{LinkChoice::Usb, 1, {0, "12-1.2.3.4.5.6.255"}}, kCableUsb, "\\\\.\\Usb-12-1.2.3.4.5.6.255",
+         "USB-12-1.2.3.4.5.6.255", "USB cable, USB-12-1.2.3.4.5.6.255"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.label);
@@ -121,30 +126,77 @@ TEST(LinkChoices, EachNamesItsCableAndPlaceAndReadsBackFromItsDeviceName)
         EXPECT_EQ(row.choice.label(), row.label);
         const LinkChoice back = LinkChoice::ofDevice(row.code, row.device);
         EXPECT_EQ(back.deviceName(), row.device);
+        EXPECT_EQ(back.usb, row.choice.usb);
     }
     // The menus with nothing ticked: Black, and the port 0 that the link refuses by name.
     EXPECT_EQ(LinkChoice::ofMenus(std::nullopt, std::nullopt).deviceName(), "COM0");
     EXPECT_EQ(LinkChoice::ofMenus(7, 2), (LinkChoice{LinkChoice::Black, 2, {}}));
+    EXPECT_EQ(usbPortPathOf(3, {1, 12}), "3-1.12");
 }
 
 TEST(LinkChoices, OptionsChangeOnlyWhatTheyName)
 {
     using Fault = LinkChoice::OptionFault;
     LinkChoice choice{LinkChoice::Gray, 3, {}};
-    EXPECT_EQ(choice.takeOptions("usb4", "USB"), Fault::None);
-    EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 3, {4}})) << "the stored COM port stays for a serial cable";
+    EXPECT_EQ(choice.takeOptions("usb-1-1.3", "USB"), Fault::None);
+    EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 3, {0, "1-1.3"}})) << "the stored COM port stays for a serial cable";
+    EXPECT_EQ(choice.takeOptions("usb4", std::nullopt), Fault::None);
+    EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 3, {4, {}}})) << "a number, and no port path left over";
     EXPECT_EQ(choice.takeOptions("Com2", std::nullopt), Fault::None);
-    EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 2, {4}}));
+    EXPECT_EQ(choice, (LinkChoice{LinkChoice::Usb, 2, {4, {}}}));
     EXPECT_EQ(choice.takeOptions("USB1", "gray"), Fault::UsbPortWithSerialCable);
+    EXPECT_EQ(choice.takeOptions("USB-2-4", "black"), Fault::UsbPortWithSerialCable);
     EXPECT_EQ(choice.takeOptions("COM1 ", std::nullopt), Fault::Port);
     EXPECT_EQ(choice.takeOptions("usb100", std::nullopt), Fault::UsbNumber);
     EXPECT_EQ(choice.takeOptions(std::nullopt, "grey"), Fault::Cable);
+    // Port paths as sysfs writes them, and nothing else: it is also a file name.
+    for (const char *wrong : {"USB-1", "USB-1-", "USB-0-1", "USB-1-01", "USB-1-256", "USB-1-1..2", "USB-1-1.",
+                              "USB-1-1.2.3.4.5.6.7.8", "USB-1-1/../x", "USB--1-1"})
+        EXPECT_EQ(choice.takeOptions(wrong, "usb"), Fault::Port) << wrong;
+}
+
+TEST_F(DeviceNames, EveryCalculatorIsEachLinkedComPortThenEachUsbDeviceByWhereItIsPluggedIn)
+{
+    fs::create_symlink("/dev/null", port(2));
+    fs::create_symlink("/dev/ttyUSB97", port(4)); // leads nowhere: its capture will say so
+    setUsbOpener({}, [](std::string &) {
+        return std::optional(std::vector<UsbCablePlace>{
+            {1, 5, "/dev/bus/usb/001/005", UsbKind::Calculator, "", "1-1.3"},
+            {1, 6, "/dev/bus/usb/001/006", UsbKind::Unreadable, "", "1-1.4"},
+            {1, 7, "/dev/bus/usb/001/007", UsbKind::LinkCable, "", "1-2"}});
+    });
+    const auto labels = [](LinkChoice::Cable cable) {
+        std::vector<std::string> found;
+        for (const LinkChoice &choice : everyCalculator(cable))
+            found.push_back(choice.label());
+        return found;
+    };
+    EXPECT_EQ(labels(LinkChoice::Black), (std::vector<std::string>{"COM2, Black cable", "COM4, Black cable",
+                                                                   "USB cable, USB-1-1.3", "USB cable, USB-1-2"}));
+    EXPECT_EQ(labels(LinkChoice::Usb).front(), "COM2, Gray cable");
+    EXPECT_EQ(checkPorts()[4].rfind("USB   \\\\.\\Usb0 (USB0, USB-1-1.3): calculator on its own USB port, bus 001 "
+                                    "address 005 (/dev/bus/usb/001/005)",
+                                    0),
+              0u)
+        << checkPorts()[4];
+
+    // A ports folder that cannot be looked in could hide any link: each port, to say why.
+    setUsbOpener({}, [](std::string &reason) {
+        reason = "no USB here";
+        return std::optional<std::vector<UsbCablePlace>>();
+    });
+    const fs::path ports = config() / "Ekrano/ports";
+    fs::remove_all(ports);
+    fs::create_symlink(ports, ports);
+    EXPECT_EQ(everyCalculator(LinkChoice::Gray).size(), 4u);
+    setUsbOpener({});
 }
 
 TEST_F(DeviceNames, UnknownNamesAreRefusedByName)
 {
     for (const std::string name : {"COM0", "COM5", "", "com1", "COM12", "COM1 ", "/dev/ttyS0", "\\\\.\\Usb",
-                                   "\\\\.\\UsbX", "\\\\.\\Usb-1", "\\\\.\\Usb99999999999", "\\.\\Usb0"}) {
+                                   "\\\\.\\UsbX", "\\\\.\\Usb-1", "\\\\.\\Usb99999999999", "\\.\\Usb0",
+                                   "\\\\.\\Usb-1-0"}) {
         try {
             LinkChoice::ofDevice(kCableGray, name);
             ADD_FAILURE() << '"' << name << "\" accepted";

@@ -15,6 +15,7 @@
 #include "memorytransport.h"
 #include "packet.h"
 #include "screenexchange.h"
+#include "screenreader.h"
 #include "usbtransport.h"
 
 using namespace calclink;
@@ -128,7 +129,7 @@ std::unique_ptr<Transport> transportOver(std::unique_ptr<FakeCable> cable, const
     UsbOpening opening;
     opening.status = UsbOpening::Opened;
     opening.cable = std::move(cable);
-    return usbTransport(std::move(opening), kUsb0, 0, timeouts);
+    return usbTransport(std::move(opening), kUsb0, {}, timeouts);
 }
 
 LinkError errorOf(const std::function<void()> &action)
@@ -151,7 +152,7 @@ TEST(UsbCable, ReadsAScreenDeliveredIn32BytePackets)
         UsbOpening opening;
         opening.status = UsbOpening::Opened;
         opening.cable = std::make_unique<FakeCable>(log, screenReplies(bitmap));
-        auto link = usbTransport(std::move(opening), kUsb0, 0, {}, Stop::never(), traced.trace());
+        auto link = usbTransport(std::move(opening), kUsb0, {}, {}, Stop::never(), traced.trace());
         const Bitmap screen = readScreen(*link, {}, traced.trace());
         EXPECT_TRUE(std::equal(screen.begin(), screen.end(), bitmap.begin()));
     }
@@ -261,7 +262,7 @@ TEST(UsbCable, OpeningErrorsTellTheUserWhatToDo)
         opening.error = err;
         opening.path = "/dev/bus/usb/002/003";
         opening.reason = "Other error";
-        return errorOf([&] { usbTransport(std::move(opening), name, index); });
+        return errorOf([&] { usbTransport(std::move(opening), name, UsbDevice{index, {}}); });
     };
 
     LinkError e = openingError(UsbOpening::NotFound, 0, 0, kUsb0, 0);
@@ -278,7 +279,7 @@ TEST(UsbCable, OpeningErrorsTellTheUserWhatToDo)
     UsbOpening colour;
     colour.status = UsbOpening::NotFound;
     colour.unreadable = {"Colour\x1b[2Jtest"};
-    e = errorOf([&] { usbTransport(std::move(colour), kUsb0, 0); });
+    e = errorOf([&] { usbTransport(std::move(colour), kUsb0, {}); });
     EXPECT_EQ(e.number(), kNoUsbCable);
     for (const char *part : {"\"Colour?[2Jtest\"", "colour screen", "96 x 64 monochrome screen"})
         EXPECT_NE(e.description().find(part), std::string::npos) << part << " in: " << e.description();
@@ -354,7 +355,7 @@ struct CalculatorOnItsPort {
         UsbOpening opening;
         opening.status = UsbOpening::Opened;
         opening.cable = std::make_unique<DirectDevice>(plug);
-        transport = usbTransport(std::move(opening), kUsb0, 0, limits, stop, trace);
+        transport = usbTransport(std::move(opening), kUsb0, {}, limits, stop, trace);
     }
 
     Bitmap screen = [] {
@@ -497,7 +498,7 @@ TEST(DirectUsb, ACaptureDropsWhatTheOneBeforeLeft)
     UsbOpening opening;
     opening.status = UsbOpening::Opened;
     opening.cable = std::make_unique<DirectDevice>(link.plug);
-    const auto next = usbTransport(std::move(opening), kUsb0, 0, link.limits, Stop::never(), traced.trace());
+    const auto next = usbTransport(std::move(opening), kUsb0, {}, link.limits, Stop::never(), traced.trace());
     EXPECT_EQ(readDirectScreen(*next, link.limits, traced.trace()), link.screen);
     EXPECT_EQ(traced.count("dropped 255 bytes an earlier exchange left"), 1);
     EXPECT_EQ(traced.count("a calculator on its own USB port \"Ekrano test\": configuration 1"), 1)
@@ -546,9 +547,9 @@ TEST(DirectUsb, DeviceKindsAndNames)
     EXPECT_EQ(usbKindOf(0x0451, 0xE010), UsbKind::Unreadable);
     EXPECT_EQ(usbKindOf(0x0451, 0xE004), std::nullopt);
     EXPECT_STREQ(usbKindName(UsbKind::Calculator), "calculator on its own USB port");
-    EXPECT_EQ((LinkChoice{LinkChoice::Usb, 3, {2}}.deviceName()), "\\\\.\\Usb2")
+    EXPECT_EQ((LinkChoice{LinkChoice::Usb, 3, {2, {}}}.deviceName()), "\\\\.\\Usb2")
         << "--port USB2, whatever COM port is stored";
-    EXPECT_EQ((LinkChoice{LinkChoice::Gray, 3, {2}}.deviceName()), "COM3");
+    EXPECT_EQ((LinkChoice{LinkChoice::Gray, 3, {2, {}}}.deviceName()), "COM3");
 
     // \\.\Usb1 through capture(), with one calculator plugged in as \\.\Usb0.
     auto plug = std::make_shared<DirectPlug>();
@@ -559,11 +560,63 @@ TEST(DirectUsb, DeviceKindsAndNames)
     ASSERT_TRUE(first.screen) << first.why();
     EXPECT_EQ((*first.screen)[0], 0x81);
     const CaptureResult second = capture(LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb1"), stop);
-    setUsbOpener({});
     EXPECT_EQ(second.number, kNoUsbCable);
     EXPECT_NE(second.description.find("second USB device (link cable or calculator), but only 1 is connected"),
               std::string::npos)
         << second.description;
+    // By where it is plugged in: there, and a port with nothing in it.
+    EXPECT_TRUE(capture(LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb-1-1"), stop).screen);
+    const CaptureResult elsewhere = capture(LinkChoice::ofDevice(kCableUsb, "\\\\.\\Usb-1-2"), stop);
+    setUsbOpener({});
+    EXPECT_EQ(elsewhere.number, kNoUsbCable);
+    EXPECT_NE(elsewhere.description.find("is plugged in at USB port 1-2 (\\\\.\\Usb-1-2)"), std::string::npos)
+        << elsewhere.description;
+}
+
+TEST(DirectUsb, EachCalculatorIsReadOnItsOwnAndOneThatStallsOrFailsHoldsNoOther)
+{
+    // At 1-1 and 1-4 calculators that answer, at 1-2 one that never does, at
+    // 1-3 one pulled out at its first read; nothing at 1-5.
+    auto bus = std::make_shared<DirectBus>();
+    for (const char *place : {"1-1", "1-2", "1-3", "1-4"}) {
+        bus->plugs.emplace_back(place, std::make_shared<DirectPlug>());
+        bus->plugs.back().second->calculator.behaviour().screen[0] = uint8_t(place[2]);
+    }
+    bus->plugs[1].second->calculator.behaviour().silent = true;
+    bus->plugs[2].second->readsBeforeUnplug = 0;
+    setUsbOpener(directOpener(bus));
+    LinkTimeouts patient; // only a cancel ends the silent one's wait
+    patient.reply = patient.capture = 600s;
+
+    Stop all;
+    std::deque<Stop> stops;
+    std::vector<std::optional<ScreenReader::Reading>> readings(5);
+    std::vector<std::unique_ptr<ScreenReader>> readers;
+    for (size_t i = 0; i < readings.size(); ++i) {
+        const std::string place = "1-" + std::to_string(i + 1);
+        readers.push_back(std::make_unique<ScreenReader>(
+            LinkChoice{LinkChoice::Usb, 1, {0, place}},
+            [&readings, i](const ScreenReader::Reading &reading) {
+                readings[i] = reading;
+                return ScreenReader::Next::done();
+            },
+            stops.emplace_back(&all), patient));
+    }
+    for (size_t i : {0, 2, 3, 4})
+        EXPECT_TRUE(readers[i]->waitUntil(SteadyClock::now() + 60s)) << "reader " << i << " waits for another";
+    EXPECT_FALSE(readers[1]->waitUntil(SteadyClock::now())) << "the silent one is still waiting";
+    all.cancel();
+    EXPECT_TRUE(readers[1]->waitUntil(SteadyClock::now() + 60s));
+    readers.clear();
+    setUsbOpener({});
+
+    for (size_t i : {0, 3}) {
+        ASSERT_TRUE(readings[i]->result.screen) << readings[i]->result.why();
+        EXPECT_EQ((*readings[i]->result.screen)[0], uint8_t('1' + i)) << "each its own calculator's screen";
+    }
+    EXPECT_TRUE(readings[1]->result.cancelled()) << readings[1]->result.why();
+    EXPECT_EQ(readings[2]->result.number, kSystemErrorBase + ENODEV) << readings[2]->result.why();
+    EXPECT_EQ(readings[4]->result.number, kNoUsbCable) << readings[4]->result.why();
 }
 
 } // namespace

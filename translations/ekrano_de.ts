@@ -492,10 +492,6 @@ Sie bleibt erhalten: Wählen Sie einen anderen Ort.</translation>
         <translation>USB-Kabel</translation>
     </message>
     <message>
-        <source>USB cable, USB%1</source>
-        <translation>USB-Kabel, USB%1</translation>
-    </message>
-    <message>
         <source>%1, Gray cable</source>
         <translation>%1, graues Kabel</translation>
     </message>
@@ -648,10 +644,6 @@ Prüfen Sie Taschenrechner, Anschluss und „Verbindung“</translation>
     <message>
         <source>USB   no USB link cable and no calculator on its own USB port found; the udev rule is installed (%1)</source>
         <translation>USB   kein USB-Verbindungskabel und kein Taschenrechner am eigenen USB-Anschluss gefunden; die udev-Regel ist installiert (%1)</translation>
-    </message>
-    <message>
-        <source>USB   %1 (%2): %3, bus %4 address %5 (%6)</source>
-        <translation>USB   %1 (%2): %3, Bus %4 Adresse %5 (%6)</translation>
     </message>
     <message>
         <source>The udev rule is not installed.</source>
@@ -829,13 +821,21 @@ Prüfen Sie Taschenrechner, Anschluss und „Verbindung“</translation>
         <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
         <translation>Der angeschlossene Taschenrechner (%1), %2, hat einen Farbbildschirm, den Ekrano nicht lesen kann: Ekrano liest die Taschenrechner mit dem einfarbigen Bildschirm von 96 x 64, am eigenen USB-Anschluss oder über ein Verbindungskabel.</translation>
     </message>
+    <message>
+        <source>USB cable, %1</source>
+        <translation>USB-Kabel, %1</translation>
+    </message>
+    <message>
+        <source>USB   %1 (%2, %3): %4, bus %5 address %6 (%7)</source>
+        <translation>USB   %1 (%2, %3): %4, Bus %5 Adresse %6 (%7)</translation>
+    </message>
+    <message>
+        <source>Neither a USB link cable nor a calculator on its own USB port is plugged in at USB port %2 (%1). Plug it in there again, or see where each one is plugged in with `ekrano-capture --list`.</source>
+        <translation>Am USB-Anschluss %2 steckt weder ein USB-Verbindungskabel noch ein Taschenrechner am eigenen USB-Anschluss (%1). Stecken Sie das Gerät dort wieder ein, oder sehen Sie mit `ekrano-capture --list` nach, wo jedes Gerät steckt.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>
-    <message>
-        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together.</source>
-        <translation>Die serielle Schnittstelle: COM1 bis COM4; oder mit dem USB-Kabel das USB-Gerät: USB0 (das erste), USB1 ..., Verbindungskabel und Taschenrechner am eigenen USB-Anschluss zusammen gezählt.</translation>
-    </message>
     <message>
         <source>port</source>
         <translation>Port</translation>
@@ -873,10 +873,6 @@ Prüfen Sie Taschenrechner, Anschluss und „Verbindung“</translation>
         <translation>Die Farbe dahinter.</translation>
     </message>
     <message>
-        <source>--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not &apos;%1&apos;</source>
-        <translation>--port erwartet COM1, COM2, COM3 oder COM4 oder mit dem USB-Kabel USB0, USB1 ..., nicht „%1“</translation>
-    </message>
-    <message>
         <source>--cable takes black, gray or usb, not &apos;%1&apos;</source>
         <translation>--cable erwartet black, gray oder usb, nicht „%1“</translation>
     </message>
@@ -899,6 +895,14 @@ Prüfen Sie Taschenrechner, Anschluss und „Verbindung“</translation>
     <message>
         <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
         <translation>--port erwartet für ein USB-Gerät USB0 bis USB99, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together, or where it is plugged in, as --list shows it: USB-1-1.3.</source>
+        <translation>Die serielle Schnittstelle: COM1 bis COM4; oder mit dem USB-Kabel das USB-Gerät: USB0 (das erste), USB1 ..., Verbindungskabel und Taschenrechner am eigenen USB-Anschluss zusammen gezählt, oder wo es steckt, wie --list es zeigt: USB-1-1.3.</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4, or with the USB cable USB0, USB1 ... or where the device is plugged in, as USB-1-1.3, not &apos;%1&apos;</source>
+        <translation>--port erwartet COM1, COM2, COM3 oder COM4 oder mit dem USB-Kabel USB0, USB1 ... oder die Stelle, an der das Gerät steckt, etwa USB-1-1.3, nicht „%1“</translation>
     </message>
 </context>
 <context>

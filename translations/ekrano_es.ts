@@ -492,10 +492,6 @@ Se conserva: elija otro lugar.</translation>
         <translation>Cable USB</translation>
     </message>
     <message>
-        <source>USB cable, USB%1</source>
-        <translation>Cable USB, USB%1</translation>
-    </message>
-    <message>
         <source>%1, Gray cable</source>
         <translation>%1, cable gris</translation>
     </message>
@@ -648,10 +644,6 @@ Compruebe la calculadora, la conexión y el menú «Conexión»</translation>
     <message>
         <source>USB   no USB link cable and no calculator on its own USB port found; the udev rule is installed (%1)</source>
         <translation>USB   no se encontró ningún cable de conexión USB ni ninguna calculadora en su propio puerto USB; la regla udev está instalada (%1)</translation>
-    </message>
-    <message>
-        <source>USB   %1 (%2): %3, bus %4 address %5 (%6)</source>
-        <translation>USB   %1 (%2): %3, bus %4 dirección %5 (%6)</translation>
     </message>
     <message>
         <source>The udev rule is not installed.</source>
@@ -829,13 +821,21 @@ Compruebe la calculadora, la conexión y el menú «Conexión»</translation>
         <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
         <translation>La calculadora conectada (%1), %2, tiene una pantalla en color, que Ekrano no puede leer: Ekrano lee las calculadoras con la pantalla monocroma de 96 x 64, en su propio puerto USB o con un cable de conexión.</translation>
     </message>
+    <message>
+        <source>USB cable, %1</source>
+        <translation>Cable USB, %1</translation>
+    </message>
+    <message>
+        <source>USB   %1 (%2, %3): %4, bus %5 address %6 (%7)</source>
+        <translation>USB   %1 (%2, %3): %4, bus %5 dirección %6 (%7)</translation>
+    </message>
+    <message>
+        <source>Neither a USB link cable nor a calculator on its own USB port is plugged in at USB port %2 (%1). Plug it in there again, or see where each one is plugged in with `ekrano-capture --list`.</source>
+        <translation>No hay ningún cable de conexión USB ni ninguna calculadora en su propio puerto USB enchufado en el puerto USB %2 (%1). Vuelva a enchufar el dispositivo ahí, o vea dónde está enchufado cada uno con `ekrano-capture --list`.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>
-    <message>
-        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together.</source>
-        <translation>El puerto serie: COM1 a COM4; o, con el cable USB, el dispositivo USB: USB0 (el primero), USB1 ..., cables de conexión y calculadoras en su propio puerto USB contados juntos.</translation>
-    </message>
     <message>
         <source>port</source>
         <translation>puerto</translation>
@@ -873,10 +873,6 @@ Compruebe la calculadora, la conexión y el menú «Conexión»</translation>
         <translation>El color detrás de ellos.</translation>
     </message>
     <message>
-        <source>--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not &apos;%1&apos;</source>
-        <translation>--port admite COM1, COM2, COM3 o COM4, o USB0, USB1 ... con el cable USB, no «%1»</translation>
-    </message>
-    <message>
         <source>--cable takes black, gray or usb, not &apos;%1&apos;</source>
         <translation>--cable admite black, gray o usb, no «%1»</translation>
     </message>
@@ -899,6 +895,14 @@ Compruebe la calculadora, la conexión y el menú «Conexión»</translation>
     <message>
         <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
         <translation>--port admite de USB0 a USB99 para un dispositivo USB, no «%1»</translation>
+    </message>
+    <message>
+        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together, or where it is plugged in, as --list shows it: USB-1-1.3.</source>
+        <translation>El puerto serie: COM1 a COM4; o, con el cable USB, el dispositivo USB: USB0 (el primero), USB1 ..., cables de conexión y calculadoras en su propio puerto USB contados juntos, o dónde está enchufado, como lo muestra --list: USB-1-1.3.</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4, or with the USB cable USB0, USB1 ... or where the device is plugged in, as USB-1-1.3, not &apos;%1&apos;</source>
+        <translation>--port admite COM1, COM2, COM3 o COM4, o con el cable USB USB0, USB1 ... o el lugar donde está enchufado el dispositivo, como USB-1-1.3, no «%1»</translation>
     </message>
 </context>
 <context>

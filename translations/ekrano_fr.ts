@@ -492,10 +492,6 @@ Elle est conservée&#xa0;: choisissez un autre emplacement.</translation>
         <translation>Câble USB</translation>
     </message>
     <message>
-        <source>USB cable, USB%1</source>
-        <translation>Câble USB, USB%1</translation>
-    </message>
-    <message>
         <source>%1, Gray cable</source>
         <translation>%1, câble gris</translation>
     </message>
@@ -648,10 +644,6 @@ Vérifiez la calculatrice, le branchement et le menu «&#xa0;Liaison&#xa0;»</tr
     <message>
         <source>USB   no USB link cable and no calculator on its own USB port found; the udev rule is installed (%1)</source>
         <translation>USB   aucun câble de liaison USB ni aucune calculatrice sur son propre port USB trouvé&#xa0;; la règle udev est installée (%1)</translation>
-    </message>
-    <message>
-        <source>USB   %1 (%2): %3, bus %4 address %5 (%6)</source>
-        <translation>USB   %1 (%2)&#xa0;: %3, bus %4 adresse %5 (%6)</translation>
     </message>
     <message>
         <source>The udev rule is not installed.</source>
@@ -829,13 +821,21 @@ Vérifiez la calculatrice, le branchement et le menu «&#xa0;Liaison&#xa0;»</tr
         <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
         <translation>La calculatrice branchée (%1), %2, a un écran couleur, qu&apos;Ekrano ne peut pas lire&#xa0;: Ekrano lit les calculatrices à l&apos;écran monochrome de 96 x 64, sur leur propre port USB ou par un câble de liaison.</translation>
     </message>
+    <message>
+        <source>USB cable, %1</source>
+        <translation>Câble USB, %1</translation>
+    </message>
+    <message>
+        <source>USB   %1 (%2, %3): %4, bus %5 address %6 (%7)</source>
+        <translation>USB   %1 (%2, %3)&#xa0;: %4, bus %5 adresse %6 (%7)</translation>
+    </message>
+    <message>
+        <source>Neither a USB link cable nor a calculator on its own USB port is plugged in at USB port %2 (%1). Plug it in there again, or see where each one is plugged in with `ekrano-capture --list`.</source>
+        <translation>Ni câble de liaison USB ni calculatrice sur son propre port USB n&apos;est branché au port USB %2 (%1). Rebranchez l&apos;appareil à cet endroit, ou voyez où chacun est branché avec `ekrano-capture --list`.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>
-    <message>
-        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together.</source>
-        <translation>Le port série&#xa0;: COM1 à COM4&#xa0;; ou, avec le câble USB, l&apos;appareil USB&#xa0;: USB0 (le premier), USB1 ..., câbles de liaison et calculatrices sur leur propre port USB comptés ensemble.</translation>
-    </message>
     <message>
         <source>port</source>
         <translation>port</translation>
@@ -873,10 +873,6 @@ Vérifiez la calculatrice, le branchement et le menu «&#xa0;Liaison&#xa0;»</tr
         <translation>La couleur derrière eux.</translation>
     </message>
     <message>
-        <source>--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not &apos;%1&apos;</source>
-        <translation>--port prend COM1, COM2, COM3 ou COM4, ou USB0, USB1 ... avec le câble USB, pas «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>--cable takes black, gray or usb, not &apos;%1&apos;</source>
         <translation>--cable prend black, gray ou usb, pas «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -899,6 +895,14 @@ Vérifiez la calculatrice, le branchement et le menu «&#xa0;Liaison&#xa0;»</tr
     <message>
         <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
         <translation>--port prend USB0 à USB99 pour un appareil USB, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together, or where it is plugged in, as --list shows it: USB-1-1.3.</source>
+        <translation>Le port série&#xa0;: COM1 à COM4&#xa0;; ou, avec le câble USB, l&apos;appareil USB&#xa0;: USB0 (le premier), USB1 ..., câbles de liaison et calculatrices sur leur propre port USB comptés ensemble, ou l&apos;endroit où il est branché, tel que --list l&apos;affiche&#xa0;: USB-1-1.3.</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4, or with the USB cable USB0, USB1 ... or where the device is plugged in, as USB-1-1.3, not &apos;%1&apos;</source>
+        <translation>--port prend COM1, COM2, COM3 ou COM4, ou avec le câble USB USB0, USB1 ... ou l&apos;endroit où l&apos;appareil est branché, comme USB-1-1.3, pas «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

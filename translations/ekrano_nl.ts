@@ -492,10 +492,6 @@ De opname blijft bewaard: kies een andere plek.</translation>
         <translation>USB-kabel</translation>
     </message>
     <message>
-        <source>USB cable, USB%1</source>
-        <translation>USB-kabel, USB%1</translation>
-    </message>
-    <message>
         <source>%1, Gray cable</source>
         <translation>%1, grijze kabel</translation>
     </message>
@@ -648,10 +644,6 @@ Controleer de rekenmachine, de aansluiting en &apos;Verbinding&apos;</translatio
     <message>
         <source>USB   no USB link cable and no calculator on its own USB port found; the udev rule is installed (%1)</source>
         <translation>USB   geen USB-verbindingskabel en geen rekenmachine op een eigen USB-poort gevonden; de udev-regel is geïnstalleerd (%1)</translation>
-    </message>
-    <message>
-        <source>USB   %1 (%2): %3, bus %4 address %5 (%6)</source>
-        <translation>USB   %1 (%2): %3, bus %4 adres %5 (%6)</translation>
     </message>
     <message>
         <source>The udev rule is not installed.</source>
@@ -829,13 +821,21 @@ Controleer de rekenmachine, de aansluiting en &apos;Verbinding&apos;</translatio
         <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
         <translation>De aangesloten rekenmachine (%1), %2, heeft een kleurenscherm, dat Ekrano niet kan lezen: Ekrano leest de rekenmachines met het monochrome scherm van 96 x 64, op een eigen USB-poort of via een verbindingskabel.</translation>
     </message>
+    <message>
+        <source>USB cable, %1</source>
+        <translation>USB-kabel, %1</translation>
+    </message>
+    <message>
+        <source>USB   %1 (%2, %3): %4, bus %5 address %6 (%7)</source>
+        <translation>USB   %1 (%2, %3): %4, bus %5 adres %6 (%7)</translation>
+    </message>
+    <message>
+        <source>Neither a USB link cable nor a calculator on its own USB port is plugged in at USB port %2 (%1). Plug it in there again, or see where each one is plugged in with `ekrano-capture --list`.</source>
+        <translation>Er is geen USB-verbindingskabel en geen rekenmachine op een eigen USB-poort aangesloten op USB-poort %2 (%1). Sluit het apparaat daar opnieuw aan, of bekijk met `ekrano-capture --list` waar elk apparaat is aangesloten.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>
-    <message>
-        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together.</source>
-        <translation>De seriële poort: COM1 tot en met COM4; of, met de USB-kabel, het USB-apparaat: USB0 (het eerste), USB1 ..., verbindingskabels en rekenmachines op hun eigen USB-poort samen geteld.</translation>
-    </message>
     <message>
         <source>port</source>
         <translation>poort</translation>
@@ -873,10 +873,6 @@ Controleer de rekenmachine, de aansluiting en &apos;Verbinding&apos;</translatio
         <translation>De kleur erachter.</translation>
     </message>
     <message>
-        <source>--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not &apos;%1&apos;</source>
-        <translation>--port verwacht COM1, COM2, COM3 of COM4, of USB0, USB1 ... met de USB-kabel, niet &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>--cable takes black, gray or usb, not &apos;%1&apos;</source>
         <translation>--cable verwacht black, gray of usb, niet &apos;%1&apos;</translation>
     </message>
@@ -899,6 +895,14 @@ Controleer de rekenmachine, de aansluiting en &apos;Verbinding&apos;</translatio
     <message>
         <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
         <translation>--port verwacht USB0 tot en met USB99 voor een USB-apparaat, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together, or where it is plugged in, as --list shows it: USB-1-1.3.</source>
+        <translation>De seriële poort: COM1 tot en met COM4; of, met de USB-kabel, het USB-apparaat: USB0 (het eerste), USB1 ..., verbindingskabels en rekenmachines op hun eigen USB-poort samen geteld, of waar het is aangesloten, zoals --list het toont: USB-1-1.3.</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4, or with the USB cable USB0, USB1 ... or where the device is plugged in, as USB-1-1.3, not &apos;%1&apos;</source>
+        <translation>--port verwacht COM1, COM2, COM3 of COM4, of met de USB-kabel USB0, USB1 ... of de plek waar het apparaat is aangesloten, zoals USB-1-1.3, niet &apos;%1&apos;</translation>
     </message>
 </context>
 <context>

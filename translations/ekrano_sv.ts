@@ -492,10 +492,6 @@ Den finns kvar: välj en annan plats.</translation>
         <translation>USB-kabel</translation>
     </message>
     <message>
-        <source>USB cable, USB%1</source>
-        <translation>USB-kabel, USB%1</translation>
-    </message>
-    <message>
         <source>%1, Gray cable</source>
         <translation>%1, grå kabel</translation>
     </message>
@@ -648,10 +644,6 @@ Kontrollera räknaren, anslutningen och ”Anslutning”</translation>
     <message>
         <source>USB   no USB link cable and no calculator on its own USB port found; the udev rule is installed (%1)</source>
         <translation>USB   ingen USB-länkkabel och ingen räknare på egen USB-port hittades; udev-regeln är installerad (%1)</translation>
-    </message>
-    <message>
-        <source>USB   %1 (%2): %3, bus %4 address %5 (%6)</source>
-        <translation>USB   %1 (%2): %3, buss %4 adress %5 (%6)</translation>
     </message>
     <message>
         <source>The udev rule is not installed.</source>
@@ -829,13 +821,21 @@ Kontrollera räknaren, anslutningen och ”Anslutning”</translation>
         <source>The calculator plugged in (%1), %2, has a colour screen, which Ekrano cannot read: Ekrano reads the calculators with the 96 x 64 monochrome screen, on their own USB port or through a link cable.</source>
         <translation>Den anslutna räknaren (%1), %2, har en färgskärm, som Ekrano inte kan läsa: Ekrano läser räknarna med den svartvita skärmen på 96 x 64, på egen USB-port eller via en länkkabel.</translation>
     </message>
+    <message>
+        <source>USB cable, %1</source>
+        <translation>USB-kabel, %1</translation>
+    </message>
+    <message>
+        <source>USB   %1 (%2, %3): %4, bus %5 address %6 (%7)</source>
+        <translation>USB   %1 (%2, %3): %4, buss %5 adress %6 (%7)</translation>
+    </message>
+    <message>
+        <source>Neither a USB link cable nor a calculator on its own USB port is plugged in at USB port %2 (%1). Plug it in there again, or see where each one is plugged in with `ekrano-capture --list`.</source>
+        <translation>Varken en USB-länkkabel eller en räknare på egen USB-port är ansluten till USB-porten %2 (%1). Anslut enheten där igen, eller se var var och en är ansluten med `ekrano-capture --list`.</translation>
+    </message>
 </context>
 <context>
     <name>choiceoptions</name>
-    <message>
-        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together.</source>
-        <translation>Serieporten: COM1 till COM4; eller, med USB-kabeln, USB-enheten: USB0 (den första), USB1 ..., länkkablar och räknare på sin egen USB-port räknade tillsammans.</translation>
-    </message>
     <message>
         <source>port</source>
         <translation>port</translation>
@@ -873,10 +873,6 @@ Kontrollera räknaren, anslutningen och ”Anslutning”</translation>
         <translation>Färgen bakom dem.</translation>
     </message>
     <message>
-        <source>--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not &apos;%1&apos;</source>
-        <translation>--port tar COM1, COM2, COM3 eller COM4, eller USB0, USB1 ... med USB-kabeln, inte ”%1”</translation>
-    </message>
-    <message>
         <source>--cable takes black, gray or usb, not &apos;%1&apos;</source>
         <translation>--cable tar black, gray eller usb, inte ”%1”</translation>
     </message>
@@ -899,6 +895,14 @@ Kontrollera räknaren, anslutningen och ”Anslutning”</translation>
     <message>
         <source>--port takes USB0 to USB99 for a USB device, not &apos;%1&apos;</source>
         <translation>--port tar USB0 till USB99 för en USB-enhet, inte ”%1”</translation>
+    </message>
+    <message>
+        <source>The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), USB1 ..., link cables and calculators on their own USB port counted together, or where it is plugged in, as --list shows it: USB-1-1.3.</source>
+        <translation>Serieporten: COM1 till COM4; eller, med USB-kabeln, USB-enheten: USB0 (den första), USB1 ..., länkkablar och räknare på sin egen USB-port räknade tillsammans, eller var den är ansluten, som --list visar det: USB-1-1.3.</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4, or with the USB cable USB0, USB1 ... or where the device is plugged in, as USB-1-1.3, not &apos;%1&apos;</source>
+        <translation>--port tar COM1, COM2, COM3 eller COM4, eller med USB-kabeln USB0, USB1 ... eller var enheten är ansluten, som USB-1-1.3, inte ”%1”</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,20 @@ std::optional<int> comPort(const std::string &text)
     return std::nullopt;
 }
 
+// The USB device named from `at` to the end of `text`: its number, one or
+// two digits, or "-" and its port path ("USB-1-1.3" from "USB").
+std::optional<UsbDevice> usbDevice(const std::string &text, size_t at)
+{
+    if (text.size() > at && text[at] == '-') {
+        if (std::optional<std::string> path = usbPortPath(std::string_view(text).substr(at + 1)))
+            return UsbDevice{0, *path};
+        return std::nullopt;
+    }
+    if (const std::optional<int> number = twoDigits(text, at))
+        return UsbDevice{*number, {}};
+    return std::nullopt;
+}
+
 std::string upper(std::string text)
 {
     for (char &c : text)
@@ -56,20 +70,24 @@ int LinkChoice::cableCode() const
 
 std::string LinkChoice::deviceName() const
 {
-    return cable == Usb ? kUsbPrefix + std::to_string(usb.number) : portName(port);
+    if (cable != Usb)
+        return portName(port);
+    return kUsbPrefix + (usb.portPath.empty() ? std::to_string(usb.number) : "-" + usb.portPath);
 }
 
 std::string LinkChoice::place() const
 {
-    return cable == Usb ? "USB" + std::to_string(usb.number) : portName(port);
+    if (cable != Usb)
+        return portName(port);
+    return usb.portPath.empty() ? "USB" + std::to_string(usb.number) : "USB-" + usb.portPath;
 }
 
 std::string LinkChoice::label() const
 {
     switch (cable) {
     case Usb:
-        return usb.number == 0 ? translate("calclink", "USB cable")
-                               : fill(translate("calclink", "USB cable, USB%1"), {std::to_string(usb.number)});
+        return usb.number == 0 && usb.portPath.empty() ? translate("calclink", "USB cable")
+                                                       : fill(translate("calclink", "USB cable, %1"), {place()});
     case Gray:
         return fill(translate("calclink", "%1, Gray cable"), {place()});
     default:
@@ -131,8 +149,8 @@ LinkChoice LinkChoice::ofDevice(int cableCode, const std::string &deviceName)
 
     const std::string prefix = kUsbPrefix;
     const std::optional<int> port = comPort(deviceName);
-    const std::optional<int> usb =
-        deviceName.compare(0, prefix.size(), prefix) == 0 ? twoDigits(deviceName, prefix.size()) : std::nullopt;
+    const std::optional<UsbDevice> usb =
+        deviceName.compare(0, prefix.size(), prefix) == 0 ? usbDevice(deviceName, prefix.size()) : std::nullopt;
     if (!port && !usb)
         refuseDeviceName(deviceName);
     if (choice.cable == Usb && !usb)
@@ -146,7 +164,7 @@ LinkChoice LinkChoice::ofDevice(int cableCode, const std::string &deviceName)
     if (port)
         choice.port = *port;
     else
-        choice.usb.number = *usb;
+        choice.usb = *usb;
     return choice;
 }
 
@@ -157,17 +175,17 @@ LinkChoice::OptionFault LinkChoice::takeOptions(const std::optional<std::string>
     if (portOption) {
         const std::string name = upper(*portOption);
         const std::optional<int> com = comPort(name);
-        const std::optional<int> number = name.compare(0, 3, "USB") == 0 ? twoDigits(name, 3) : std::nullopt;
-        if (!com && !number)
+        const std::optional<UsbDevice> device = name.compare(0, 3, "USB") == 0 ? usbDevice(name, 3) : std::nullopt;
+        if (!com && !device)
             return name.compare(0, 3, "USB") == 0 && name.size() > 3 &&
                            name.find_first_not_of("0123456789", 3) == std::string::npos
                        ? OptionFault::UsbNumber
                        : OptionFault::Port;
-        usbPort = number.has_value();
+        usbPort = device.has_value();
         if (com)
             port = *com;
         else
-            usb.number = *number;
+            usb = *device;
     }
     if (cableOption) {
         const std::string name = upper(*cableOption);

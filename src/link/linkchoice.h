@@ -49,7 +49,8 @@ struct LinkChoice {
     // The serial port. Kept with the USB cable too, which reads none, as the
     // menu keeps its tick for when a serial cable comes back.
     int port = kFirstPort;
-    // With the USB cable: which device. The window always reads the first.
+    // With the USB cable: which device, by number or by where it is plugged
+    // in. The window always reads the first; the stored settings keep no device.
     UsbDevice usb;
 
     bool operator==(const LinkChoice &) const = default;
@@ -57,12 +58,15 @@ struct LinkChoice {
     // The cable code Connect takes: 2 Black, 1 Gray, 5 USB.
     int cableCode() const;
     // The device name Connect takes: the port's name, or for the USB cable
-    // "\\.\Usb" and the device's number ("\\.\Usb0" for the first).
+    // "\\.\Usb" and the device's number ("\\.\Usb0" for the first), or "-"
+    // and its port path ("\\.\Usb-1-1.3").
     std::string deviceName() const;
-    // Where the cable is, as --port names it: "COM1" ..., or "USB0" ...
+    // Where the cable is, as --port names it and a file name may hold it:
+    // "COM1" ..., "USB0" ..., or "USB-1-1.3".
     std::string place() const;
     // What a person reads, in the user's language: "COM1, Gray cable"; "USB
-    // cable" for the first USB device, "USB cable, USB1" for another.
+    // cable" for the first USB device, "USB cable, USB1" or "USB cable,
+    // USB-1-1.3" for another.
     std::string label() const;
 
     // A cable's name as the menu shows it, in the user's language
@@ -77,15 +81,17 @@ struct LinkChoice {
     // number but Gray's and USB's, counts as Black, and no port as 0.
     static LinkChoice ofMenus(std::optional<int> cable, std::optional<int> port);
     // What a cable code and a device name mean, as Connect takes them
-    // ("COM1" to "COM4", "\\.\Usb0" to "\\.\Usb99"). An unknown code or name,
+    // ("COM1" to "COM4", "\\.\Usb0" to "\\.\Usb99", "\\.\Usb-1-1.3" and
+    // other port paths that usbPortPath() accepts). An unknown code or name,
     // or a USB name for a serial cable and the other way round, throws
     // LinkError kInvalidArgument with a sentence that names it.
     static LinkChoice ofDevice(int cableCode, const std::string &deviceName);
 
     // This choice with the options --port (COM1 to COM4, or USB0 to USB99,
-    // any case) and --cable (black, gray or usb, any case) over it, each when
-    // given; or which of them is wrong: a port or a cable it does not know,
-    // a USB device past USB99, or a USB device for a serial cable.
+    // or USB- and a port path, any case) and --cable (black, gray or usb, any
+    // case) over it, each when given; or which of them is wrong: a port or a
+    // cable it does not know, a USB device past USB99, or a USB device for a
+    // serial cable.
     enum class OptionFault { None, Port, UsbNumber, Cable, UsbPortWithSerialCable };
     OptionFault takeOptions(const std::optional<std::string> &portOption,
                             const std::optional<std::string> &cableOption);

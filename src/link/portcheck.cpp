@@ -151,7 +151,7 @@ std::string installedUdevRule()
 std::vector<std::string> checkUsb()
 {
     std::string reason;
-    const std::optional<std::vector<UsbCablePlace>> cables = listLibusbCables(reason);
+    const std::optional<std::vector<UsbCablePlace>> cables = listUsbCables(reason);
     if (!cables)
         return {fill(translate("calclink", "USB   cannot be used on this computer: %1"), {reason})};
     const std::string rule = installedUdevRule();
@@ -173,9 +173,11 @@ std::vector<std::string> checkUsb()
         std::string kind = translate("calclink", usbKindName(cable.kind));
         if (!product.empty())
             kind += " " + product;
-        const LinkChoice choice{LinkChoice::Usb, LinkChoice::kFirstPort, {number}};
-        const std::string line = fill(translate("calclink", "USB   %1 (%2): %3, bus %4 address %5 (%6)"),
-                                      {choice.deviceName(), choice.place(), kind, bus, address, cable.path});
+        const LinkChoice choice{LinkChoice::Usb, LinkChoice::kFirstPort, {number, {}}};
+        const LinkChoice placed{LinkChoice::Usb, LinkChoice::kFirstPort, {0, cable.portPath}};
+        const std::string line =
+            fill(translate("calclink", "USB   %1 (%2, %3): %4, bus %5 address %6 (%7)"),
+                 {choice.deviceName(), choice.place(), placed.place(), kind, bus, address, cable.path});
         ++number;
         if (::access(cable.path.c_str(), R_OK | W_OK) == 0) {
             lines.push_back(canBeOpened(line));

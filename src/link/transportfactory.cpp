@@ -26,7 +26,9 @@ std::unique_ptr<Transport> openTransport(const LinkChoice &choice, const LinkTim
     const std::string deviceName = choice.deviceName();
     if (choice.cable == LinkChoice::Usb) {
         if (trace.on())
-            trace.event("device: " + deviceName + " is USB device number " + std::to_string(choice.usb.number));
+            trace.event("device: " + deviceName + " is " +
+                        (choice.usb.portPath.empty() ? "USB device number " + std::to_string(choice.usb.number)
+                                                     : "the USB device at port " + choice.usb.portPath));
         return openUsb(deviceName, choice.usb, timeouts, stop, trace);
     }
     if (choice.port < LinkChoice::kFirstPort || choice.port > LinkChoice::kLastPort)

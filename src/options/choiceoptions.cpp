@@ -44,7 +44,8 @@ void add(QCommandLineParser &parser, int groups)
         parser.addOptions({
             {"port",
              Options::tr("The serial port: COM1 to COM4; or, with the USB cable, the USB device: USB0 (the first), "
-                         "USB1 ..., link cables and calculators on their own USB port counted together."),
+                         "USB1 ..., link cables and calculators on their own USB port counted together, or where it "
+                         "is plugged in, as --list shows it: USB-1-1.3."),
              Options::tr("port")},
             {"cable", Options::tr("The cable: black, gray or usb."), Options::tr("cable")},
         });
@@ -73,7 +74,8 @@ std::optional<QString> apply(const QCommandLineParser &parser, int groups, setti
         case Fault::UsbNumber:
             return Options::tr("--port takes USB0 to USB99 for a USB device, not '%1'").arg(parser.value("port"));
         case Fault::Port:
-            return Options::tr("--port takes COM1, COM2, COM3 or COM4, or USB0, USB1 ... with the USB cable, not '%1'")
+            return Options::tr("--port takes COM1, COM2, COM3 or COM4, or with the USB cable USB0, USB1 ... or where "
+                               "the device is plugged in, as USB-1-1.3, not '%1'")
                 .arg(parser.value("port"));
         case Fault::Cable:
             return Options::tr("--cable takes black, gray or usb, not '%1'").arg(parser.value("cable"));

@@ -12,7 +12,7 @@
 namespace choiceoptions {
 
 enum Group {
-    Link = 1,    // --port COMn|USBn, --cable black|gray|usb
+    Link = 1,    // --port COMn|USBn|USB-1-1.3, --cable black|gray|usb
     Picture = 2, // --zoom F, --border, --no-border
     Colours = 4, // --foreground #rrggbb, --background #rrggbb
 };

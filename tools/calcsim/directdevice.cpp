@@ -108,17 +108,40 @@ UsbTransfer DirectDevice::bulkRead(uint8_t *buffer, size_t size, calclink::Milli
     }
 }
 
-calclink::UsbOpener directOpener(std::shared_ptr<DirectPlug> plug)
+calclink::UsbOpener directOpener(std::shared_ptr<DirectBus> bus)
 {
-    return [plug](const calclink::UsbDevice &device) {
+    return [bus](const calclink::UsbDevice &device) {
         calclink::UsbOpening opening;
-        if (device.number != 0) {
-            opening.status = calclink::UsbOpening::NotFound;
-            opening.found = 1;
-            return opening;
+        opening.status = calclink::UsbOpening::NotFound;
+        std::lock_guard lock(bus->mutex);
+        opening.found = int(bus->plugs.size());
+        for (size_t i = 0; i < bus->plugs.size(); ++i) {
+            if (device.portPath.empty() ? int(i) == device.number : bus->plugs[i].first == device.portPath) {
+                opening.status = calclink::UsbOpening::Opened;
+                opening.cable = std::make_unique<DirectDevice>(bus->plugs[i].second);
+            }
         }
-        opening.status = calclink::UsbOpening::Opened;
-        opening.cable = std::make_unique<DirectDevice>(plug);
         return opening;
     };
+}
+
+calclink::UsbLister directLister(std::shared_ptr<DirectBus> bus)
+{
+    return [bus](std::string &) {
+        std::vector<calclink::UsbCablePlace> places;
+        std::lock_guard lock(bus->mutex);
+        for (const auto &[portPath, plug] : bus->plugs) {
+            std::lock_guard plugLock(plug->mutex);
+            places.push_back({1, int(places.size()) + 2, "/dev/bus/usb/003/009", calclink::UsbKind::Calculator,
+                              plug->product, portPath});
+        }
+        return std::optional(places);
+    };
+}
+
+calclink::UsbOpener directOpener(std::shared_ptr<DirectPlug> plug)
+{
+    auto bus = std::make_shared<DirectBus>();
+    bus->plugs.emplace_back("1-1", std::move(plug));
+    return directOpener(bus);
 }

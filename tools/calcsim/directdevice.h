@@ -88,6 +88,19 @@ private:
     bool gone_ = false;
 };
 
-// An opening of the USB devices that finds `plug` as \\.\Usb0 and nothing
-// else, for calclink::setUsbOpener.
+// Calculators on their own USB port plugged in at their port paths ("1-1.3"),
+// in the order that numbers them; a test plugs one in or pulls it out
+// while captures run (lock `mutex`).
+struct DirectBus {
+    std::mutex mutex;
+    std::vector<std::pair<std::string, std::shared_ptr<DirectPlug>>> plugs;
+};
+
+// The USB devices as the link finds them on `bus`, for
+// calclink::setUsbOpener(directOpener(bus), directLister(bus)): each plug
+// opened by its number or its port path, and listed with its place and
+// product string.
+calclink::UsbOpener directOpener(std::shared_ptr<DirectBus> bus);
+calclink::UsbLister directLister(std::shared_ptr<DirectBus> bus);
+// `plug` alone, at port path 1-1, as \\.\Usb0.
 calclink::UsbOpener directOpener(std::shared_ptr<DirectPlug> plug);

@@ -15,9 +15,18 @@ class Stop {
 public:
     static constexpr Millis kCheckInterval{50};
 
+    Stop() = default;
+    // A stop that is cancelled with `parent` as well as on its own, its limit
+    // its own: one for each of several captures at once, which one cancel of
+    // the parent ends together. `parent` must outlive it.
+    explicit Stop(const Stop *parent) noexcept : parent_(parent) {}
+
     // Safe from any thread and from a signal handler.
     void cancel() noexcept { cancelled_.store(true, std::memory_order_relaxed); }
-    bool cancelled() const noexcept { return cancelled_.load(std::memory_order_relaxed); }
+    bool cancelled() const noexcept
+    {
+        return cancelled_.load(std::memory_order_relaxed) || (parent_ && parent_->cancelled());
+    }
 
     // From now on, a wait that goes on past `limit` from now fails as no answer.
     void limitTo(Millis limit);
@@ -41,6 +50,7 @@ public:
     static const Stop &never();
 
 private:
+    const Stop *const parent_ = nullptr;
     std::atomic<bool> cancelled_{false};
     SteadyClock::time_point deadline_ = SteadyClock::time_point::max();
     Millis limit_{0};

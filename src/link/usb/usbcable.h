@@ -50,33 +50,41 @@ struct UsbOpening {
     int error = 0;                   // errno, for Failed
     std::string path;                // the device node, for Failed when known
     std::string reason;              // the USB library's words, for NoUsb
-    std::vector<std::string> unreadable; // the product strings of the colour calculators present, for NotFound
+    // For NotFound, the product strings of the colour calculators that say
+    // why: asked by number, every one present; by port path, the one there.
+    std::vector<std::string> unreadable;
 };
 
 // Looks for the link cables and the calculators on their own port with
 // libusb, both kinds counted together in a stable order (bus, then port),
-// and opens `device`.
+// and opens `device`, by its number or by its port path.
 UsbOpening openLibusbCable(const UsbDevice &device);
 
-// How openUsb() finds and opens a device: openLibusbCable, unless a test or
-// a benchmark puts a simulated device in its place. An empty opener puts
-// libusb back. Set it while no capture runs.
-using UsbOpener = std::function<UsbOpening(const UsbDevice &device)>;
-void setUsbOpener(UsbOpener opener);
-
 // Where one device sits: its bus, its address and its device node, its
-// kind and its USB product string (empty when it has none).
+// kind, its USB product string (empty when it has none) and its port path.
 struct UsbCablePlace {
     int bus = 0;
     int address = 0;
     std::string path;
     UsbKind kind = UsbKind::LinkCable;
     std::string product;
+    std::string portPath;
 };
-// The devices present, the unreadable ones among them, in the same order,
-// found without opening any; nothing, with the USB library's words in
-// `reason`, when USB cannot be used.
+// The devices present, the unreadable ones among them, in the order that
+// numbers them (bus, then port), found without opening any and without
+// a transfer to any; nothing, with the USB library's words in `reason`, when
+// USB cannot be used.
 std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason);
+
+// How the link finds and opens the devices: listLibusbCables and
+// openLibusbCable, unless a test or a benchmark puts simulated devices in
+// their place. An empty lister or opener puts libusb's back. Set them while
+// no capture runs.
+using UsbOpener = std::function<UsbOpening(const UsbDevice &device)>;
+using UsbLister = std::function<std::optional<std::vector<UsbCablePlace>>(std::string &reason)>;
+void setUsbOpener(UsbOpener opener, UsbLister lister = {});
+// The devices present, as listLibusbCables or the lister set in its place finds them.
+std::optional<std::vector<UsbCablePlace>> listUsbCables(std::string &reason);
 
 // What the user can do when opening a cable fails with `err` (errno), if anything.
 std::string usbAdvice(int err);

@@ -108,16 +108,20 @@ struct Found {
     UsbKind kind;
 };
 
+// Where the device is plugged in, as sysfs names it (bus 1, ports 2 and 3: 1-2.3).
+std::string portPathOf(const Found &found)
+{
+    return usbPortPathOf(found.place[0], std::vector<uint8_t>(found.place.begin() + 1, found.place.end()));
+}
+
 // The product string the kernel read from the device when it was plugged
-// in, from its folder in sysfs, named after its place (bus 1, ports 2 and
-// 3: 1-2.3): no transfer to the device, and no permission on it needed.
+// in, from its folder in sysfs, named after its port path: no transfer to
+// the device, and no permission on it needed.
 std::string sysfsProduct(const Found &found)
 {
-    if (found.place.size() < 2)
+    const std::string name = portPathOf(found);
+    if (name.empty())
         return {};
-    std::string name = std::to_string(found.place[0]) + "-";
-    for (size_t i = 1; i < found.place.size(); ++i)
-        name += (i > 1 ? "." : "") + std::to_string(found.place[i]);
     std::string product;
     std::getline(std::ifstream("/sys/bus/usb/devices/" + name + "/product"), product);
     return product;
@@ -225,13 +229,12 @@ std::optional<std::vector<UsbCablePlace>> listLibusbCables(std::string &reason)
     std::vector<UsbCablePlace> places;
     for (const Found &found : cables.found)
         places.push_back({libusb_get_bus_number(found.device), libusb_get_device_address(found.device),
-                          nodeOf(found.device), found.kind, sysfsProduct(found)});
+                          nodeOf(found.device), found.kind, sysfsProduct(found), portPathOf(found)});
     return places;
 }
 
 UsbOpening openLibusbCable(const UsbDevice &wanted)
 {
-    const int index = wanted.number;
     Cables cables = findCables();
     if (!cables.failure.empty()) {
         UsbOpening opening;
@@ -240,17 +243,27 @@ UsbOpening openLibusbCable(const UsbDevice &wanted)
         return opening;
     }
     const std::vector<const Found *> readable = cables.readable();
-    if (index < 0 || size_t(index) >= readable.size()) {
+    const Found *wantedOne = nullptr;
+    if (!wanted.portPath.empty()) {
+        for (const Found &found : cables.found)
+            if (portPathOf(found) == wanted.portPath)
+                wantedOne = &found;
+    } else if (wanted.number >= 0 && size_t(wanted.number) < readable.size()) {
+        wantedOne = readable[size_t(wanted.number)];
+    }
+    if (!wantedOne || wantedOne->kind == UsbKind::Unreadable) {
         UsbOpening opening;
         opening.status = UsbOpening::NotFound;
-        opening.found = int(readable.size());
+        // A colour model at the place asked for is that place's answer; asked
+        // by number, the colour models plugged in anywhere say why none counts.
+        opening.found = wantedOne ? 0 : int(readable.size());
         for (const Found &found : cables.found)
-            if (found.kind == UsbKind::Unreadable)
+            if (found.kind == UsbKind::Unreadable && (wantedOne ? &found == wantedOne : wanted.portPath.empty()))
                 opening.unreadable.push_back(sysfsProduct(found));
         return opening;
     }
 
-    const Found &chosen = *readable[size_t(index)];
+    const Found &chosen = *wantedOne;
     libusb_device *device = chosen.device;
     const UsbKind kind = chosen.kind;
     const std::string path = nodeOf(device);

@@ -79,7 +79,7 @@ std::string tooFewSentence(int index, int found)
 
 } // namespace
 
-std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index,
+std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, const UsbDevice &device,
                                         const LinkTimeouts &timeouts, const Stop &stop, const Trace &trace)
 {
     switch (opening.status) {
@@ -105,6 +105,13 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
                                                        "cable."),
                                  {deviceName, product.empty() ? usbIdsOf(UsbKind::Unreadable) : quotedProduct(product)}));
         }
+        if (!device.portPath.empty())
+            throw LinkError(kNoUsbCable,
+                            fill(translate("calclink", "Neither a USB link cable nor a calculator on its own USB port "
+                                                       "is plugged in at USB port %2 (%1). Plug it in there again, or "
+                                                       "see where each one is plugged in with `ekrano-capture "
+                                                       "--list`."),
+                                 {deviceName, device.portPath}));
         if (opening.found == 0)
             throw LinkError(kNoUsbCable,
                             fill(translate("calclink", "Neither a USB link cable nor a calculator on its own USB port "
@@ -114,8 +121,8 @@ std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &d
                                                        "settings."),
                                  {deviceName}));
         throw LinkError(kNoUsbCable,
-                        fill(tooFewSentence(index, opening.found),
-                             {deviceName, std::to_string(opening.found), std::to_string(index + 1)}));
+                        fill(tooFewSentence(device.number, opening.found),
+                             {deviceName, std::to_string(opening.found), std::to_string(device.number + 1)}));
     case UsbOpening::Failed:
         break;
     }
@@ -213,16 +220,31 @@ UsbOpener &usbOpener()
     return opener;
 }
 
+UsbLister &usbLister()
+{
+    static UsbLister lister;
+    return lister;
+}
+
 } // namespace
 
-void setUsbOpener(UsbOpener opener) { usbOpener() = std::move(opener); }
+void setUsbOpener(UsbOpener opener, UsbLister lister)
+{
+    usbOpener() = std::move(opener);
+    usbLister() = std::move(lister);
+}
+
+std::optional<std::vector<UsbCablePlace>> listUsbCables(std::string &reason)
+{
+    const UsbLister &lister = usbLister();
+    return lister ? lister(reason) : listLibusbCables(reason);
+}
 
 std::unique_ptr<Transport> openUsb(const std::string &deviceName, const UsbDevice &device,
                                    const LinkTimeouts &timeouts, const Stop &stop, const Trace &trace)
 {
     const UsbOpener &opener = usbOpener();
-    return usbTransport(opener ? opener(device) : openLibusbCable(device), deviceName, device.number, timeouts, stop,
-                        trace);
+    return usbTransport(opener ? opener(device) : openLibusbCable(device), deviceName, device, timeouts, stop, trace);
 }
 
 } // namespace calclink

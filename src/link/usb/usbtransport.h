@@ -20,8 +20,9 @@ std::unique_ptr<Transport> openUsb(const std::string &deviceName, const UsbDevic
                                    const Trace &trace = Trace::off());
 
 // Turns an opening into the USB transport, or throws the LinkError the user
-// reads (no cable, only k cables, permission and how to get it, busy ...).
-std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, int index,
+// reads (no cable, only k cables, none at that port, permission and how to
+// get it, busy ...); `device` is the one that was looked for.
+std::unique_ptr<Transport> usbTransport(UsbOpening opening, const std::string &deviceName, const UsbDevice &device,
                                         const LinkTimeouts &timeouts = {}, const Stop &stop = Stop::never(),
                                         const Trace &trace = Trace::off());
 
