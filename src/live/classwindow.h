@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "everycalculator.h"
 #include "linkchoice.h"
 #include "screenmetrics.h"
 #include "settingsfile.h"
@@ -47,9 +48,9 @@ public:
     // a std::exception whose what() is a sentence for the user. Called on a
     // thread of its own, one call at a time.
     using Calculators = std::function<std::vector<calclink::LinkChoice>()>;
-    // The most calculators read at once; others plugged in past it get no
-    // tile, and the status line says how many.
-    static constexpr int kMostCalculators = 40;
+    // The most calculators read at once, as every program of Ekrano reads;
+    // others plugged in past it get no tile, and the status line says how many.
+    static constexpr int kMostCalculators = int(calclink::kMostCalculators);
     static constexpr std::chrono::seconds kLookAgainAfter{1};
 
     // `choices`: the stored settings with the command line's over them,

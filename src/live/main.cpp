@@ -11,32 +11,12 @@
 
 #include "choiceoptions.h"
 #include "classwindow.h"
-#include "configfolder.h"
+#include "everycalculator.h"
 #include "language.h"
 #include "livewindow.h"
 #include "portcheck.h"
 #include "settingsfile.h"
 #include "terminationsignals.h"
-
-#include <filesystem>
-
-namespace {
-
-// The calculators plugged in: every COM port with a port link, on the
-// serial cable given.
-std::vector<calclink::LinkChoice> serialCalculators(calclink::LinkChoice::Cable cable)
-{
-    std::vector<calclink::LinkChoice> found;
-    for (int port = calclink::LinkChoice::kFirstPort; port <= calclink::LinkChoice::kLastPort; ++port) {
-        std::error_code error;
-        const std::string link = files::ekranoFolder() + "/ports/" + calclink::LinkChoice::portName(port);
-        if (std::filesystem::is_symlink(link, error))
-            found.push_back(calclink::LinkChoice{cable, port, {}});
-    }
-    return found;
-}
-
-} // namespace
 
 namespace {
 
@@ -130,9 +110,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(EKRANO_APP_ID ".Live");
     const ScreenMetrics metrics = ScreenMetrics::of(QGuiApplication::primaryScreen());
     if (all) {
-        const calclink::LinkChoice::Cable serial =
-            choices.link.cable == calclink::LinkChoice::Black ? calclink::LinkChoice::Black : calclink::LinkChoice::Gray;
-        ClassWindow window(choices, metrics, [serial] { return serialCalculators(serial); });
+        const calclink::LinkChoice::Cable serial = choices.link.cable;
+        ClassWindow window(choices, metrics, [serial] { return calclink::everyCalculator(serial); });
         return run(app, window);
     }
     LiveWindow window(choices, metrics);
