@@ -4,8 +4,8 @@
 // the simulated calculator behind the simulated device, in place of the USB
 // library, on a modelled full-speed link, taking the recorded exchange's
 // half second. The processor time of the whole process while they are read,
-// the simulated calculators' own share included, and their screens a second
-// together.
+// the simulated calculators' own share included, their screens a second
+// together, and the memory and the threads each one adds.
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
@@ -14,10 +14,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 #include "classwindow.h"
@@ -37,6 +39,26 @@ constexpr int kCalculators = 30;
 constexpr std::chrono::nanoseconds kFullSpeedPacket{(64 + 13) * 8 * 1000 / 12};
 constexpr std::chrono::milliseconds kRecordedThinking{490};
 constexpr auto kMeasured = 10s;
+
+// The process's resident memory, in MiB.
+double residentMiB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atof(line.c_str() + 6) / 1024;
+    return 0;
+}
+
+// The threads of the process.
+int threads()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("Threads:", 0) == 0)
+            return std::atoi(line.c_str() + 8);
+    return 0;
+}
 
 double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
@@ -107,6 +129,10 @@ void ClassOfThirtyUnchanging(benchmark::State &state)
     }
     calclink::setUsbOpener(directOpener(bus), directLister(bus));
     for (auto _ : state) {
+        // What the repetition before freed goes back to the system first.
+        ::malloc_trim(0);
+        const double residentBefore = residentMiB();
+        const int threadsBefore = threads();
         ClassWindow window(settingsfile::Choices{}, ScreenMetrics{15, 15},
                            [] { return calclink::everyCalculator(calclink::LinkChoice::Gray); });
         window.resize(1280, 800);
@@ -126,6 +152,9 @@ void ClassOfThirtyUnchanging(benchmark::State &state)
         const double cpu = processCpuSeconds() - before;
         state.counters["cpu_percent"] = 100 * cpu / took;
         state.counters["screens_per_s"] = double(screensSeen(bus) - screensBefore) / took;
+        // What each calculator read adds, beside the window with none.
+        state.counters["resident_mib_each"] = (residentMiB() - residentBefore) / kCalculators;
+        state.counters["threads_each"] = double(threads() - threadsBefore) / kCalculators;
         window.close();
     }
     calclink::setUsbOpener({});

@@ -94,6 +94,9 @@ def grid_section(grid):
         f"| Processor time of `ekrano-live --all` with 30 calculators | {grid['cpu_percent']:.2f} % of a core | "
         "under 5 % of a core |",
         f"| Their screens a second, all together | {grid['screens_per_s']:.1f} | |",
+        f"| Resident memory each calculator adds (the window's own included, shared out) | "
+        f"{grid['resident_mib_each']:.2f} MiB | |",
+        f"| Threads each calculator adds | {grid['threads_each']:.2f} | |",
         "",
     ]
 
