@@ -30,6 +30,7 @@
 #include "capture.h"
 #include "classwindow.h"
 #include "directdevice.h"
+#include "everycalculator.h"
 #include "livecalculator.h"
 #include "livegrid.h"
 #include "liverecorder.h"
@@ -688,6 +689,63 @@ TEST_F(ClassTest, AnUnpluggedCalculatorKeepsItsTileAndReadsAgainAtTheSamePlace)
     EXPECT_TRUE(waitUntil([&] { return window.status().contains(QString("3 more not read: Ekrano Live reads at most %1").arg(ClassWindow::kMostCalculators)); }))
         << window.status().toStdString();
     EXPECT_EQ(window.grid().count(), ClassWindow::kMostCalculators);
+}
+
+// Calculators on their own USB port, found as ekrano-live --all finds them:
+// each by where it is plugged in, so that one plugged in again at its place
+// reads in its own tile, though the others were numbered anew meanwhile.
+TEST_F(ClassTest, AUsbCalculatorPluggedInAgainAtItsPlaceReadsInItsOwnTile)
+{
+    auto bus = std::make_shared<DirectBus>();
+    const auto plugAt = [&](const std::string &portPath) {
+        std::lock_guard lock(bus->mutex);
+        bus->plugs.emplace_back(portPath, std::make_shared<DirectPlug>());
+        return bus->plugs.back().second;
+    };
+    const auto pullOut = [&](const std::string &portPath) {
+        std::lock_guard lock(bus->mutex);
+        for (auto at = bus->plugs.begin(); at != bus->plugs.end(); ++at) {
+            if (at->first == portPath) {
+                std::lock_guard plugLock(at->second->mutex);
+                at->second->readsBeforeUnplug = 0;
+                bus->plugs.erase(at);
+                return;
+            }
+        }
+    };
+    plugAt("1-1.2");
+    plugAt("1-1.3");
+    calclink::setUsbOpener(directOpener(bus), directLister(bus));
+    struct Unset {
+        ~Unset() { calclink::setUsbOpener({}); }
+    } unset;
+    grid = std::make_unique<ClassWindow>(settingsfile::read(), ScreenMetrics{15, 15},
+                                         [] { return calclink::everyCalculator(calclink::LinkChoice::Gray); });
+    grid->show();
+    const auto says = [&](const QString &place, const QString &state) {
+        return waitUntil([&] {
+            const LiveTile *tile = grid->grid().tileOf(place);
+            return tile && tile->state() == state;
+        });
+    };
+    ASSERT_TRUE(says("USB-1-1.2", "Reading") && says("USB-1-1.3", "Reading")) << grid->status().toStdString();
+    const int count = grid->grid().count();
+    const LiveTile *third = grid->grid().tileOf("USB-1-1.3");
+
+    pullOut("1-1.2");
+    pullOut("1-1.3");
+    EXPECT_TRUE(says("USB-1-1.2", "Unplugged") && says("USB-1-1.3", "Unplugged"));
+    // Now the first USB device plugged in.
+    const std::shared_ptr<DirectPlug> again = plugAt("1-1.3");
+    EXPECT_TRUE(says("USB-1-1.3", "Reading"));
+    EXPECT_TRUE(waitUntil([&] {
+        std::lock_guard lock(again->mutex);
+        return !again->screens.empty();
+    }));
+    EXPECT_EQ(grid->grid().tileOf("USB-1-1.3"), third);
+    EXPECT_EQ(grid->grid().tileOf("USB-1-1.2")->state(), "Unplugged");
+    EXPECT_EQ(grid->grid().count(), count);
+    grid.reset();
 }
 
 TEST_F(ClassTest, NamesAreKeptPerPlaceAndADamagedFileIsNeverWrittenOver)
