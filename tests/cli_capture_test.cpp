@@ -341,6 +341,11 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
         {{"--record", "--scale", "33", "x.gif"}, "--scale takes a whole number from 1 to 32, not '33'"},
         {{"--record", "--seconds", "3601", "x.gif"}, "--seconds takes a whole number from 1 to 3600"},
         {{"--record", "--screens", "-1", "x.gif"}, "--screens takes a whole number from 1 to 999999999"},
+        {{"--all", "class", "x.png"}, "--all writes each picture into FOLDER: give no FILE"},
+        {{"--all", "class", "--port", "COM1"}, "--port is for one calculator, not for --all"},
+        {{"--all", "class", "--record"}, "--record is for one calculator, not for --all"},
+        {{"--all", "class", "--cable", "usb"}, "--all reads every USB device anyway"},
+        {{"--all", ""}, "FOLDER is empty"},
     };
     for (const auto &c : cases) {
         const Outcome bad = run(c.arguments);
@@ -349,6 +354,32 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
     }
     EXPECT_EQ(simulator.requestsServed(), 0);
     EXPECT_FALSE(QFile::exists("x.png"));
+    EXPECT_FALSE(QFile::exists("class"));
+}
+
+TEST_F(CaptureCommand, AllReadsEveryCalculatorAtOnceAndTheOthersAreWrittenWhenSomeFail)
+{
+    // COM1 never answers, COM2 hangs up halfway, COM3 leads nowhere, COM4 answers.
+    simulator.setFault(Fault::Silent);
+    CalcSimulator hangsUp, answers;
+    hangsUp.setFault(Fault::HangUp);
+    for (CalcSimulator *other : {&hangsUp, &answers})
+        other->start();
+    linkPort(2, hangsUp.path());
+    linkPort(3, file("nowhere").toStdString());
+    linkPort(4, answers.path());
+    const QString folder = file("class");
+    const Outcome all = run({"--all", folder, "--zoom", "1", "--no-border"});
+    EXPECT_EQ(all.status, 1) << all.errors.toStdString();
+    EXPECT_EQ(all.errors, "");
+    const QStringList lines = QString::fromUtf8(all.output).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << all.output.toStdString();
+    EXPECT_TRUE(lines.last().startsWith("COM1: ")) << "the silent one held up no other: " << all.output.toStdString();
+    EXPECT_TRUE(lines.contains("COM4: " + folder + "/COM4.png")) << all.output.toStdString();
+    EXPECT_EQ(lines.filter(QRegularExpression("^COM[23]: 8007")).size(), 2) << all.output.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"COM4.png"})) << "no half-made file";
+    EXPECT_EQ(QImage(folder + "/COM4.png").size(), QSize(94, 62));
+    expectEveryAckDelivered(answers);
 }
 
 // The language is the session's, as the C library reads it: LANGUAGE's list

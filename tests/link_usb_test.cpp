@@ -6,11 +6,13 @@
 
 #include <cerrno>
 #include <deque>
+#include <mutex>
 #include <thread>
 
 #include "capture.h"
 #include "directdevice.h"
 #include "directexchange.h"
+#include "everycalculator.h"
 #include "linkerror.h"
 #include "memorytransport.h"
 #include "packet.h"
@@ -573,7 +575,7 @@ TEST(DirectUsb, DeviceKindsAndNames)
         << elsewhere.description;
 }
 
-TEST(DirectUsb, EachCalculatorIsReadOnItsOwnAndOneThatStallsOrFailsHoldsNoOther)
+TEST(DirectUsb, EveryCalculatorIsReadAtOnceAndOneThatStallsOrFailsHoldsNoOther)
 {
     // At 1-1 and 1-4 calculators that answer, at 1-2 one that never does, at
     // 1-3 one pulled out at its first read; nothing at 1-5.
@@ -588,35 +590,30 @@ TEST(DirectUsb, EachCalculatorIsReadOnItsOwnAndOneThatStallsOrFailsHoldsNoOther)
     LinkTimeouts patient; // only a cancel ends the silent one's wait
     patient.reply = patient.capture = 600s;
 
+    // The silent one is cancelled only once every other capture has been
+    // taken: none of them waited for it.
     Stop all;
-    std::deque<Stop> stops;
-    std::vector<std::optional<ScreenReader::Reading>> readings(5);
-    std::vector<std::unique_ptr<ScreenReader>> readers;
-    for (size_t i = 0; i < readings.size(); ++i) {
-        const std::string place = "1-" + std::to_string(i + 1);
-        readers.push_back(std::make_unique<ScreenReader>(
-            LinkChoice{LinkChoice::Usb, 1, {0, place}},
-            [&readings, i](const ScreenReader::Reading &reading) {
-                readings[i] = reading;
-                return ScreenReader::Next::done();
-            },
-            stops.emplace_back(&all), patient));
-    }
-    for (size_t i : {0, 2, 3, 4})
-        EXPECT_TRUE(readers[i]->waitUntil(SteadyClock::now() + 60s)) << "reader " << i << " waits for another";
-    EXPECT_FALSE(readers[1]->waitUntil(SteadyClock::now())) << "the silent one is still waiting";
-    all.cancel();
-    EXPECT_TRUE(readers[1]->waitUntil(SteadyClock::now() + 60s));
-    readers.clear();
+    std::mutex mutex;
+    std::vector<std::optional<CaptureResult>> readings(5);
+    size_t taken = 0;
+    std::vector<LinkChoice> choices;
+    for (size_t i = 0; i < readings.size(); ++i)
+        choices.push_back({LinkChoice::Usb, 1, {0, "1-" + std::to_string(i + 1)}});
+    captureEach(choices, all, [&](size_t i, const CaptureResult &result) {
+        std::lock_guard lock(mutex);
+        readings[i] = result;
+        if (++taken == readings.size() - 1)
+            all.cancel();
+    }, patient);
     setUsbOpener({});
 
     for (size_t i : {0, 3}) {
-        ASSERT_TRUE(readings[i]->result.screen) << readings[i]->result.why();
-        EXPECT_EQ((*readings[i]->result.screen)[0], uint8_t('1' + i)) << "each its own calculator's screen";
+        ASSERT_TRUE(readings[i]->screen) << readings[i]->why();
+        EXPECT_EQ((*readings[i]->screen)[0], uint8_t('1' + i)) << "each its own calculator's screen";
     }
-    EXPECT_TRUE(readings[1]->result.cancelled()) << readings[1]->result.why();
-    EXPECT_EQ(readings[2]->result.number, kSystemErrorBase + ENODEV) << readings[2]->result.why();
-    EXPECT_EQ(readings[4]->result.number, kNoUsbCable) << readings[4]->result.why();
+    EXPECT_TRUE(readings[1]->cancelled()) << readings[1]->why();
+    EXPECT_EQ(readings[2]->number, kSystemErrorBase + ENODEV) << readings[2]->why();
+    EXPECT_EQ(readings[4]->number, kNoUsbCable) << readings[4]->why();
 }
 
 } // namespace

@@ -56,10 +56,6 @@
         <translation>in %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF. The options change the stored settings for this run only.</source>
-        <translation>Liest den Bildschirm des Taschenrechners einmal mit den Verbindungseinstellungen von Ekrano, zeichnet ihn, wie Ekrano ihn zeichnet, und schreibt ihn als PNG in DATEI; mit --record liest er ihn immer wieder bis Strg-C, SIGTERM, --seconds oder --screens und schreibt das Gelesene als animiertes GIF in DATEI. Die Optionen ändern die gespeicherten Einstellungen nur für diesen Aufruf.</translation>
-    </message>
-    <message>
         <source>The PNG (or with --record the GIF) to write; - for standard output.</source>
         <translation>Das zu schreibende PNG (oder mit --record das GIF); - für die Standardausgabe.</translation>
     </message>
@@ -142,6 +138,54 @@
     <message>
         <source>--trace names %1, the port the capture reads</source>
         <translation>--trace nennt %1, die Schnittstelle, von der ausgelesen wird</translation>
+    </message>
+    <message>
+        <source>FOLDER is empty: say which folder --all writes the pictures into</source>
+        <translation>ORDNER ist leer: Geben Sie den Ordner an, in den --all die Bilder schreibt</translation>
+    </message>
+    <message>
+        <source>--all writes each picture into FOLDER: give no FILE</source>
+        <translation>--all schreibt jedes Bild in ORDNER: Geben Sie keine DATEI an</translation>
+    </message>
+    <message>
+        <source>--%1 is for one calculator, not for --all</source>
+        <translation>--%1 gilt für einen einzelnen Taschenrechner, nicht für --all</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device anyway: --cable takes black or gray with it, for the COM ports</source>
+        <translation>--all liest ohnehin jedes USB-Gerät: --cable erwartet damit black oder gray, für die COM-Schnittstellen</translation>
+    </message>
+    <message>
+        <source>cannot write into %1: %2</source>
+        <translation>in den Ordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no calculator to read: no COM port has a port link, and no link cable or calculator is plugged in by USB</source>
+        <translation>kein Taschenrechner zum Auslesen: Keine COM-Schnittstelle hat eine Port-Verknüpfung, und weder ein Verbindungskabel noch ein Taschenrechner ist per USB eingesteckt</translation>
+    </message>
+    <message>
+        <source>%1 calculators are plugged in, and ekrano-capture --all reads at most %2</source>
+        <translation>%1 Taschenrechner sind eingesteckt, und ekrano-capture --all liest höchstens %2 aus</translation>
+    </message>
+    <message>
+        <source>it is %1, the port a capture reads</source>
+        <translation>es ist %1, eine Schnittstelle, von der ausgelesen wird</translation>
+    </message>
+    <message>
+        <source>cannot read every calculator at once: %1</source>
+        <translation>nicht alle Taschenrechner lassen sich zugleich auslesen: %1</translation>
+    </message>
+    <message>
+        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF; with --all FOLDER, reads every calculator plugged in at the same time, each into a PNG of its own in FOLDER. The options change the stored settings for this run only.</source>
+        <translation>Liest den Bildschirm des Taschenrechners einmal mit den Verbindungseinstellungen von Ekrano, zeichnet ihn, wie Ekrano ihn zeichnet, und schreibt ihn als PNG in DATEI; mit --record liest er ihn immer wieder bis Strg-C, SIGTERM, --seconds oder --screens und schreibt das Gelesene als animiertes GIF in DATEI; mit --all ORDNER liest er jeden eingesteckten Taschenrechner zur selben Zeit aus, jeden in ein eigenes PNG in ORDNER. Die Optionen ändern die gespeicherten Einstellungen nur für diesen Aufruf.</translation>
+    </message>
+    <message>
+        <source>Capture every calculator plugged in, all at the same time, each into FOLDER/PLACE.png (COM1.png, USB-1-1.3.png ...), and say on standard output how each went: the COM ports with a port link, on the cable --cable gives (black or gray; else the stored one, or gray), and every USB device. FOLDER is made if it is not there.</source>
+        <translation>Liest jeden eingesteckten Taschenrechner aus, alle zur selben Zeit, jeden in ORDNER/ORT.png (COM1.png, USB-1-1.3.png ...), und sagt auf der Standardausgabe, wie es bei jedem ausging: die COM-Schnittstellen mit einer Port-Verknüpfung, über das Kabel, das --cable angibt (black oder gray; sonst das gespeicherte, oder gray), und jedes USB-Gerät. ORDNER wird angelegt, wenn es ihn noch nicht gibt.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>ORDNER</translation>
     </message>
 </context>
 <context>

@@ -56,10 +56,6 @@
         <translation>no se puede escribir en %1: %2</translation>
     </message>
     <message>
-        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF. The options change the stored settings for this run only.</source>
-        <translation>Lee una vez la pantalla de la calculadora con los ajustes de conexión de Ekrano, la dibuja como Ekrano y la escribe en ARCHIVO como PNG; con --record, la lee una y otra vez hasta Ctrl-C, SIGTERM, --seconds o --screens y escribe lo leído en ARCHIVO como GIF animado. Las opciones cambian los ajustes guardados solo para esta vez.</translation>
-    </message>
-    <message>
         <source>The PNG (or with --record the GIF) to write; - for standard output.</source>
         <translation>El PNG (o con --record el GIF) que se escribe; - para la salida estándar.</translation>
     </message>
@@ -142,6 +138,54 @@
     <message>
         <source>--trace names %1, the port the capture reads</source>
         <translation>--trace indica %1, el puerto que lee la captura</translation>
+    </message>
+    <message>
+        <source>FOLDER is empty: say which folder --all writes the pictures into</source>
+        <translation>CARPETA está vacía: indique en qué carpeta escribe --all las imágenes</translation>
+    </message>
+    <message>
+        <source>--all writes each picture into FOLDER: give no FILE</source>
+        <translation>--all escribe cada imagen en CARPETA: no indique ningún ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--%1 is for one calculator, not for --all</source>
+        <translation>--%1 es para una sola calculadora, no para --all</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device anyway: --cable takes black or gray with it, for the COM ports</source>
+        <translation>--all ya lee todos los dispositivos USB: con él, --cable admite black o gray, para los puertos COM</translation>
+    </message>
+    <message>
+        <source>cannot write into %1: %2</source>
+        <translation>no se puede escribir en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>no calculator to read: no COM port has a port link, and no link cable or calculator is plugged in by USB</source>
+        <translation>no hay ninguna calculadora que leer: ningún puerto COM tiene enlace de puerto, y no hay ningún cable de conexión ni ninguna calculadora enchufados por USB</translation>
+    </message>
+    <message>
+        <source>%1 calculators are plugged in, and ekrano-capture --all reads at most %2</source>
+        <translation>hay %1 calculadoras enchufadas, y ekrano-capture --all lee como mucho %2</translation>
+    </message>
+    <message>
+        <source>it is %1, the port a capture reads</source>
+        <translation>es %1, un puerto que lee una captura</translation>
+    </message>
+    <message>
+        <source>cannot read every calculator at once: %1</source>
+        <translation>no se pueden leer todas las calculadoras a la vez: %1</translation>
+    </message>
+    <message>
+        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF; with --all FOLDER, reads every calculator plugged in at the same time, each into a PNG of its own in FOLDER. The options change the stored settings for this run only.</source>
+        <translation>Lee una vez la pantalla de la calculadora con los ajustes de conexión de Ekrano, la dibuja como Ekrano y la escribe en ARCHIVO como PNG; con --record, la lee una y otra vez hasta Ctrl-C, SIGTERM, --seconds o --screens y escribe lo leído en ARCHIVO como GIF animado; con --all CARPETA, lee a la vez todas las calculadoras enchufadas, cada una en un PNG propio en CARPETA. Las opciones cambian los ajustes guardados solo para esta vez.</translation>
+    </message>
+    <message>
+        <source>Capture every calculator plugged in, all at the same time, each into FOLDER/PLACE.png (COM1.png, USB-1-1.3.png ...), and say on standard output how each went: the COM ports with a port link, on the cable --cable gives (black or gray; else the stored one, or gray), and every USB device. FOLDER is made if it is not there.</source>
+        <translation>Capturar todas las calculadoras enchufadas, todas a la vez, cada una en CARPETA/LUGAR.png (COM1.png, USB-1-1.3.png ...), y decir en la salida estándar cómo fue cada una: los puertos COM con enlace de puerto, con el cable que indica --cable (black o gray; si no, el guardado, o gray), y todos los dispositivos USB. CARPETA se crea si no existe.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>CARPETA</translation>
     </message>
 </context>
 <context>

@@ -56,10 +56,6 @@
         <translation>impossible d&apos;écrire dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF. The options change the stored settings for this run only.</source>
-        <translation>Lit une fois l&apos;écran de la calculatrice avec les réglages de liaison d&apos;Ekrano, le dessine comme Ekrano et l&apos;écrit dans FICHIER en PNG&#xa0;; avec --record, le lit encore et encore jusqu&apos;à Ctrl-C, SIGTERM, --seconds ou --screens et écrit ce qu&apos;il a lu dans FICHIER en GIF animé. Les options ne changent les réglages enregistrés que pour cette fois.</translation>
-    </message>
-    <message>
         <source>The PNG (or with --record the GIF) to write; - for standard output.</source>
         <translation>Le PNG (ou avec --record le GIF) à écrire&#xa0;; - pour la sortie standard.</translation>
     </message>
@@ -142,6 +138,54 @@
     <message>
         <source>--trace names %1, the port the capture reads</source>
         <translation>--trace désigne %1, le port que la capture lit</translation>
+    </message>
+    <message>
+        <source>FOLDER is empty: say which folder --all writes the pictures into</source>
+        <translation>DOSSIER est vide&#xa0;: indiquez dans quel dossier --all écrit les images</translation>
+    </message>
+    <message>
+        <source>--all writes each picture into FOLDER: give no FILE</source>
+        <translation>--all écrit chaque image dans DOSSIER&#xa0;: ne donnez aucun FICHIER</translation>
+    </message>
+    <message>
+        <source>--%1 is for one calculator, not for --all</source>
+        <translation>--%1 sert à une seule calculatrice, pas à --all</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device anyway: --cable takes black or gray with it, for the COM ports</source>
+        <translation>--all lit de toute façon chaque appareil USB&#xa0;: avec lui, --cable prend black ou gray, pour les ports COM</translation>
+    </message>
+    <message>
+        <source>cannot write into %1: %2</source>
+        <translation>impossible d&apos;écrire dans le dossier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no calculator to read: no COM port has a port link, and no link cable or calculator is plugged in by USB</source>
+        <translation>aucune calculatrice à lire&#xa0;: aucun port COM n&apos;a de lien de port, et aucun câble de liaison ni aucune calculatrice n&apos;est branché en USB</translation>
+    </message>
+    <message>
+        <source>%1 calculators are plugged in, and ekrano-capture --all reads at most %2</source>
+        <translation>%1 calculatrices sont branchées, et ekrano-capture --all en lit au plus %2</translation>
+    </message>
+    <message>
+        <source>it is %1, the port a capture reads</source>
+        <translation>c&apos;est %1, un port que lit une capture</translation>
+    </message>
+    <message>
+        <source>cannot read every calculator at once: %1</source>
+        <translation>impossible de lire toutes les calculatrices à la fois&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF; with --all FOLDER, reads every calculator plugged in at the same time, each into a PNG of its own in FOLDER. The options change the stored settings for this run only.</source>
+        <translation>Lit une fois l&apos;écran de la calculatrice avec les réglages de liaison d&apos;Ekrano, le dessine comme Ekrano et l&apos;écrit dans FICHIER en PNG&#xa0;; avec --record, le lit encore et encore jusqu&apos;à Ctrl-C, SIGTERM, --seconds ou --screens et écrit ce qu&apos;il a lu dans FICHIER en GIF animé&#xa0;; avec --all DOSSIER, lit en même temps toutes les calculatrices branchées, chacune dans son propre PNG dans DOSSIER. Les options ne changent les réglages enregistrés que pour cette fois.</translation>
+    </message>
+    <message>
+        <source>Capture every calculator plugged in, all at the same time, each into FOLDER/PLACE.png (COM1.png, USB-1-1.3.png ...), and say on standard output how each went: the COM ports with a port link, on the cable --cable gives (black or gray; else the stored one, or gray), and every USB device. FOLDER is made if it is not there.</source>
+        <translation>Capturer toutes les calculatrices branchées, toutes en même temps, chacune dans DOSSIER/EMPLACEMENT.png (COM1.png, USB-1-1.3.png ...), et dire sur la sortie standard comment chacune s&apos;est passée&#xa0;: les ports COM qui ont un lien de port, sur le câble que donne --cable (black ou gray&#xa0;; sinon celui enregistré, ou gray), et chaque appareil USB. DOSSIER est créé s&apos;il n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>DOSSIER</translation>
     </message>
 </context>
 <context>

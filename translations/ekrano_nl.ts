@@ -56,10 +56,6 @@
         <translation>kan niet schrijven naar %1: %2</translation>
     </message>
     <message>
-        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF. The options change the stored settings for this run only.</source>
-        <translation>Leest het scherm van de rekenmachine één keer met de verbindingsinstellingen van Ekrano, tekent het zoals Ekrano het tekent en schrijft het als PNG naar BESTAND; met --record leest het scherm steeds opnieuw tot Ctrl-C, SIGTERM, --seconds of --screens en schrijft wat gelezen is als geanimeerde GIF naar BESTAND. De opties wijzigen de opgeslagen instellingen alleen voor deze keer.</translation>
-    </message>
-    <message>
         <source>The PNG (or with --record the GIF) to write; - for standard output.</source>
         <translation>De PNG (of met --record de GIF) die geschreven wordt; - voor de standaarduitvoer.</translation>
     </message>
@@ -142,6 +138,54 @@
     <message>
         <source>--trace names %1, the port the capture reads</source>
         <translation>--trace noemt %1, de poort die wordt uitgelezen</translation>
+    </message>
+    <message>
+        <source>FOLDER is empty: say which folder --all writes the pictures into</source>
+        <translation>MAP is leeg: geef op naar welke map --all de afbeeldingen schrijft</translation>
+    </message>
+    <message>
+        <source>--all writes each picture into FOLDER: give no FILE</source>
+        <translation>--all schrijft elke afbeelding naar MAP: geef geen BESTAND op</translation>
+    </message>
+    <message>
+        <source>--%1 is for one calculator, not for --all</source>
+        <translation>--%1 is voor één rekenmachine, niet voor --all</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device anyway: --cable takes black or gray with it, for the COM ports</source>
+        <translation>--all leest toch al elk USB-apparaat: --cable verwacht daarbij black of gray, voor de COM-poorten</translation>
+    </message>
+    <message>
+        <source>cannot write into %1: %2</source>
+        <translation>kan niet schrijven in de map %1: %2</translation>
+    </message>
+    <message>
+        <source>no calculator to read: no COM port has a port link, and no link cable or calculator is plugged in by USB</source>
+        <translation>geen rekenmachine om uit te lezen: geen enkele COM-poort heeft een poortkoppeling, en er is geen verbindingskabel of rekenmachine via USB aangesloten</translation>
+    </message>
+    <message>
+        <source>%1 calculators are plugged in, and ekrano-capture --all reads at most %2</source>
+        <translation>er zijn %1 rekenmachines aangesloten, en ekrano-capture --all leest er hoogstens %2</translation>
+    </message>
+    <message>
+        <source>it is %1, the port a capture reads</source>
+        <translation>het is %1, een poort die wordt uitgelezen</translation>
+    </message>
+    <message>
+        <source>cannot read every calculator at once: %1</source>
+        <translation>kan niet alle rekenmachines tegelijk uitlezen: %1</translation>
+    </message>
+    <message>
+        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF; with --all FOLDER, reads every calculator plugged in at the same time, each into a PNG of its own in FOLDER. The options change the stored settings for this run only.</source>
+        <translation>Leest het scherm van de rekenmachine één keer met de verbindingsinstellingen van Ekrano, tekent het zoals Ekrano het tekent en schrijft het als PNG naar BESTAND; met --record leest het scherm steeds opnieuw tot Ctrl-C, SIGTERM, --seconds of --screens en schrijft wat gelezen is als geanimeerde GIF naar BESTAND; met --all MAP leest het elke aangesloten rekenmachine tegelijk uit, elk naar een eigen PNG in MAP. De opties wijzigen de opgeslagen instellingen alleen voor deze keer.</translation>
+    </message>
+    <message>
+        <source>Capture every calculator plugged in, all at the same time, each into FOLDER/PLACE.png (COM1.png, USB-1-1.3.png ...), and say on standard output how each went: the COM ports with a port link, on the cable --cable gives (black or gray; else the stored one, or gray), and every USB device. FOLDER is made if it is not there.</source>
+        <translation>Lees elke aangesloten rekenmachine uit, allemaal tegelijk, elk naar MAP/PLAATS.png (COM1.png, USB-1-1.3.png ...), en meld op de standaarduitvoer hoe het bij elk ging: de COM-poorten met een poortkoppeling, op de kabel die --cable opgeeft (black of gray; anders de opgeslagen kabel, of gray), en elk USB-apparaat. MAP wordt gemaakt als die er nog niet is.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>MAP</translation>
     </message>
 </context>
 <context>

@@ -56,10 +56,6 @@
         <translation>kan inte skriva till %1: %2</translation>
     </message>
     <message>
-        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF. The options change the stored settings for this run only.</source>
-        <translation>Läser räknarens skärm en gång med Ekranos anslutningsinställningar, ritar den som Ekrano gör och skriver den som PNG till FIL; med --record läser den skärmen om och om igen tills Ctrl-C, SIGTERM, --seconds eller --screens och skriver det som lästs som animerad GIF till FIL. Alternativen ändrar de sparade inställningarna bara för den här körningen.</translation>
-    </message>
-    <message>
         <source>The PNG (or with --record the GIF) to write; - for standard output.</source>
         <translation>PNG-filen (eller med --record GIF-filen) som skrivs; - för standard ut.</translation>
     </message>
@@ -142,6 +138,54 @@
     <message>
         <source>--trace names %1, the port the capture reads</source>
         <translation>--trace anger %1, porten som avläsningen läser</translation>
+    </message>
+    <message>
+        <source>FOLDER is empty: say which folder --all writes the pictures into</source>
+        <translation>MAPP är tom: ange vilken mapp --all ska skriva bilderna till</translation>
+    </message>
+    <message>
+        <source>--all writes each picture into FOLDER: give no FILE</source>
+        <translation>--all skriver varje bild till MAPP: ange ingen FIL</translation>
+    </message>
+    <message>
+        <source>--%1 is for one calculator, not for --all</source>
+        <translation>--%1 gäller en enda räknare, inte --all</translation>
+    </message>
+    <message>
+        <source>--all reads every USB device anyway: --cable takes black or gray with it, for the COM ports</source>
+        <translation>--all läser ändå varje USB-enhet: --cable tar då black eller gray, för COM-portarna</translation>
+    </message>
+    <message>
+        <source>cannot write into %1: %2</source>
+        <translation>kan inte skriva i mappen %1: %2</translation>
+    </message>
+    <message>
+        <source>no calculator to read: no COM port has a port link, and no link cable or calculator is plugged in by USB</source>
+        <translation>ingen räknare att läsa: ingen COM-port har en portlänk, och ingen länkkabel eller räknare är inkopplad via USB</translation>
+    </message>
+    <message>
+        <source>%1 calculators are plugged in, and ekrano-capture --all reads at most %2</source>
+        <translation>%1 räknare är inkopplade, och ekrano-capture --all läser högst %2</translation>
+    </message>
+    <message>
+        <source>it is %1, the port a capture reads</source>
+        <translation>det är %1, en port som en avläsning läser</translation>
+    </message>
+    <message>
+        <source>cannot read every calculator at once: %1</source>
+        <translation>kan inte läsa alla räknare på en gång: %1</translation>
+    </message>
+    <message>
+        <source>Reads the calculator&apos;s screen once with Ekrano&apos;s link settings, draws it with Ekrano&apos;s look and writes it to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and writes what it read to FILE as an animated GIF; with --all FOLDER, reads every calculator plugged in at the same time, each into a PNG of its own in FOLDER. The options change the stored settings for this run only.</source>
+        <translation>Läser räknarens skärm en gång med Ekranos anslutningsinställningar, ritar den som Ekrano gör och skriver den som PNG till FIL; med --record läser den skärmen om och om igen tills Ctrl-C, SIGTERM, --seconds eller --screens och skriver det som lästs som animerad GIF till FIL; med --all MAPP läser den alla inkopplade räknare samtidigt, var och en till en egen PNG i MAPP. Alternativen ändrar de sparade inställningarna bara för den här körningen.</translation>
+    </message>
+    <message>
+        <source>Capture every calculator plugged in, all at the same time, each into FOLDER/PLACE.png (COM1.png, USB-1-1.3.png ...), and say on standard output how each went: the COM ports with a port link, on the cable --cable gives (black or gray; else the stored one, or gray), and every USB device. FOLDER is made if it is not there.</source>
+        <translation>Läs av alla inkopplade räknare, alla samtidigt, var och en till MAPP/PLATS.png (COM1.png, USB-1-1.3.png ...), och berätta på standard ut hur det gick för var och en: COM-portarna med en portlänk, på den kabel som --cable anger (black eller gray; annars den sparade, eller gray), och varje USB-enhet. MAPP skapas om den inte finns.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>MAPP</translation>
     </message>
 </context>
 <context>

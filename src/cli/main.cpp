@@ -1,8 +1,9 @@
 // ekrano-capture: the window's capture from the command line. It reads the
 // calculator's screen once with the stored link settings, draws it with the
 // stored look, writes it as a PNG and exits; with --record it reads the
-// screen over and over and writes the recording as an animated GIF. It
-// needs no display, and it never writes the settings.
+// screen over and over and writes the recording as an animated GIF; with
+// --all it reads every calculator plugged in at once, each into a PNG of its
+// own. It needs no display, and it never writes the settings.
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -23,7 +24,9 @@
 #include <cstdio>
 #include <iterator>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <system_error>
 
 #include <fcntl.h>
 #include <langinfo.h>
@@ -34,6 +37,7 @@
 
 #include "capture.h"
 #include "choiceoptions.h"
+#include "everycalculator.h"
 #include "fileopen.h"
 #include "gifwriter.h"
 #include "language.h"
@@ -69,6 +73,7 @@ struct Request {
     bool raw = false;
     QString file;
     bool recording = false; // --record: the screens as they change, as a GIF
+    bool every = false;     // --all: every calculator, each a PNG in the folder `file`
     RecordLimits limits;
     int scale = 4;
 };
@@ -110,10 +115,34 @@ std::optional<QString> parseRecording(const QCommandLineParser &parser, Request 
     return wholeNumber(parser, "scale", record::kLargestScale, request.scale);
 }
 
+// The options of --all, which reads every calculator into FOLDER: no FILE,
+// and nothing that names one calculator or records.
+std::optional<QString> parseAll(const QCommandLineParser &parser, Request &request)
+{
+    request.every = true;
+    request.file = parser.value("all");
+    if (request.file.isEmpty())
+        return CaptureCommand::tr("FOLDER is empty: say which folder --all writes the pictures into");
+    if (!parser.positionalArguments().isEmpty())
+        return CaptureCommand::tr("--all writes each picture into FOLDER: give no FILE");
+    for (const char *name : {"port", "trace", "list", "record", "seconds", "screens", "scale"})
+        if (parser.isSet(name))
+            return CaptureCommand::tr("--%1 is for one calculator, not for --all").arg(name);
+    if (const std::optional<QString> wrong = choiceoptions::apply(parser, kChoiceOptions, request.look))
+        return wrong;
+    if (parser.isSet("cable") && request.look.link.cable == calclink::LinkChoice::Usb)
+        return CaptureCommand::tr("--all reads every USB device anyway: --cable takes black or gray with it, for the "
+                                  "COM ports");
+    request.raw = parser.isSet("raw");
+    return std::nullopt;
+}
+
 // Fills `request` from the command line over the stored choices; a
 // sentence that says which option is wrong and why, or nothing.
 std::optional<QString> parse(const QCommandLineParser &parser, Request &request)
 {
+    if (parser.isSet("all"))
+        return parseAll(parser, request);
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
         return files.isEmpty() ? CaptureCommand::tr("say which FILE to write the picture to (- for standard output)")
@@ -437,6 +466,91 @@ int recordInto(QFileDevice &output, const Request &request, const calclink::Trac
     return failed ? kFailed : 0;
 }
 
+// The folder of --all, made if it is not there yet (its parent must be):
+// the empty text, or why it cannot take the pictures.
+QString makeFolder(const QString &folder)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    if (::mkdir(name.constData(), 0777) != 0 && errno != EEXIST)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return S_ISDIR(info.st_mode) ? QString() : QString::fromLocal8Bit(std::strerror(ENOTDIR));
+}
+
+// --all: every calculator plugged in, all read at the same time, each
+// written to FOLDER/PLACE.png as soon as its own capture ends, the way one
+// capture writes its picture. One line on standard output for each, as it
+// ends: its place and its file, or its place and why not. 1 when any failed.
+int captureAll(const Request &request)
+{
+    if (const QString why = makeFolder(request.file); !why.isEmpty())
+        return fail(CaptureCommand::tr("cannot write into %1: %2").arg(request.file, why));
+    const std::vector<calclink::LinkChoice> every = calclink::everyCalculator(request.look.link.cable);
+    if (every.empty())
+        return fail(CaptureCommand::tr("no calculator to read: no COM port has a port link, and no link cable or "
+                                       "calculator is plugged in by USB"));
+    if (every.size() > calclink::kMostCalculators)
+        return fail(CaptureCommand::tr("%1 calculators are plugged in, and ekrano-capture --all reads at most %2")
+                        .arg(every.size())
+                        .arg(calclink::kMostCalculators));
+
+    std::mutex printing;
+    bool failed = false;
+    const auto tell = [&](const calclink::LinkChoice &choice, const QString &what, bool ok) {
+        const std::string line = calclink::printable((QString::fromStdString(choice.place()) + ": " + what).toStdString());
+        std::lock_guard lock(printing);
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+        failed = failed || !ok;
+    };
+
+    // Each file is opened before any capture, as one capture's is.
+    std::vector<calclink::LinkChoice> read;
+    std::vector<QString> files;
+    std::vector<std::unique_ptr<QFileDevice>> outputs;
+    for (const calclink::LinkChoice &choice : every) {
+        const QString file = QDir(request.file).filePath(QString::fromStdString(choice.place()) + ".png");
+        QString failure;
+        for (const calclink::LinkChoice &other : every)
+            if (failure.isEmpty() && isThePort(file, other))
+                failure = CaptureCommand::tr("it is %1, the port a capture reads")
+                              .arg(QString::fromStdString(other.place()));
+        std::unique_ptr<QFileDevice> output = failure.isEmpty() ? openOutput(file, failure) : nullptr;
+        if (!output) {
+            tell(choice, CaptureCommand::tr("cannot write %1: %2").arg(file, failure), false);
+            continue;
+        }
+        read.push_back(choice);
+        files.push_back(file);
+        outputs.push_back(std::move(output));
+    }
+
+    try {
+        calclink::captureEach(read, stop, [&](size_t i, const calclink::CaptureResult &result) {
+            if (!result.screen) {
+                tell(read[i], result.cancelled() ? CaptureCommand::tr("cancelled") : failureLine(result), false);
+                return;
+            }
+            QBuffer png;
+            png.open(QIODevice::WriteOnly);
+            QImageWriter writer(&png, "png");
+            QString reason;
+            if (!writer.write(pictureOf(*result.screen, request)))
+                reason = CaptureCommand::tr("cannot make the picture: %1").arg(writer.errorString());
+            else if (const QString why = finish(*outputs[i], png.data()); !why.isEmpty())
+                reason = CaptureCommand::tr("cannot write %1: %2").arg(files[i], why);
+            tell(read[i], reason.isEmpty() ? files[i] : reason, reason.isEmpty());
+        });
+    } catch (const std::system_error &error) {
+        // No thread for one more calculator: those started have ended, each told.
+        return fail(CaptureCommand::tr("cannot read every calculator at once: %1")
+                        .arg(QString::fromLocal8Bit(error.what())));
+    }
+    return failed ? kFailed : 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -467,7 +581,9 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(CaptureCommand::tr(
         "Reads the calculator's screen once with Ekrano's link settings, draws it with Ekrano's look and writes it "
         "to FILE as a PNG; with --record, reads it over and over until Ctrl-C, SIGTERM, --seconds or --screens and "
-        "writes what it read to FILE as an animated GIF. The options change the stored settings for this run only."));
+        "writes what it read to FILE as an animated GIF; with --all FOLDER, reads every calculator plugged in at the "
+        "same time, each into a PNG of its own in FOLDER. The options change the stored settings for this run "
+        "only."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(CaptureCommand::tr("FILE"), CaptureCommand::tr("The PNG (or with --record the GIF) "
@@ -480,6 +596,12 @@ int main(int argc, char *argv[])
         {"list", CaptureCommand::tr("Show where COM1 to COM4 lead, the USB devices (USB0, USB1 ...: link cables and "
                                     "calculators on their own USB port) and whether each can be opened now, then "
                                     "exit.")},
+        {"all",
+         CaptureCommand::tr("Capture every calculator plugged in, all at the same time, each into FOLDER/PLACE.png "
+                            "(COM1.png, USB-1-1.3.png ...), and say on standard output how each went: the COM ports "
+                            "with a port link, on the cable --cable gives (black or gray; else the stored one, or "
+                            "gray), and every USB device. FOLDER is made if it is not there."),
+         CaptureCommand::tr("FOLDER")},
         {"record",
          CaptureCommand::tr("Record the screen as it changes, for at most an hour, and write it as an animated GIF.")},
         {"seconds", CaptureCommand::tr("With --record: stop after N seconds."), "N"},
@@ -504,7 +626,7 @@ int main(int argc, char *argv[])
     if (parser.isSet("version"))
         parser.showVersion(); // exits
 
-    if (parser.isSet("list")) {
+    if (parser.isSet("list") && !parser.isSet("all")) {
         for (const std::string &line : calclink::checkPorts())
             std::printf("%s\n", line.c_str());
         return 0;
@@ -514,6 +636,11 @@ int main(int argc, char *argv[])
     request.look = settingsfile::read();
     if (const std::optional<QString> wrong = parse(parser, request))
         return fail(seeHelp(*wrong), kBadOption);
+    if (request.every) {
+        const int status = captureAll(request);
+        handlers.reset();
+        return status;
+    }
     const QString traceName = parser.value("trace");
     if (!traceName.isEmpty() && sameFile(traceName, request.file))
         return fail(seeHelp(CaptureCommand::tr("--trace names the picture's own file, which would replace the trace")),

@@ -1,7 +1,11 @@
 #include "everycalculator.h"
 
+#include <deque>
+#include <memory>
+
 #include "comports.h"
 #include "linkerror.h"
+#include "screenreader.h"
 #include "usbcable.h"
 
 namespace calclink {
@@ -28,6 +32,24 @@ std::vector<LinkChoice> everyCalculator(LinkChoice::Cable serialCable)
                 every.push_back({LinkChoice::Usb, LinkChoice::kFirstPort, {0, device.portPath}});
     }
     return every;
+}
+
+void captureEach(const std::vector<LinkChoice> &choices, Stop &stop, const TakeEach &take,
+                 std::optional<LinkTimeouts> timeouts)
+{
+    std::deque<Stop> stops; // a deque: a Stop moves nowhere once its reader holds it
+    std::vector<std::unique_ptr<ScreenReader>> readers;
+    readers.reserve(choices.size());
+    for (size_t i = 0; i < choices.size(); ++i)
+        readers.push_back(std::make_unique<ScreenReader>(
+            choices[i],
+            [&take, i](const ScreenReader::Reading &reading) {
+                take(i, reading.result);
+                return ScreenReader::Next::done();
+            },
+            stops.emplace_back(&stop), timeouts));
+    for (const std::unique_ptr<ScreenReader> &reader : readers)
+        reader->wait();
 }
 
 } // namespace calclink

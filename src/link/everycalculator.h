@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <vector>
 
+#include "capture.h"
 #include "linkchoice.h"
 
 namespace calclink {
@@ -33,5 +36,16 @@ inline constexpr size_t kMostCalculators = 64;
 // devices, cheaply enough to be called every second. Its length is not
 // bounded here: past kMostCalculators, the caller refuses.
 std::vector<LinkChoice> everyCalculator(LinkChoice::Cable serialCable);
+
+// Reads each of `choices` once, all at the same time: each capture on a
+// ScreenReader of its own, with a Stop of its own that follows `stop`, so
+// that one cancel of `stop` ends them all while each keeps its own limits.
+// `take(index, result)` is called on that capture's own thread as soon as it
+// ends, so a calculator that is silent, slow or pulled out holds up no
+// other, and the whole lasts about as long as the slowest capture. Returns
+// once every capture has ended and been taken.
+using TakeEach = std::function<void(size_t index, const CaptureResult &result)>;
+void captureEach(const std::vector<LinkChoice> &choices, Stop &stop, const TakeEach &take,
+                 std::optional<LinkTimeouts> timeouts = std::nullopt);
 
 } // namespace calclink
