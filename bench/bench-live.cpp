@@ -30,6 +30,9 @@
 #include <filesystem>
 #include <cstring>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
 #include <sstream>
 #include <mutex>
 #include <stdexcept>
@@ -230,10 +233,10 @@ void bareExchanges(Calculator &calculator, size_t count, Clock::duration longest
     ::close(fd);
 }
 
-// A configuration folder whose COM1 is the calculator, for as long as it lives.
-class PortOne {
+// A configuration folder whose COM1, COM2 ... are the calculators, for as long as it lives.
+class PortLinks {
 public:
-    explicit PortOne(const Calculator &calculator)
+    explicit PortLinks(const std::vector<const Calculator *> &calculators)
     {
         char pattern[] = "/tmp/ekrano-bench-XXXXXX";
         if (!::mkdtemp(pattern))
@@ -241,10 +244,11 @@ public:
         folder_ = pattern;
         ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
         std::string error;
-        if (!makeLink(calclink::portLinkPath(1), calculator.path(), error))
-            throw std::runtime_error(error);
+        for (size_t i = 0; i < calculators.size(); ++i)
+            if (!makeLink(calclink::portLinkPath(int(i) + 1), calculators[i]->path(), error))
+                throw std::runtime_error(error);
     }
-    ~PortOne()
+    ~PortLinks()
     {
         ::unsetenv("XDG_CONFIG_HOME");
         fs::remove_all(folder_);
@@ -287,7 +291,7 @@ double medianGapMs()
 void LiveAtFullSpeed(benchmark::State &state)
 {
     Calculator calculator(0);
-    const PortOne port(calculator);
+    const PortLinks port({&calculator});
     for (auto _ : state) {
         calculator.forget();
         bareExchanges(calculator, 1'000'000, 1s);
@@ -308,7 +312,7 @@ BENCHMARK(LiveAtFullSpeed)->Iterations(1)->Unit(benchmark::kMillisecond);
 void LiveAtGray9600(benchmark::State &state)
 {
     Calculator calculator(9600);
-    const PortOne port(calculator);
+    const PortLinks port({&calculator});
     settingsfile::Choices choices;
     choices.link = kCom1Gray;
     for (auto _ : state) {
@@ -344,6 +348,23 @@ void LiveAtGray9600(benchmark::State &state)
     }
 }
 BENCHMARK(LiveAtGray9600)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The process's resident memory, in MiB (VmRSS, or VmHWM for its peak).
+double residentMiB(const char *which = "VmRSS:")
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(which, 0) == 0)
+            return std::atof(line.c_str() + std::strlen(which)) / 1024;
+    return 0;
+}
+
+// The process's threads, and its open descriptors.
+double threadCount() { return residentMiB("Threads:") * 1024; }
+double descriptorCount()
+{
+    return double(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
+}
 
 // The modelled full-speed USB link: a 64-byte bulk packet is 64 data bytes
 // and about 13 of token, handshake, CRC and gaps, at 12 Mbit/s: 51 us.
@@ -454,15 +475,109 @@ BENCHMARK(LiveDirectUsbFullSpeed)->Iterations(1)->Unit(benchmark::kMillisecond);
 void LiveDirectUsbRecordedPace(benchmark::State &state) { liveDirect(state, kRecordedThinking, 7, 10s); }
 BENCHMARK(LiveDirectUsbRecordedPace)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The process's resident memory, in MiB (VmRSS, or VmHWM for its peak).
-double residentMiB(const char *which = "VmRSS:")
+// The whole class: `count` calculators read side by side, each on an
+// ekrano-live reader of its own, until each has had `screens` screens
+// acknowledged; and the first of them read alone for as many. The ratio
+// sets the screens a second of all of them beside `count` times that of one
+// alone. While all are read, the process's threads, descriptors and
+// resident memory are sampled: what each calculator read costs, beside the
+// same process before the readers start.
+struct Class {
+    std::function<size_t(size_t)> screensSeen;   // acknowledged by calculator i so far
+    std::function<double(size_t)> perSecond;     // calculator i's screens a second
+    std::function<void()> forget;                // every calculator's count back to 0
+    std::function<calclink::LinkChoice(size_t)> choice;
+};
+
+void readSideBySide(benchmark::State &state, const Class &group, size_t count, size_t screens, Clock::duration longest)
 {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(which, 0) == 0)
-            return std::atof(line.c_str() + std::strlen(which)) / 1024;
-    return 0;
+    const auto readUntil = [&](size_t readers) {
+        group.forget();
+        ::malloc_trim(0);
+        const double residentBefore = residentMiB(), threadsBefore = threadCount(), fdsBefore = descriptorCount();
+        double resident = 0, threads = 0, fds = 0;
+        {
+            std::vector<std::unique_ptr<LiveReader>> all;
+            for (size_t i = 0; i < readers; ++i)
+                all.push_back(std::make_unique<LiveReader>(group.choice(i), [] {}));
+            const auto end = Clock::now() + longest;
+            const auto done = [&] {
+                for (size_t i = 0; i < readers; ++i)
+                    if (group.screensSeen(i) < screens)
+                        return false;
+                return true;
+            };
+            while (!done() && Clock::now() < end) {
+                std::this_thread::sleep_for(100ms);
+                resident = std::max(resident, residentMiB());
+                threads = std::max(threads, threadCount());
+                fds = std::max(fds, descriptorCount());
+            }
+        }
+        double total = 0;
+        for (size_t i = 0; i < readers; ++i)
+            total += group.perSecond(i);
+        state.counters["resident_kib_each"] = 1024 * (resident - residentBefore) / double(readers);
+        state.counters["threads_each"] = (threads - threadsBefore) / double(readers);
+        state.counters["descriptors_each"] = (fds - fdsBefore) / double(readers);
+        return total;
+    };
+    for (auto _ : state) {
+        const double alone = readUntil(1);
+        const double together = readUntil(count);
+        state.counters["all_per_s"] = together;
+        state.counters["alone_per_s"] = alone;
+        state.counters["ratio"] = together / (double(count) * alone);
+    }
 }
+
+void ClassOf30OnTheirOwnUsbPorts(benchmark::State &state)
+{
+    constexpr size_t kCount = 30;
+    auto bus = std::make_shared<DirectBus>();
+    for (size_t i = 0; i < kCount; ++i) {
+        auto plug = std::make_shared<DirectPlug>();
+        plug->packetTime = kFullSpeedPacket;
+        plug->calculator.behaviour().delayAcks = 1;
+        plug->calculator.behaviour().late = kRecordedThinking;
+        bus->plugs.emplace_back("1-" + std::to_string(i + 1), plug);
+    }
+    calclink::setUsbOpener(directOpener(bus), directLister(bus));
+    const auto plug = [&](size_t i) { return bus->plugs[i].second; };
+    readSideBySide(state,
+                   {[&](size_t i) { return screensSeen(*plug(i)); }, [&](size_t i) { return directPerSecond(*plug(i)); },
+                    [&] {
+                        for (size_t i = 0; i < kCount; ++i)
+                            forgetScreens(*plug(i));
+                    },
+                    [&](size_t i) {
+                        return calclink::LinkChoice{calclink::LinkChoice::Usb, 1, {0, bus->plugs[i].first}};
+                    }},
+                   kCount, 7, 20s);
+    calclink::setUsbOpener({});
+}
+BENCHMARK(ClassOf30OnTheirOwnUsbPorts)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void ClassOf4OnGrayCables(benchmark::State &state)
+{
+    constexpr size_t kCount = 4;
+    std::vector<std::unique_ptr<Calculator>> calculators;
+    std::vector<const Calculator *> linked;
+    for (size_t i = 0; i < kCount; ++i)
+        linked.push_back(calculators.emplace_back(std::make_unique<Calculator>(9600)).get());
+    const PortLinks ports(linked);
+    readSideBySide(state,
+                   {[&](size_t i) { return calculators[i]->exchanges().size(); },
+                    [&](size_t i) { return exchangesPerSecond(calculators[i]->exchanges()); },
+                    [&] {
+                        for (const auto &calculator : calculators)
+                            calculator->forget();
+                    },
+                    [](size_t i) { return calclink::LinkChoice{calclink::LinkChoice::Gray, int(i) + 1, {}}; }},
+                   kCount, 6, 30s);
+}
+BENCHMARK(ClassOf4OnGrayCables)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 
 void LiveRecordingTenMinutesAtFullSpeed(benchmark::State &state)
 {

@@ -101,6 +101,35 @@ def grid_section(grid):
     ]
 
 
+def class_rows(live):
+    """The whole class read side by side: each calculator on an Ekrano Live reader of its own."""
+    usb, gray = live["ClassOf30OnTheirOwnUsbPorts"], live["ClassOf4OnGrayCables"]
+    return [
+        "",
+        "## The whole class read side by side",
+        "",
+        "Every calculator on an Ekrano Live reader of its own, as `ekrano-live --all` and `ekrano-capture --all` "
+        "read them (bench-live): the screens a second of all of them together, each counted by its own calculator, "
+        "beside as many times the screens a second of the first of them read alone. The calculators on their own "
+        "USB port are the simulated ones behind the modelled full-speed link, each at its own place, each taking "
+        "the recorded exchange's half second; the Gray-cable calculators are the pseudo-terminals' of the 9600-baud "
+        "wire above, on COM1 to COM4.",
+        "",
+        "| What | All together | One alone | Ratio | Goal |",
+        "|---|---:|---:|---:|---|",
+        f"| 30 calculators on their own USB port, screens a second | {usb['all_per_s']:.3f} | "
+        f"30 × {usb['alone_per_s']:.4f} | {usb['ratio']:.4f} | at least 0.95 |",
+        f"| 4 Gray-cable calculators at 9600 baud, screens a second | {gray['all_per_s']:.4f} | "
+        f"4 × {gray['alone_per_s']:.4f} | {gray['ratio']:.4f} | at least 0.95 |",
+        "",
+        "What each calculator read costs, sampled every 0.1 s while all of them are read, beside the same process "
+        f"before: {usb['threads_each']:.0f} thread (its stack's address space reserved, little of it used) and "
+        f"{usb['resident_kib_each']:.0f} KiB of resident memory for a calculator on its own USB port (the simulated "
+        f"device's included); {gray['threads_each']:.0f} thread, {gray['resident_kib_each']:.0f} KiB and "
+        f"{gray['descriptors_each']:.0f} descriptor, while its capture runs, for a Gray cable.",
+    ]
+
+
 def main():
     build, output, capture_json, window_json, live_json, record_json = sys.argv[1:7]
     grid_json = sys.argv[7] if len(sys.argv) > 7 else None
@@ -233,8 +262,8 @@ def main():
         f"{shown(saving['not_answering_with_dialog_ms'])} | |",
         f"| Writing the GIF on its own thread ({saving['gif_bytes'] / 1e6:.1f} MB, scale 3) | "
         f"{saving['writing_s']:.2f} s | |",
-        "",
     ]
+    lines += class_rows(live) + [""]
     if grid_json and os.path.exists(grid_json):
         lines += grid_section(medians(grid_json)[1]["ClassOfThirtyUnchanging"])
     with open(output, "w") as f:

@@ -344,6 +344,7 @@ TEST_F(CaptureCommand, ABadOptionSaysWhichAndWhyWithStatus2)
         {{"--all", "class", "x.png"}, "--all writes each picture into FOLDER: give no FILE"},
         {{"--all", "class", "--port", "COM1"}, "--port is for one calculator, not for --all"},
         {{"--all", "class", "--record"}, "--record is for one calculator, not for --all"},
+        {{"--all", "class", "--list"}, "--list and --all exclude each other"},
         {{"--all", "class", "--cable", "usb"}, "--all reads every USB device anyway"},
         {{"--all", ""}, "FOLDER is empty"},
     };

@@ -187,6 +187,10 @@
         <source>FOLDER</source>
         <translation>ORDNER</translation>
     </message>
+    <message>
+        <source>--list and --all exclude each other</source>
+        <translation>--list und --all schließen einander aus</translation>
+    </message>
 </context>
 <context>
     <name>ClassWindow</name>

@@ -187,6 +187,10 @@
         <source>FOLDER</source>
         <translation>CARPETA</translation>
     </message>
+    <message>
+        <source>--list and --all exclude each other</source>
+        <translation>--list y --all se excluyen</translation>
+    </message>
 </context>
 <context>
     <name>ClassWindow</name>

@@ -187,6 +187,10 @@
         <source>FOLDER</source>
         <translation>DOSSIER</translation>
     </message>
+    <message>
+        <source>--list and --all exclude each other</source>
+        <translation>--list et --all s&apos;excluent</translation>
+    </message>
 </context>
 <context>
     <name>ClassWindow</name>

@@ -187,6 +187,10 @@
         <source>FOLDER</source>
         <translation>MAP</translation>
     </message>
+    <message>
+        <source>--list and --all exclude each other</source>
+        <translation>--list en --all sluiten elkaar uit</translation>
+    </message>
 </context>
 <context>
     <name>ClassWindow</name>

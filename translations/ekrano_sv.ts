@@ -187,6 +187,10 @@
         <source>FOLDER</source>
         <translation>MAPP</translation>
     </message>
+    <message>
+        <source>--list and --all exclude each other</source>
+        <translation>--list och --all utesluter varandra</translation>
+    </message>
 </context>
 <context>
     <name>ClassWindow</name>

@@ -125,7 +125,9 @@ std::optional<QString> parseAll(const QCommandLineParser &parser, Request &reque
         return CaptureCommand::tr("FOLDER is empty: say which folder --all writes the pictures into");
     if (!parser.positionalArguments().isEmpty())
         return CaptureCommand::tr("--all writes each picture into FOLDER: give no FILE");
-    for (const char *name : {"port", "trace", "list", "record", "seconds", "screens", "scale"})
+    if (parser.isSet("list"))
+        return CaptureCommand::tr("--list and --all exclude each other");
+    for (const char *name : {"port", "trace", "record", "seconds", "screens", "scale"})
         if (parser.isSet(name))
             return CaptureCommand::tr("--%1 is for one calculator, not for --all").arg(name);
     if (const std::optional<QString> wrong = choiceoptions::apply(parser, kChoiceOptions, request.look))
