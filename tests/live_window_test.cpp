@@ -652,12 +652,17 @@ TEST_F(ClassTest, EachCalculatorIsReadOnItsOwnAndTheKeysActOnTheSelectedOne)
               tile(1).calculator()->picture().convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(tile(1).calculator()->picture(), tile(0).calculator()->picture());
 
-    // Enter shows it alone, with its own status line; Escape goes back.
-    window.showAlone();
+    // A double click shows it alone, with its own status line; Escape goes back, and Enter shows it again.
+    grid.select(0);
+    QTest::mouseDClick(&tile(1), Qt::LeftButton);
+    EXPECT_EQ(grid.selected(), 1);
     EXPECT_TRUE(window.alone());
     EXPECT_TRUE(window.status().startsWith("COM2, Gray cable · ")) << window.status().toStdString();
-    window.goBack();
+    QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.alone());
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_TRUE(window.alone());
+    window.goBack();
 
     // Space pauses every reader.
     window.togglePause();
@@ -767,13 +772,16 @@ TEST_F(ClassTest, NamesAreKeptPerPlaceAndADamagedFileIsNeverWrittenOver)
     EXPECT_EQ(tile(1).title(), "COM2") << "no name: its place";
     name(1, "  Table\t3 ");
     EXPECT_EQ(tile(1).title(), "Table 3");
+    name(0, "Åsa = 1");
 
     // Another run, COM2 elsewhere in the grid.
     plug({com(2), com(1)});
     classWindow();
     ASSERT_TRUE(waitUntil([&] { return grid->grid().count() == 2; }));
     EXPECT_EQ(tile(0).title(), "Table 3");
-    EXPECT_EQ(tile(1).title(), "COM1");
+    EXPECT_EQ(tile(1).title(), "Åsa = 1");
+    name(1, "");
+    EXPECT_EQ(tile(1).title(), "COM1") << "no name again: its place";
 
     // A damaged file: said at start, its good names used, and left as it is.
     QFile file(configPath() + "/Ekrano/names.conf");
