@@ -558,6 +558,26 @@ TEST(TileLayoutTest, TheScreensAreAsLargeAsTheWindowAllows)
     }
 }
 
+// The smallest window: in a shape that fits the screen when one does, else
+// that goes least beyond it; a square when there is no screen to fit.
+TEST(TileLayoutTest, TheSmallestGridTakesTheScreensShape)
+{
+    constexpr int kText = 34; // tiles of 108 x 110
+    const struct {
+        int count;
+        QSize room, smallest;
+    } cases[] = {
+        {30, {}, {648, 550}},
+        {30, {1880, 960}, {648, 550}},    // the square fits
+        {48, {}, {756, 770}},
+        {48, {1326, 648}, {1080, 550}},   // a square is too tall for the screen
+        {64, {1326, 648}, {1188, 660}},   // nothing fits: the least beyond
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(TileLayout::smallest(c.count, kText, c.room), c.smallest)
+            << c.count << " in " << c.room.width() << "x" << c.room.height();
+}
+
 TEST(TileLayoutTest, TabGoesRoundAndTheArrowsStopAtTheGridsEdges)
 {
     // Ten tiles in four columns: 0-3, 4-7, 8-9.

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "livetile.h"
 #include "render.h"
@@ -52,7 +53,13 @@ void LiveGrid::setEmptyText(const QString &text)
     update();
 }
 
-QSize LiveGrid::minimumSizeHint() const { return TileLayout::smallest(count(), LiveTile::textHeight(font())); }
+// The smallest grid, in a shape that leaves room on the screen for the
+// window's frame and status line.
+QSize LiveGrid::minimumSizeHint() const
+{
+    const QSize room = screen() ? screen()->availableSize() - QSize(40, 120) : QSize();
+    return TileLayout::smallest(count(), LiveTile::textHeight(font()), room);
+}
 
 QSize LiveGrid::sizeHint() const
 {

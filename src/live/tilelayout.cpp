@@ -49,17 +49,24 @@ TileLayout TileLayout::of(QSize area, int count, int textHeight, double ratio)
     return best;
 }
 
-QSize TileLayout::smallest(int count, int textHeight)
+QSize TileLayout::smallest(int count, int textHeight, QSize room)
 {
     count = std::max(count, 1);
     const QSize tile(calclink::kScreenWidth + 2 * kMargin, calclink::kScreenHeight + 2 * kMargin + textHeight);
-    // The columns that make the grid nearest a square, counting its pixels.
+    // The columns that make the grid nearest a square, counting its pixels,
+    // of those that go least beyond the room: a class of many calculators
+    // in a square could make the window taller than the screen.
     int columns = 1;
-    double nearest = -1;
+    double least = -1, nearest = -1;
     for (int c = 1; c <= count; ++c) {
-        const double width = c * tile.width(), height = rowsFor(count, c) * tile.height();
-        const double squareness = std::min(width, height) / std::max(width, height);
-        if (squareness > nearest) {
+        const QSize grid(c * tile.width(), rowsFor(count, c) * tile.height());
+        const double beyond = room.isValid() ? std::max({1.0, double(grid.width()) / room.width(),
+                                                         double(grid.height()) / room.height()})
+                                             : 1.0;
+        const double squareness =
+            double(std::min(grid.width(), grid.height())) / std::max(grid.width(), grid.height());
+        if (least < 0 || beyond < least || (beyond == least && squareness > nearest)) {
+            least = beyond;
             nearest = squareness;
             columns = c;
         }

@@ -23,8 +23,9 @@ struct TileLayout {
     // logical pixels, `ratio` device pixels each.
     static TileLayout of(QSize area, int count, int textHeight, double ratio = 1);
     // The smallest area in which `count` tiles each show their screen at
-    // least at one logical pixel a calculator pixel, in a shape near a square.
-    static QSize smallest(int count, int textHeight);
+    // least at one logical pixel a calculator pixel, in the shape nearest a
+    // square of those that go least beyond `room` (the screen's), if given.
+    static QSize smallest(int count, int textHeight, QSize room = {});
 
     // Where tile `index` goes.
     QRect tileRect(int index) const;
