@@ -178,10 +178,15 @@ QRect changed(const calclink::Bitmap &before, const calclink::Bitmap &now, const
     }
     if (bottom < 0)
         return {};
-    const auto first = std::find_if(columns.begin(), columns.end(), [](uint8_t b) { return b != 0; });
-    const auto last = std::find_if(columns.rbegin(), columns.rend(), [](uint8_t b) { return b != 0; });
-    const int left = int(first - columns.begin()) * 8 + std::countl_zero(*first);
-    const int right = int(columns.rend() - last - 1) * 8 + 7 - std::countr_zero(*last);
+    // Indices, not a reverse iterator: clang 19's sanitizers take a reverse
+    // iterator's byte for one beyond the array.
+    size_t first = 0, last = columns.size() - 1;
+    while (columns[first] == 0)
+        ++first;
+    while (columns[last] == 0)
+        --last;
+    const int left = int(first) * 8 + std::countl_zero(columns[first]);
+    const int right = int(last) * 8 + 7 - std::countr_zero(columns[last]);
     return drawing.area(left, top, right, bottom);
 }
 
